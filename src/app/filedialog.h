@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's file dialogs. Tests answer them without showing anything
+// through setNextFileName (an empty name stands for a cancelled dialog).
+class FileDialog
+{
+public:
+    // Asks for a file to write; returns the chosen path or an empty text.
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                const QString &selection, const QString &filter);
+    // Asks for an existing file; returns the chosen path or an empty text.
+    static QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                const QString &filter);
+
+    static void setNextFileName(const QString &fileName);
+
+private:
+    static bool takeNext(QString *fileName);
+};

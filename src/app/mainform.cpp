@@ -1,0 +1,344 @@
+#include "app/mainform.h"
+
+#include "images/embeddedimages.h"
+#include "ration/calculateform.h"
+#include "ration/centralwidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
+    : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
+{
+    setObjectName(QString::fromUtf8(name ? name : "MainForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(embeddedIcon(QStringLiteral("main.xpm")));
+    LanguageChangeSlot();
+    CreateStatusBarSlot();
+    CreateActionsSlot();
+    CreateMenusSlot();
+    CreateToolBarsSlot();
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    TimeSlot();
+    connect(Timer, &QTimer::timeout, this, &TMainForm::TimeSlot);
+    Timer->start(1000);
+
+    resize(QSize(600, 480).expandedTo(minimumSizeHint()));
+    InitViewSlot();
+    pFileNewSlot();
+}
+
+void TMainForm::LanguageChangeSlot()
+{
+    setWindowTitle(tr("Калькулятор калорий Korvent"));
+}
+
+void TMainForm::CreateStatusBarSlot()
+{
+    StatusBar = statusBar();
+    DateTimeLabel = new QLabel(StatusBar);
+    DateTimeLabel->setObjectName(QStringLiteral("DateTimeLabel"));
+    StatusBar->addWidget(DateTimeLabel, 0);
+}
+
+QAction *TMainForm::createAction(const char *objectName, const QString &text, const char *icon,
+                                 const QString &shortcut, const QString &statusTip)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(objectName));
+    if (icon)
+        action->setIcon(embeddedIcon(QString::fromLatin1(icon)));
+    action->setShortcut(QKeySequence(shortcut));
+    action->setStatusTip(statusTip);
+    return action;
+}
+
+void TMainForm::CreateActionsSlot()
+{
+    FileExitAction = createAction("FileExitAction", tr("Выход"), "exit.png", tr("Ctrl+Q"),
+                                  tr("Завершить работу программы"));
+    connect(FileExitAction, &QAction::triggered, qApp, &QApplication::closeAllWindows);
+    FileNewAction = createAction("FileNewAction", tr("Создать"), "new.png", tr("Ctrl+N"),
+                                 tr("Создать новый рацион"));
+    connect(FileNewAction, &QAction::triggered, this, &TMainForm::pFileNewSlot);
+    FileOpenAction = createAction("FileOpenAction", tr("Загрузить"), "open.png", tr("Ctrl+O"),
+                                  tr("Загрузить данные, сохранённые в файл"));
+    connect(FileOpenAction, &QAction::triggered, this, &TMainForm::FileLoadDataSlot);
+    FileSaveAction = createAction("FileSaveAction", tr("Сохранить"), "save.png", tr("Ctrl+S"),
+                                  tr("Сохранить данные рациона в файл"));
+    connect(FileSaveAction, &QAction::triggered, this, &TMainForm::FileSaveSlot);
+    FilePrintAction = createAction("FilePrintAction", tr("Печать"), "print.png", tr("Ctrl+P"),
+                                   tr("Напечатать данные текущего окна"));
+    connect(FilePrintAction, &QAction::triggered, this, &TMainForm::FilePrintSlot);
+    FileCloseAction = createAction("FileCloseAction", tr("Закрыть"), "no.png", tr("Ctrl+W"),
+                                   tr("Закрыть активное окно"));
+    connect(FileCloseAction, &QAction::triggered, this, &TMainForm::FileCloseSlot);
+    FileCloseAllAction = createAction("FileCloseAllAction", tr("Закрыть всё"), nullptr,
+                                      tr("Ctrl+A"), tr("Закрыть все окна"));
+    connect(FileCloseAllAction, &QAction::triggered, this, &TMainForm::FileCloseAllSlot);
+    ToolsFindAction = createAction("ToolsFindAction", tr("Найти"), "find.png", tr("F3"),
+                                   tr("Найти продукт / группу продуктов в списке"));
+    connect(ToolsFindAction, &QAction::triggered, this, &TMainForm::ToolsFindSlot);
+    ToolsEnergyValueAction =
+        createAction("ToolsEnergyValueAction", tr("Энергетическая ценность"), "yes.png", tr("F4"),
+                     tr("Рассчитать энергетическую ценность продукта"));
+    connect(ToolsEnergyValueAction, &QAction::triggered, this, &TMainForm::ToolsEnergyValueSlot);
+    WindowCascadeAction = createAction("WindowCascadeAction", tr("Каскад"), nullptr, tr("F5"),
+                                       tr("Упорядочить окна документов каскадом"));
+    connect(WindowCascadeAction, &QAction::triggered, this, &TMainForm::WindowCascadeSlot);
+    WindowTileHorizontalAction =
+        createAction("WindowTileHorizontalAction", tr("Упорядочить по горизонтали"), nullptr,
+                     tr("F6"), tr("Упорядочить окна документов по горизонтали"));
+    connect(WindowTileHorizontalAction, &QAction::triggered, this,
+            &TMainForm::WindowTileHorizontalSlot);
+    WindowTileVerticalAction =
+        createAction("WindowTileVerticalAction", tr("Упорядочить по вертикали"), nullptr, tr("F7"),
+                     tr("Упорядочить окна документов по вертикали"));
+    connect(WindowTileVerticalAction, &QAction::triggered, this,
+            &TMainForm::WindowTileVerticalSlot);
+    WindowTileAction = createAction("WindowTileAction", tr("Замостить"), nullptr, tr("F8"),
+                                    tr("Упорядочить окна документов"));
+    connect(WindowTileAction, &QAction::triggered, this, &TMainForm::WindowTileSlot);
+    HelpContentsAction = createAction("HelpContentsAction", tr("Разделы"), "help.png", tr("F1"),
+                                      tr("Показать разделы справки"));
+    connect(HelpContentsAction, &QAction::triggered, this, &TMainForm::HelpContentsSlot);
+    HelpAboutAction = createAction("HelpAboutAction", tr("О программе"), "about.png", tr("F2"),
+                                   tr("Показать краткую информацию об этой программе"));
+    connect(HelpAboutAction, &QAction::triggered, this, &TMainForm::HelpAboutSlot);
+    HelpAboutQtAction = createAction("HelpAboutQtAction", tr("О библиотеке Qt"), "Qt.png",
+                                     tr("Alt+Q"), tr("Показать краткую информацию о библиотеке Qt"));
+    connect(HelpAboutQtAction, &QAction::triggered, this, &TMainForm::HelpAboutQtSlot);
+}
+
+void TMainForm::CreateMenusSlot()
+{
+    FileMenu = new QMenu(tr("Файл"), this);
+    FileMenu->addActions({FileNewAction, FileOpenAction, FileSaveAction});
+    FileMenu->addSeparator();
+    FileMenu->addActions({FileCloseAction, FileCloseAllAction});
+    FileMenu->addSeparator();
+    FileMenu->addAction(FilePrintAction);
+    FileMenu->addSeparator();
+    FileMenu->addAction(FileExitAction);
+
+    ToolsMenu = new QMenu(tr("Сервис"), this);
+    ToolsMenu->addAction(ToolsFindAction);
+    ToolsMenu->addSeparator();
+    ToolsMenu->addAction(ToolsEnergyValueAction);
+
+    WindowMenu = new QMenu(tr("Окно"), this);
+    WindowMenu->addActions({WindowCascadeAction, WindowTileHorizontalAction,
+                            WindowTileVerticalAction, WindowTileAction});
+
+    HelpMenu = new QMenu(tr("Справка"), this);
+    HelpMenu->addAction(HelpContentsAction);
+    HelpMenu->addSeparator();
+    HelpMenu->addActions({HelpAboutAction, HelpAboutQtAction});
+
+    menuBar()->addMenu(FileMenu);
+    menuBar()->addMenu(ToolsMenu);
+    menuBar()->addMenu(WindowMenu);
+    menuBar()->addSeparator();
+    menuBar()->addMenu(HelpMenu);
+}
+
+void TMainForm::CreateToolBarsSlot()
+{
+    FileToolBar = new QToolBar(tr("Панель \"Файл\""), this);
+    addToolBar(Qt::TopToolBarArea, FileToolBar);
+    FileToolBar->addAction(FileExitAction);
+    FileToolBar->addSeparator();
+    FileToolBar->addActions({FileNewAction, FileOpenAction, FileSaveAction});
+    FileToolBar->addSeparator();
+    FileToolBar->addAction(FilePrintAction);
+    FileToolBar->addSeparator();
+    FileToolBar->addAction(FileCloseAction);
+
+    ToolsToolBar = new QToolBar(tr("Панель \"Сервис\""), this);
+    addToolBar(Qt::TopToolBarArea, ToolsToolBar);
+    ToolsToolBar->addAction(ToolsFindAction);
+    ToolsToolBar->addSeparator();
+    ToolsToolBar->addAction(ToolsEnergyValueAction);
+
+    HelpToolBar = new QToolBar(tr("Панель \"Справка\""), this);
+    addToolBar(Qt::TopToolBarArea, HelpToolBar);
+    HelpToolBar->addActions({HelpContentsAction, HelpAboutAction});
+    HelpToolBar->addSeparator();
+    HelpToolBar->addAction(HelpAboutQtAction);
+}
+
+void TMainForm::InitViewSlot()
+{
+    Workspace = new QMdiArea(this);
+    Workspace->setObjectName(QStringLiteral("Workspace"));
+    Workspace->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    setCentralWidget(Workspace);
+}
+
+void TMainForm::TimeSlot()
+{
+    DateTimeLabel->setText(
+        QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy - hh:mm:ss")));
+}
+
+TCalculateForm *TMainForm::addRationWindow()
+{
+    const bool alone = Workspace->subWindowList().isEmpty();
+    auto *form = new TCalculateForm(nullptr, nullptr);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setCaption(tr("Без имени"));
+    form->setSaveHandler([this](TCalculateForm *f) { return saveRation(f); });
+    QMdiSubWindow *frame = Workspace->addSubWindow(form);
+    if (alone) {
+        frame->showMaximized();
+    } else {
+        frame->show();
+        Workspace->cascadeSubWindows();
+    }
+    Workspace->setActiveSubWindow(frame);
+    return form;
+}
+
+TCalculateForm *TMainForm::pFileNewSlot()
+{
+    return addRationWindow();
+}
+
+TCalculateForm *TMainForm::activeRation() const
+{
+    if (Workspace->subWindowList().isEmpty())
+        return nullptr;
+    QMdiSubWindow *current = Workspace->currentSubWindow();
+    return current ? qobject_cast<TCalculateForm *>(current->widget()) : nullptr;
+}
+
+void TMainForm::FileCloseSlot()
+{
+    if (activeRation())
+        Workspace->currentSubWindow()->close();
+}
+
+void TMainForm::FileCloseAllSlot()
+{
+    // Every listed window, current or not; a window whose user chose to
+    // keep it stops the command.
+    const QList<QMdiSubWindow *> windows = Workspace->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        if (!window->close())
+            return;
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    const QList<QMdiSubWindow *> windows = Workspace->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void TMainForm::WindowCascadeSlot()
+{
+    Workspace->cascadeSubWindows();
+}
+
+void TMainForm::WindowTileSlot()
+{
+    Workspace->tileSubWindows();
+}
+
+void TMainForm::WindowTileHorizontalSlot()
+{
+    tileStrips(Qt::Vertical);
+}
+
+void TMainForm::WindowTileVerticalSlot()
+{
+    tileStrips(Qt::Horizontal);
+}
+
+// Lays the windows out one after another along the given direction
+// (Qt::Vertical: full-width strips from top to bottom; Qt::Horizontal:
+// full-height columns from left to right). Each gets an equal share of the
+// workspace, or more when its window cannot be made that small; the strips
+// then run past the edge and are reached with the scroll bars.
+void TMainForm::tileStrips(Qt::Orientation orientation)
+{
+    const QList<QMdiSubWindow *> windows = Workspace->subWindowList();
+    if (windows.isEmpty())
+        return;
+    const QSize area = Workspace->viewport()->size();
+    const bool down = orientation == Qt::Vertical;
+    const unsigned length = unsigned(down ? area.height() : area.width());
+    const int share = int(length / unsigned(windows.size()));
+    int position = 0;
+    for (QMdiSubWindow *frame : windows) {
+        if (frame->isMaximized()) {
+            frame->hide();
+            frame->showNormal();
+        }
+        const QMargins chrome = frame->contentsMargins();
+        const QSize minimum = frame->widget() ? frame->widget()->minimumSize() : QSize();
+        const int preferred = down ? minimum.height() + chrome.top() + chrome.bottom()
+                                   : minimum.width() + chrome.left() + chrome.right();
+        const int extent = qMax(share, preferred);
+        if (down)
+            frame->setGeometry(0, position, area.width(), extent);
+        else
+            frame->setGeometry(position, 0, extent, area.height());
+        position += extent;
+    }
+}
+
+bool TMainForm::saveRation(TCalculateForm *form)
+{
+    Q_UNUSED(form);
+    return false;
+}
+
+void TMainForm::FileLoadDataSlot() {}
+void TMainForm::FileSaveSlot() {}
+void TMainForm::FilePrintSlot() {}
+void TMainForm::ToolsFindSlot() {}
+void TMainForm::ToolsEnableFindActionSlot() {}
+void TMainForm::ToolsFindWholeSlot(QString &) {}
+void TMainForm::ToolsFindPartSlot(QString &) {}
+void TMainForm::ToolsEnergyValueSlot() {}
+void TMainForm::ToolsEnergyValueSaveSlot() {}
+void TMainForm::HelpContentsSlot() {}
+
+void TMainForm::HelpAboutSlot()
+{
+    QMessageBox::about(nullptr, QObject::tr("О программе"),
+                       QObject::tr("<h2>Rationix 1.0</h2>"
+                                   "<p align=justify>© 2026 Разработчики Rationix. "
+                                   "Программа распространяется свободно."
+                                   "<p align=justify>Программа для расчёта пищевой ценности блюд, "
+                                   "исходя из массы входящих в них продуктов.</p>"
+                                   " <p align=justify>Значки нарисованы разработчиками Rationix "
+                                   "специально для этой программы.</p>"));
+}
+
+void TMainForm::HelpAboutQtSlot()
+{
+    QMessageBox::aboutQt(this, tr("Калькулятор калорий Korvent"));
+}

@@ -1,0 +1,88 @@
+#include "app/messagebox.h"
+
+#include <QPushButton>
+
+namespace {
+MessageBox::Button nextAnswer = QMessageBox::NoButton;
+QList<MessageBox::Shown> shownBoxes;
+
+QMessageBox::ButtonRole roleOf(MessageBox::Button answer)
+{
+    switch (answer) {
+    case QMessageBox::Yes: return QMessageBox::YesRole;
+    case QMessageBox::No: return QMessageBox::NoRole;
+    case QMessageBox::Discard: return QMessageBox::DestructiveRole;
+    case QMessageBox::Cancel: return QMessageBox::RejectRole;
+    default: return QMessageBox::AcceptRole;
+    }
+}
+} // namespace
+
+void MessageBox::critical(QWidget *parent, const QString &title, const QString &text)
+{
+    show(parent, QMessageBox::Critical, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageBox::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    show(parent, QMessageBox::Warning, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageBox::information(QWidget *parent, const QString &title, const QString &text)
+{
+    show(parent, QMessageBox::Information, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+MessageBox::Button MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                   const QString &text, const QList<Choice> &choices,
+                                   Button defaultAnswer, Button escapeAnswer)
+{
+    return show(parent, icon, title, text, choices, defaultAnswer, escapeAnswer);
+}
+
+void MessageBox::setNextAnswer(Button answer)
+{
+    nextAnswer = answer;
+}
+
+const QList<MessageBox::Shown> &MessageBox::history()
+{
+    return shownBoxes;
+}
+
+void MessageBox::clearHistory()
+{
+    shownBoxes.clear();
+}
+
+MessageBox::Button MessageBox::show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                    const QString &text, const QList<Choice> &choices,
+                                    Button defaultAnswer, Button escapeAnswer)
+{
+    shownBoxes.append(Shown{icon, title, text});
+    if (nextAnswer != QMessageBox::NoButton) {
+        const Button answer = nextAnswer;
+        nextAnswer = QMessageBox::NoButton;
+        return answer;
+    }
+
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    if (choices.isEmpty()) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return QMessageBox::Ok;
+    }
+    QList<QPair<QAbstractButton *, Button>> buttons;
+    for (const Choice &choice : choices) {
+        QPushButton *button = box.addButton(choice.second, roleOf(choice.first));
+        buttons.append({button, choice.first});
+        if (choice.first == defaultAnswer)
+            box.setDefaultButton(button);
+    }
+    box.exec();
+    for (const auto &b : buttons) {
+        if (box.clickedButton() == b.first)
+            return b.second;
+    }
+    return escapeAnswer;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QPair>
+#include <QString>
+
+// Every message box of the program goes through here, so that tests can
+// answer a box without showing it (setNextAnswer) and read what it said.
+class MessageBox
+{
+public:
+    using Button = QMessageBox::StandardButton;
+    // A button: the answer it stands for and its text ("&Да", "Отмена", ...).
+    using Choice = QPair<Button, QString>;
+
+    static void critical(QWidget *parent, const QString &title, const QString &text);
+    static void warning(QWidget *parent, const QString &title, const QString &text);
+    static void information(QWidget *parent, const QString &title, const QString &text);
+
+    // A question with buttons of our own texts; returns the answer of the
+    // button pressed, or escapeAnswer when the box is closed otherwise.
+    static Button ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                      const QString &text, const QList<Choice> &choices,
+                      Button defaultAnswer, Button escapeAnswer);
+
+    // Test seam: the next box returns this answer at once, without showing.
+    static void setNextAnswer(Button answer);
+
+    // Test seam: what the boxes said, oldest first.
+    struct Shown {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+    };
+    static const QList<Shown> &history();
+    static void clearHistory();
+
+private:
+    static Button show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                       const QString &text, const QList<Choice> &choices,
+                       Button defaultAnswer, Button escapeAnswer);
+};

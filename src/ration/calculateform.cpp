@@ -1,0 +1,73 @@
+#include "ration/calculateform.h"
+
+#include "app/messagebox.h"
+#include "images/embeddedimages.h"
+#include "ration/centralwidget.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+
+TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
+    : QMainWindow(parent, fl)
+{
+    if (name)
+        setObjectName(QString::fromUtf8(name));
+    setWindowIcon(rationIcon());
+    CentralWidget = new TCentralWidget(this, "CentralWidget");
+    setCentralWidget(CentralWidget);
+    FoundFlag = false;
+    resize(850, 550);
+    connect(CentralWidget, &TCentralWidget::Modified, this, [this] { setWindowModified(true); });
+}
+
+QIcon TCalculateForm::rationIcon()
+{
+    const QString local = QStringLiteral("new.png");
+    if (QFileInfo(local).isFile()) {
+        const QIcon icon(local);
+        if (!icon.pixmap(16, 16).isNull())
+            return icon;
+    }
+    return embeddedIcon(QStringLiteral("new.png"));
+}
+
+void TCalculateForm::setCaption(const QString &caption)
+{
+    // "[*]" marks where the modified sign goes; a literal "[*]" in the name
+    // is written twice to keep it.
+    QString title = caption;
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+QString TCalculateForm::caption() const
+{
+    QString title = windowTitle();
+    title.chop(3);
+    return title.replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
+}
+
+bool TCalculateForm::maybeSave()
+{
+    if (!isWindowModified())
+        return true;
+    const MessageBox::Button answer = MessageBox::ask(
+        this, QMessageBox::Warning, tr("Rationix"),
+        tr("Сохранить изменения в рационе «%1»?").arg(CentralWidget->RationEdit->text()),
+        {{QMessageBox::Save, tr("Сохранить")},
+         {QMessageBox::Discard, tr("Не сохранять")},
+         {QMessageBox::Cancel, tr("Отмена")}},
+        QMessageBox::Save, QMessageBox::Cancel);
+    if (answer == QMessageBox::Save)
+        return m_saveHandler && m_saveHandler(this);
+    return answer == QMessageBox::Discard;
+}
+
+void TCalculateForm::closeEvent(QCloseEvent *event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QTreeWidgetItem>
+
+// A row of the food list: a group (top level, a name only) or a product
+// (a child of its group, name and five value texts). Sorting compares names
+// as a Russian reader does (Ё with Е) and value columns by their numbers.
+class FoodListItem : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool isProduct() const { return parent() != nullptr; }
+
+    bool operator<(const QTreeWidgetItem &other) const override;
+
+    // Negative, zero or positive as a sorts before, with or after b.
+    static int compareNames(const QString &a, const QString &b);
+};

@@ -1,0 +1,89 @@
+#include "ration/massform.h"
+
+#include "ration/numbertext.h"
+
+#include <QDoubleValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
+    : QDialog(parent, fl)
+{
+    setObjectName(QString::fromUtf8(name ? name : "MassForm"));
+    setModal(modal);
+
+    MainLayout = new QVBoxLayout(this);
+    MainLayout->setObjectName(QStringLiteral("MainLayout"));
+    MainLayout->setContentsMargins(11, 11, 11, 11);
+    MainLayout->setSpacing(5);
+
+    MassLabel = new QLabel(this);
+    MassLabel->setObjectName(QStringLiteral("MassLabel"));
+    MainLayout->addWidget(MassLabel);
+
+    MassEdit = new QLineEdit(this);
+    MassEdit->setObjectName(QStringLiteral("MassEdit"));
+    MassEdit->setAlignment(Qt::AlignHCenter);
+    MassValidator = new QDoubleValidator(this);
+    MassValidator->setObjectName(QStringLiteral("MassValidator"));
+    // '.' is the decimal point whatever the user's locale.
+    MassValidator->setLocale(QLocale::c());
+    MassEdit->setValidator(MassValidator);
+    MainLayout->addWidget(MassEdit);
+
+    ButtonsLayout = new QHBoxLayout();
+    ButtonsLayout->setObjectName(QStringLiteral("ButtonsLayout"));
+    ButtonsLayout->setSpacing(5);
+    MainLayout->addLayout(ButtonsLayout);
+    AddButton = new QPushButton(this);
+    AddButton->setObjectName(QStringLiteral("AddButton"));
+    // Return is handled by the edit and keyPressEvent, once each press.
+    AddButton->setAutoDefault(false);
+    ButtonsLayout->addWidget(AddButton);
+
+    LanguageChangeSlot();
+    MassEdit->selectAll();
+
+    connect(AddButton, &QPushButton::clicked, this, &TMassForm::SubmitSlot);
+    connect(MassEdit, &QLineEdit::returnPressed, this, &TMassForm::SubmitSlot);
+}
+
+void TMassForm::LanguageChangeSlot()
+{
+    setWindowTitle(tr("Ввод массы"));
+    MassLabel->setText(tr("Введите массу продукта (в граммах)"));
+    MassEdit->setText(QStringLiteral("0"));
+    MassEdit->setWhatsThis(QObject::tr("Введите в это поле массу продукта и нажмите ENTER."));
+    AddButton->setText(tr("Ввод"));
+    AddButton->setToolTip(QObject::tr("Ввод массы"));
+    AddButton->setWhatsThis(QObject::tr("Нажмите кнопку, чтобы ввести массу продукта."));
+}
+
+void TMassForm::SubmitSlot()
+{
+    const QString text = MassEdit->text();
+    // parse() reads a number too large for single precision as 0, so only
+    // finite positive masses pass.
+    if (!text.isEmpty() && NumberText::parse(text) > 0.0f) {
+        accept();
+        return;
+    }
+    MassEdit->setText(QStringLiteral("0"));
+    MassEdit->selectAll();
+    MassEdit->setFocus();
+}
+
+void TMassForm::keyPressEvent(QKeyEvent *event)
+{
+    // The edit signals returnPressed only for text its validator accepts;
+    // an empty or half-typed number comes here and is answered the same way.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !MassEdit->hasAcceptableInput()) {
+        SubmitSlot();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Numbers in a ration live only as texts: in food list cells, ration table
+// cells and total labels. These functions are the one place that turns such
+// texts into numbers and back.
+//
+// Reading: the number at the start of the text (after leading blanks): an
+// optional sign, digits with an optional '.' and fraction, an optional
+// exponent. Anything after it is ignored ("24.0 " reads 24, "150abc" reads
+// 150). A text that does not begin with a number reads 0, and so does a
+// number that single precision cannot hold: the result is never inf or nan.
+//
+// Writing: six significant digits, 'g' style ("12.45", "1.798e+06", "0").
+namespace NumberText {
+
+float parse(const QString &text);
+QString format(double value);
+
+// total + value
+QString sum(const QString &total, const QString &value);
+// value * mass / 100 (per-100-g value scaled to a mass in grams)
+QString scale(const QString &mass, const QString &value);
+// total - value
+QString subtract(const QString &total, const QString &value);
+
+} // namespace NumberText

@@ -1,0 +1,359 @@
+#include "dialogs.h"
+#include "ration/centralwidget.h"
+#include "ration/foodlistitem.h"
+#include "ration/massform.h"
+#include "ration/numbertext.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QTreeWidgetItem *item(TCentralWidget &editor, const QString &name)
+{
+    const auto found = editor.FoodsList->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.value(0);
+}
+
+QStringList totals(const TCentralWidget &editor)
+{
+    return {editor.MassValueLabel->text(),     editor.WaterValueLabel->text(),
+            editor.ProteinValueLabel->text(),  editor.FatValueLabel->text(),
+            editor.CarbohydratesValueLabel->text(), editor.CaloriesValueLabel->text()};
+}
+
+QStringList row(const TCentralWidget &editor, int r)
+{
+    QStringList texts;
+    for (int c = 0; c < 7; ++c)
+        texts.append(editor.cellText(r, c));
+    return texts;
+}
+
+// Selects the product and adds it with the mass typed into the dialog.
+void add(TCentralWidget &editor, const QString &product, const QString &mass)
+{
+    editor.FoodsList->setCurrentItem(item(editor, product));
+    whenDialogShows<TMassForm>([mass](TMassForm *form) {
+        form->MassEdit->setText(mass);
+        form->AddButton->click();
+    });
+    editor.AddButton->click();
+}
+
+QStringList visibleRows(QTreeWidget *list)
+{
+    QStringList names;
+    for (QTreeWidgetItem *i = list->topLevelItem(0); i; i = list->itemBelow(i))
+        names.append(i->text(0));
+    return names;
+}
+
+const QStringList zeros = {"0", "0", "0", "0", "0", "0"};
+const QStringList fresh = {"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"};
+
+} // namespace
+
+class TestEditor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newEditor()
+    {
+        TCentralWidget editor;
+        QCOMPARE(editor.FoodsList->topLevelItemCount(), 18);
+        int products = 0;
+        for (int g = 0; g < 18; ++g)
+            products += editor.FoodsList->topLevelItem(g)->childCount();
+        QCOMPARE(products, 284);
+        QCOMPARE(visibleRows(editor.FoodsList).size(), 302);
+        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(editor.FoodsTable->columnCount(), 7);
+        QCOMPARE(totals(editor), fresh);
+        QCOMPARE(editor.RationEdit->text(), QStringLiteral("Без имени"));
+        QCOMPARE(editor.RationEdit->selectedText(), QStringLiteral("Без имени"));
+        QVERIFY(!editor.AddButton->isEnabled());
+        QVERIFY(editor.RemoveButton->isEnabled());
+        QCOMPARE(editor.FoodsTable->horizontalHeaderItem(6)->text(), QStringLiteral("Ккал"));
+        QCOMPARE(editor.FoodsList->headerItem()->text(5), QStringLiteral("ККал"));
+        QCOMPARE(editor.CaloriesLabel->text(), QStringLiteral("ККал"));
+    }
+
+    void groupsInRussianOrder()
+    {
+        TCentralWidget editor;
+        QStringList groups;
+        for (int g = 0; g < 18; ++g)
+            groups.append(editor.FoodsList->topLevelItem(g)->text(0));
+        const QStringList expected = {
+            "Бобовые", "Грибы", "Жиры и масла", "Икра", "Колбаса и колбасные изделия",
+            "Кондитерские изделия", "Крупы", "Молоко и молочные продукты",
+            "Мясные консервы и копчёности", "Мясо, субпродукты, птица", "Овощи", "Орехи",
+            "Рыба и морепродукты", "Сладости", "Сухофрукты", "Фрукты и ягоды",
+            "Хлебобулочные изделия и мука", "Яйца"};
+        QCOMPARE(groups, expected);
+
+        QTreeWidgetItem *fats = editor.FoodsList->topLevelItem(2);
+        QStringList products;
+        for (int i = 0; i < fats->childCount(); ++i)
+            products.append(fats->child(i)->text(0));
+        QCOMPARE(products, QStringList({"Жир бараний или говяжий топлёный", "Майонез",
+                                        "Маргарин бутербродный", "Маргарин молочный",
+                                        "Масло растительное", "Масло сливочное",
+                                        "Масло топлёное", "Шпик свиной (без шкурки)"}));
+    }
+
+    // Ё sorts with Е, as in a Russian dictionary.
+    void yoSortsWithYe()
+    {
+        TCentralWidget editor;
+        const QStringList rows = visibleRows(editor.FoodsList);
+        const auto at = [&](const char *name) { return rows.indexOf(QString::fromUtf8(name)); };
+        QVERIFY(at("Сельдь") >= 0);
+        QVERIFY(at("Сельдь") < at("Сёмга"));
+        QVERIFY(at("Сёмга") < at("Сиг"));
+        QVERIFY(FoodListItem::compareNames(QStringLiteral("Ёж"), QStringLiteral("Жук")) < 0);
+    }
+
+    void valueCells()
+    {
+        TCentralWidget editor;
+        QTreeWidgetItem *group = editor.FoodsList->topLevelItem(0);
+        for (int c = 1; c <= 5; ++c) {
+            QVERIFY(group->text(c).isEmpty());
+            QCOMPARE(NumberText::parse(group->text(c)), 0.0f);
+        }
+        QCOMPARE(item(editor, "Сыр плавленный")->text(2), QStringLiteral("24.0 "));
+        QCOMPARE(NumberText::parse(item(editor, "Сыр плавленный")->text(2)), 24.0f);
+        QCOMPARE(item(editor, "Горбуша")->text(2), QStringLiteral("21"));
+    }
+
+    void valueColumnsSortByNumber()
+    {
+        TCentralWidget editor;
+        editor.FoodsList->sortByColumn(5, Qt::AscendingOrder);
+        QCOMPARE(editor.FoodsList->topLevelItemCount(), 18);
+        for (int g = 0; g < 18; ++g) {
+            QTreeWidgetItem *group = editor.FoodsList->topLevelItem(g);
+            QVERIFY(group->parent() == nullptr);
+            for (int i = 1; i < group->childCount(); ++i)
+                QVERIFY2(NumberText::parse(group->child(i - 1)->text(5))
+                             <= NumberText::parse(group->child(i)->text(5)),
+                         qPrintable(group->child(i)->text(0)));
+        }
+        // 99 before 897: numbers, not texts
+        QTreeWidgetItem *fats = item(editor, "Жиры и масла");
+        QCOMPARE(fats->child(0)->text(0), QStringLiteral("Майонез"));
+        editor.FoodsList->sortByColumn(5, Qt::DescendingOrder);
+        QCOMPARE(fats->child(fats->childCount() - 1)->text(0), QStringLiteral("Майонез"));
+    }
+
+    // Adding 150 g and then 50 g of beans, then removing both rows.
+    void addAndRemove()
+    {
+        TCentralWidget editor;
+        QSignalSpy modified(&editor, &TCentralWidget::Modified);
+        add(editor, "Бобы", "150");
+        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(row(editor, 0), QStringList({"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"}));
+        QCOMPARE(totals(editor), QStringList({"150", "124.5", "9", "0.15", "12.45", "87"}));
+
+        add(editor, "Бобы", "50");
+        QCOMPARE(editor.FoodsTable->rowCount(), 2);
+        QCOMPARE(row(editor, 1), QStringList({"Бобы", "50", "41.5", "3", "0.05", "4.15", "29"}));
+        QCOMPARE(totals(editor), QStringList({"200", "166", "12", "0.2", "16.6", "116"}));
+        QCOMPARE(modified.count(), 2);
+
+        // select row 0 by clicking its header
+        QHeaderView *header = editor.FoodsTable->verticalHeader();
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->width() / 2, header->sectionViewportPosition(0) + 2));
+        editor.RemoveButton->click();
+        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(row(editor, 0).at(1), QStringLiteral("50"));
+        QCOMPARE(totals(editor), QStringList({"50", "41.5", "3", "0.05", "4.15", "29"}));
+
+        editor.FoodsTable->selectRow(0);
+        editor.RemoveButton->click();
+        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(row(editor, 0), QStringList(7, QString()));
+        QCOMPARE(totals(editor), zeros);
+        QCOMPARE(modified.count(), 4);
+    }
+
+    void removeBlankRow()
+    {
+        TCentralWidget editor;
+        QSignalSpy modified(&editor, &TCentralWidget::Modified);
+        editor.FoodsTable->selectRow(0);
+        editor.RemoveButton->click();
+        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(totals(editor), zeros);
+        QCOMPARE(modified.count(), 0); // nothing of the ration was lost
+    }
+
+    void removeNeedsWholeRow_data()
+    {
+        QTest::addColumn<QString>("selection");
+        QTest::newRow("nothing") << "";
+        QTest::newRow("one cell") << "cell";
+    }
+    void removeNeedsWholeRow()
+    {
+        QFETCH(QString, selection);
+        TCentralWidget editor;
+        add(editor, "Бобы", "150");
+        editor.FoodsTable->clearSelection();
+        if (selection == QLatin1String("cell"))
+            editor.FoodsTable->item(0, 2)->setSelected(true);
+        editor.RemoveButton->click();
+        QCOMPARE(row(editor, 0).at(0), QStringLiteral("Бобы"));
+        QCOMPARE(totals(editor).at(0), QStringLiteral("150"));
+    }
+
+    void removeTakesUpperOfTwo()
+    {
+        TCentralWidget editor;
+        add(editor, "Бобы", "10");
+        add(editor, "Бобы", "20");
+        add(editor, "Бобы", "30");
+        editor.FoodsTable->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 6), true);
+        editor.RemoveButton->click();
+        QCOMPARE(editor.FoodsTable->rowCount(), 2);
+        QCOMPARE(row(editor, 0).at(1), QStringLiteral("10"));
+        QCOMPARE(row(editor, 1).at(1), QStringLiteral("30"));
+        QCOMPARE(totals(editor).at(0), QStringLiteral("40"));
+    }
+
+    void cancelledMassAddsNothing()
+    {
+        TCentralWidget editor;
+        QSignalSpy modified(&editor, &TCentralWidget::Modified);
+        editor.FoodsList->setCurrentItem(item(editor, "Бобы"));
+        whenDialogShows<TMassForm>([](TMassForm *form) { form->reject(); });
+        editor.AddButton->click();
+        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QVERIFY(editor.cellText(0, 1).isEmpty());
+        QCOMPARE(totals(editor), fresh);
+        QCOMPARE(modified.count(), 0);
+    }
+
+    // Only a product can be added; with a group or nothing selected the
+    // command shows no dialog.
+    void onlyProductsAreAdded_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("first group") << "Бобовые";
+        QTest::newRow("other group") << "Крупы";
+        QTest::newRow("nothing") << "";
+    }
+    void onlyProductsAreAdded()
+    {
+        QFETCH(QString, selected);
+        TCentralWidget editor;
+        editor.FoodsList->clearSelection();
+        if (!selected.isEmpty())
+            editor.FoodsList->setCurrentItem(item(editor, selected));
+        QVERIFY(!editor.AddButton->isEnabled());
+        bool dialogShown = false;
+        QPointer<QTimer> watch = whenDialogShows<TMassForm>([&dialogShown](TMassForm *form) {
+            dialogShown = true;
+            form->reject();
+        });
+        QMetaObject::invokeMethod(&editor, "AddSlot");
+        delete watch;
+        QVERIFY(!dialogShown);
+        QVERIFY(editor.cellText(0, 0).isEmpty());
+        QCOMPARE(totals(editor), fresh);
+    }
+
+    void addButtonFollowsSelection()
+    {
+        TCentralWidget editor;
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        editor.FoodsList->setFocus();
+        editor.FoodsList->setCurrentItem(editor.FoodsList->topLevelItem(0));
+        QVERIFY(!editor.AddButton->isEnabled());
+        QTest::keyClick(editor.FoodsList, Qt::Key_Down); // to "Бобы" by keyboard
+        QCOMPARE(editor.FoodsList->currentItem()->text(0), QStringLiteral("Бобы"));
+        QVERIFY(editor.AddButton->isEnabled());
+        QTest::keyClick(editor.FoodsList, Qt::Key_Up);
+        QVERIFY(!editor.AddButton->isEnabled());
+
+        // Return on a product adds it
+        QTest::keyClick(editor.FoodsList, Qt::Key_Down);
+        whenDialogShows<TMassForm>([](TMassForm *form) {
+            form->MassEdit->setText(QStringLiteral("100"));
+            form->AddButton->click();
+        });
+        QTest::keyClick(editor.FoodsList, Qt::Key_Return);
+        QCOMPARE(row(editor, 0).mid(0, 2), QStringList({"Бобы", "100"}));
+    }
+
+    void largeValuesUseExponent()
+    {
+        TCentralWidget editor;
+        add(editor, "Масло растительное", "200000");
+        QCOMPARE(editor.cellText(0, 6), QStringLiteral("1.798e+06"));
+        QCOMPARE(editor.CaloriesValueLabel->text(), QStringLiteral("1.798e+06"));
+    }
+
+    // Totals are the sums of the rows as shown and never drift.
+    void totalsDoNotDrift()
+    {
+        TCentralWidget editor;
+        add(editor, "Бобы", "999.25");
+        add(editor, "Бобы", "1.125");
+        QCOMPARE(editor.MassValueLabel->text(), QStringLiteral("1000.38"));
+        editor.FoodsTable->selectRow(1);
+        editor.RemoveButton->click();
+        QCOMPARE(editor.MassValueLabel->text(), QStringLiteral("999.25"));
+        editor.FoodsTable->selectRow(0);
+        editor.RemoveButton->click();
+        QCOMPARE(totals(editor), zeros);
+    }
+
+    void namesKeptExactly()
+    {
+        TCentralWidget editor;
+        add(editor, "Вишня  сушёная", "10");
+        add(editor, "Крупа пшеничная \"Полтавская\"", "10");
+        QCOMPARE(editor.cellText(0, 0), QStringLiteral("Вишня  сушёная"));
+        QCOMPARE(editor.cellText(1, 0), QStringLiteral("Крупа пшеничная \"Полтавская\""));
+    }
+
+    void loadRationFillsBlankRowFirst()
+    {
+        TCentralWidget editor;
+        Ration ration;
+        ration.name = QStringLiteral("Обед");
+        ration.rows = {{"Суп", "", "1", "2", "3", "4", "5"}, {"Хлеб", "50", "1", "1", "1", "1", "100"}};
+        editor.loadRation(ration);
+        QCOMPARE(editor.FoodsTable->rowCount(), 2);
+        QCOMPARE(row(editor, 0).at(0), QStringLiteral("Суп"));
+        QCOMPARE(row(editor, 1).at(0), QStringLiteral("Хлеб"));
+        QCOMPARE(totals(editor), QStringList({"50", "2", "3", "4", "5", "105"}));
+        QCOMPARE(editor.ration().rows, ration.rows);
+    }
+
+    void editingTheNameModifies()
+    {
+        TCentralWidget editor;
+        QSignalSpy modified(&editor, &TCentralWidget::Modified);
+        QTest::keyClicks(editor.RationEdit, QStringLiteral("lunch"));
+        QVERIFY(modified.count() > 0);
+    }
+};
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"

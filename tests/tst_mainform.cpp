@@ -1,0 +1,311 @@
+#include "app/mainform.h"
+#include "app/messagebox.h"
+#include "ration/calculateform.h"
+#include "ration/centralwidget.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+QStringList entries(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (QAction *a : actions)
+        texts.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+} // namespace
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+    TMainForm *form = nullptr;
+
+    void trigger(const char *actionName)
+    {
+        auto *action = form->findChild<QAction *>(QString::fromLatin1(actionName));
+        QVERIFY2(action, actionName);
+        action->trigger();
+    }
+
+    // Gives the workspace a viewport of exactly this size.
+    void setWorkspaceSize(int width, int height)
+    {
+        const int frame = 2 * form->Workspace->frameWidth();
+        form->Workspace->setFixedSize(width + frame, height + frame);
+        QTRY_COMPARE(form->Workspace->viewport()->size(), QSize(width, height));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        MessageBox::clearHistory();
+        form = new TMainForm(nullptr, "MainForm");
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup()
+    {
+        for (QMdiSubWindow *w : form->Workspace->subWindowList())
+            w->widget()->setWindowModified(false);
+        delete form;
+    }
+
+    void startUp()
+    {
+        QCOMPARE(form->objectName(), QStringLiteral("MainForm"));
+        // a maximized ration window adds its own caption after the program's
+        QVERIFY(form->windowTitle().startsWith(QStringLiteral("Калькулятор калорий Korvent")));
+        const auto windows = form->Workspace->subWindowList();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(windows.first()->isMaximized());
+        auto *ration = qobject_cast<TCalculateForm *>(windows.first()->widget());
+        QVERIFY(ration);
+        QCOMPARE(ration->caption(), QStringLiteral("Без имени"));
+        QCOMPARE(form->activeRation(), ration);
+        static const QRegularExpression clock(
+            QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} - \\d\\d:\\d\\d:\\d\\d$"));
+        QVERIFY(clock.match(form->DateTimeLabel->text()).hasMatch());
+        QCOMPARE(form->Timer->interval(), 1000);
+        QVERIFY(form->Timer->isActive());
+        QVERIFY(!form->windowIcon().isNull());
+    }
+
+    void actions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<bool>("icon");
+        auto row = [](const char *n, const char *t, const char *s, const char *tip, bool icon) {
+            QTest::newRow(n) << QString::fromUtf8(n) << QString::fromUtf8(t) << QString::fromUtf8(s)
+                             << QString::fromUtf8(tip) << icon;
+        };
+        row("FileExitAction", "Выход", "Ctrl+Q", "Завершить работу программы", true);
+        row("FileNewAction", "Создать", "Ctrl+N", "Создать новый рацион", true);
+        row("FileOpenAction", "Загрузить", "Ctrl+O", "Загрузить данные, сохранённые в файл", true);
+        row("FileSaveAction", "Сохранить", "Ctrl+S", "Сохранить данные рациона в файл", true);
+        row("FilePrintAction", "Печать", "Ctrl+P", "Напечатать данные текущего окна", true);
+        row("FileCloseAction", "Закрыть", "Ctrl+W", "Закрыть активное окно", true);
+        row("FileCloseAllAction", "Закрыть всё", "Ctrl+A", "Закрыть все окна", false);
+        row("ToolsFindAction", "Найти", "F3", "Найти продукт / группу продуктов в списке", true);
+        row("ToolsEnergyValueAction", "Энергетическая ценность", "F4",
+            "Рассчитать энергетическую ценность продукта", true);
+        row("WindowCascadeAction", "Каскад", "F5", "Упорядочить окна документов каскадом", false);
+        row("WindowTileHorizontalAction", "Упорядочить по горизонтали", "F6",
+            "Упорядочить окна документов по горизонтали", false);
+        row("WindowTileVerticalAction", "Упорядочить по вертикали", "F7",
+            "Упорядочить окна документов по вертикали", false);
+        row("WindowTileAction", "Замостить", "F8", "Упорядочить окна документов", false);
+        row("HelpContentsAction", "Разделы", "F1", "Показать разделы справки", true);
+        row("HelpAboutAction", "О программе", "F2", "Показать краткую информацию об этой программе",
+            true);
+        row("HelpAboutQtAction", "О библиотеке Qt", "Alt+Q",
+            "Показать краткую информацию о библиотеке Qt", true);
+    }
+    void actions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, shortcut);
+        QFETCH(QString, tip);
+        QFETCH(bool, icon);
+        auto *action = form->findChild<QAction *>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), text);
+        QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+        QCOMPARE(action->statusTip(), tip);
+        QCOMPARE(!action->icon().isNull(), icon);
+        QVERIFY(action->isEnabled());
+    }
+
+    void menusAndToolBars()
+    {
+        QStringList titles;
+        for (QAction *a : form->menuBar()->actions())
+            titles.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(titles, QStringList({"Файл", "Сервис", "Окно", "-", "Справка"}));
+        QCOMPARE(entries(form->FileMenu->actions()),
+                 QStringList({"Создать", "Загрузить", "Сохранить", "-", "Закрыть", "Закрыть всё",
+                              "-", "Печать", "-", "Выход"}));
+        QCOMPARE(entries(form->ToolsMenu->actions()),
+                 QStringList({"Найти", "-", "Энергетическая ценность"}));
+        QCOMPARE(entries(form->WindowMenu->actions()),
+                 QStringList({"Каскад", "Упорядочить по горизонтали", "Упорядочить по вертикали",
+                              "Замостить"}));
+        QCOMPARE(entries(form->HelpMenu->actions()),
+                 QStringList({"Разделы", "-", "О программе", "О библиотеке Qt"}));
+
+        QCOMPARE(form->FileToolBar->windowTitle(), QStringLiteral("Панель \"Файл\""));
+        QCOMPARE(entries(form->FileToolBar->actions()),
+                 QStringList({"Выход", "-", "Создать", "Загрузить", "Сохранить", "-", "Печать",
+                              "-", "Закрыть"}));
+        QCOMPARE(form->ToolsToolBar->windowTitle(), QStringLiteral("Панель \"Сервис\""));
+        QCOMPARE(entries(form->ToolsToolBar->actions()),
+                 QStringList({"Найти", "-", "Энергетическая ценность"}));
+        QCOMPARE(form->HelpToolBar->windowTitle(), QStringLiteral("Панель \"Справка\""));
+        QCOMPARE(entries(form->HelpToolBar->actions()),
+                 QStringList({"Разделы", "О программе", "-", "О библиотеке Qt"}));
+    }
+
+    void secondWindowCascades()
+    {
+        trigger("FileNewAction");
+        const auto windows = form->Workspace->subWindowList();
+        QCOMPARE(windows.size(), 2);
+        for (QMdiSubWindow *w : windows) {
+            QVERIFY(!w->isMaximized());
+            QCOMPARE(qobject_cast<TCalculateForm *>(w->widget())->caption(),
+                     QStringLiteral("Без имени"));
+        }
+        QVERIFY(windows[0]->pos() != windows[1]->pos());
+        QCOMPARE(form->activeRation(), windows[1]->widget());
+    }
+
+    void closeAndCloseAll()
+    {
+        trigger("FileNewAction");
+        trigger("FileNewAction");
+        QCOMPARE(form->Workspace->subWindowList().size(), 3);
+        trigger("FileCloseAction");
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 2);
+        trigger("FileCloseAllAction");
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 0);
+        QVERIFY(!form->activeRation());
+        // nothing to close: nothing happens
+        trigger("FileCloseAction");
+        trigger("FileCloseAllAction");
+        trigger("WindowTileHorizontalAction");
+        trigger("WindowTileVerticalAction");
+        QVERIFY(MessageBox::history().isEmpty());
+    }
+
+    // With windows listed but none current, commands on the active window
+    // do nothing; closing all closes every window all the same.
+    void noCurrentWindow()
+    {
+        trigger("FileNewAction");
+        form->Workspace->setActiveSubWindow(nullptr);
+        QVERIFY(!form->Workspace->currentSubWindow());
+        QVERIFY(!form->activeRation());
+        trigger("FileCloseAction");
+        QCOMPARE(form->Workspace->subWindowList().size(), 2);
+        trigger("FileCloseAllAction");
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 0);
+    }
+
+    void tileHorizontally_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::newRow("600") << 600;
+        QTest::newRow("601: remainder stays empty") << 601;
+    }
+    void tileHorizontally()
+    {
+        QFETCH(int, height);
+        trigger("FileNewAction");
+        trigger("FileNewAction");
+        const auto windows = form->Workspace->subWindowList();
+        for (QMdiSubWindow *w : windows) {
+            w->setMinimumSize(0, 0);
+            w->widget()->setMinimumSize(0, 0);
+        }
+        windows[0]->showMaximized();
+        setWorkspaceSize(800, height);
+        trigger("WindowTileHorizontalAction");
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(!windows[i]->isMaximized());
+            QCOMPARE(windows[i]->geometry(), QRect(0, 200 * i, 800, 200));
+        }
+    }
+
+    void tileOneWindowHorizontally()
+    {
+        setWorkspaceSize(700, 500);
+        QMdiSubWindow *frame = form->Workspace->subWindowList().first();
+        trigger("WindowTileHorizontalAction");
+        QCOMPARE(frame->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(frame->width(), 700);
+        QCOMPARE(frame->height(), qMax(500, frame->minimumHeight()));
+    }
+
+    void tileVertically()
+    {
+        trigger("FileNewAction");
+        const auto windows = form->Workspace->subWindowList();
+        for (QMdiSubWindow *w : windows) {
+            w->setMinimumSize(0, 0);
+            w->widget()->setMinimumSize(0, 0);
+        }
+        setWorkspaceSize(1000, 500);
+        trigger("WindowTileVerticalAction");
+        QCOMPARE(windows[0]->geometry(), QRect(0, 0, 500, 500));
+        QCOMPARE(windows[1]->geometry(), QRect(500, 0, 500, 500));
+
+        // a window that needs 700 pixels gets them, and pushes the next one
+        const QMargins chrome = windows[0]->contentsMargins();
+        windows[0]->widget()->setMinimumWidth(700 - chrome.left() - chrome.right());
+        trigger("WindowTileVerticalAction");
+        QCOMPARE(windows[0]->geometry(), QRect(0, 0, 700, 500));
+        QCOMPARE(windows[1]->geometry(), QRect(700, 0, 500, 500));
+    }
+
+    // Closing a changed ration asks first; the answer decides.
+    void closeAsksForChangedRation_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("windowsLeft");
+        QTest::newRow("discard") << int(QMessageBox::Discard) << 0;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << 1;
+    }
+    void closeAsksForChangedRation()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, windowsLeft);
+        TCalculateForm *ration = form->activeRation();
+        ration->CentralWidget->RationEdit->setText(QStringLiteral("Обед"));
+        QTest::keyClick(ration->CentralWidget->RationEdit, Qt::Key_A);
+        QVERIFY(ration->isWindowModified());
+        MessageBox::setNextAnswer(MessageBox::Button(answer));
+        trigger("FileCloseAction");
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), windowsLeft);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text,
+                 QStringLiteral("Сохранить изменения в рационе «Обедa»?"));
+    }
+
+    void unchangedRationClosesWithoutQuestion()
+    {
+        trigger("FileCloseAction");
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 0);
+        QVERIFY(MessageBox::history().isEmpty());
+    }
+
+    void closeAllStopsAtCancel()
+    {
+        trigger("FileNewAction");
+        trigger("FileNewAction");
+        const auto windows = form->Workspace->subWindowList();
+        windows[1]->widget()->setWindowModified(true);
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        trigger("FileCloseAllAction");
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 2);
+        QCOMPARE(form->Workspace->subWindowList().first(), windows[1]);
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"

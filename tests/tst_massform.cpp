@@ -1,0 +1,88 @@
+#include "ration/massform.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestMassForm : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initialState()
+    {
+        TMassForm form(nullptr, nullptr, true);
+        QCOMPARE(form.objectName(), QStringLiteral("MassForm"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ввод массы"));
+        QCOMPARE(form.MassEdit->text(), QStringLiteral("0"));
+        QCOMPARE(form.MassEdit->selectedText(), QStringLiteral("0"));
+        QCOMPARE(form.AddButton->text(), QStringLiteral("Ввод"));
+    }
+
+    void submit_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("whole") << "150" << true;
+        QTest::newRow("half") << "0.5" << true;
+        QTest::newRow("trailing zeros kept") << "150.00" << true;
+        QTest::newRow("exponent") << "1e3" << true;
+        QTest::newRow("zero") << "0" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("negative") << "-5" << false;
+        QTest::newRow("overflows single precision") << "1e39" << false;
+        QTest::newRow("overflows double") << "1e999" << false;
+    }
+    void submit()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        for (const bool byReturn : {false, true}) {
+            TMassForm form(nullptr, nullptr, true);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            form.MassEdit->setFocus();
+            form.MassEdit->setText(typed);
+            QSignalSpy accepts(&form, &QDialog::accepted);
+            if (byReturn)
+                QTest::keyClick(form.MassEdit, Qt::Key_Return);
+            else
+                form.AddButton->click();
+            QCOMPARE(accepts.count(), accepted ? 1 : 0);
+            if (accepted) {
+                QCOMPARE(form.result(), int(QDialog::Accepted));
+                QCOMPARE(form.MassEdit->text(), typed);
+            } else {
+                QVERIFY(form.isVisible());
+                QCOMPARE(form.MassEdit->text(), QStringLiteral("0"));
+                QCOMPARE(form.MassEdit->selectedText(), QStringLiteral("0"));
+            }
+        }
+    }
+
+    // '.' is the decimal point under any locale.
+    void pointUnderRussianLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        TMassForm form(nullptr, nullptr, true);
+        QLocale::setDefault(QLocale::c());
+        form.MassEdit->clear();
+        QTest::keyClicks(form.MassEdit, QStringLiteral("1.5"));
+        QCOMPARE(form.MassEdit->text(), QStringLiteral("1.5"));
+        QVERIFY(form.MassEdit->hasAcceptableInput());
+    }
+
+    void escapeRejects()
+    {
+        TMassForm form(nullptr, nullptr, true);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QSignalSpy rejects(&form, &QDialog::rejected);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QCOMPARE(rejects.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestMassForm)
+#include "tst_massform.moc"

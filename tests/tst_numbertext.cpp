@@ -1,0 +1,104 @@
+#include "ration/numbertext.h"
+
+#include <QTest>
+
+class TestNumberText : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("value");
+        QTest::newRow("empty") << "" << 0.0f;
+        QTest::newRow("whole") << "150" << 150.0f;
+        QTest::newRow("trailing blank") << "24.0 " << 24.0f;
+        QTest::newRow("no decimals") << "21" << 21.0f;
+        QTest::newRow("text after number") << "150abc" << 150.0f;
+        QTest::newRow("leading blanks") << "  7.5" << 7.5f;
+        QTest::newRow("negative") << "-5" << -5.0f;
+        QTest::newRow("plus sign") << "+2" << 2.0f;
+        QTest::newRow("point first") << ".5" << 0.5f;
+        QTest::newRow("point last") << "5." << 5.0f;
+        QTest::newRow("exponent") << "1.798e+06" << 1798000.0f;
+        QTest::newRow("small exponent") << "1.5e-3" << 0.0015f;
+        QTest::newRow("exponent without digits") << "1e" << 1.0f;
+        QTest::newRow("comma is not a point") << "1,5" << 1.0f;
+        QTest::newRow("word") << "abc" << 0.0f;
+        QTest::newRow("sign only") << "-" << 0.0f;
+        QTest::newRow("point only") << "." << 0.0f;
+        QTest::newRow("inf") << "inf" << 0.0f;
+        QTest::newRow("nan") << "nan" << 0.0f;
+        QTest::newRow("hex") << "0x10" << 0.0f;
+        QTest::newRow("beyond float") << "1e39" << 0.0f;
+        QTest::newRow("beyond double") << "1e400" << 0.0f;
+        QTest::newRow("largest float") << "3.4e38" << 3.4e38f;
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(float, value);
+        const float parsed = NumberText::parse(text);
+        QVERIFY(std::isfinite(parsed));
+        QCOMPARE(parsed, value);
+    }
+
+    void format_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("fraction") << 12.45 << "12.45";
+        QTest::newRow("whole") << 150.0 << "150";
+        QTest::newRow("six digits") << 1000.375 << "1000.38";
+        QTest::newRow("exponent") << 1234567.0 << "1.23457e+06";
+        QTest::newRow("tiny") << 0.00500488 << "0.00500488";
+        QTest::newRow("negative") << -2.5 << "-2.5";
+    }
+    void format()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(NumberText::format(value), text);
+    }
+
+    void arithmetic_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("result");
+        // scale: a is the mass, b the value per 100 g
+        QTest::newRow("water of 150 g beans") << "scale" << "150" << "83.0" << "124.5";
+        QTest::newRow("protein of 150 g beans") << "scale" << "150" << "6.0" << "9";
+        QTest::newRow("fat of 150 g beans") << "scale" << "150" << "0.1" << "0.15";
+        QTest::newRow("carbohydrates of 150 g beans") << "scale" << "150" << "8.3" << "12.45";
+        QTest::newRow("energy of 150 g beans") << "scale" << "150" << "58" << "87";
+        QTest::newRow("energy of 200 kg of oil") << "scale" << "200000" << "899" << "1.798e+06";
+        QTest::newRow("group cells read 0") << "scale" << "150" << "" << "0";
+        QTest::newRow("mass as typed") << "scale" << "150.00" << "58" << "87";
+        QTest::newRow("first total") << "sum" << "0.00" << "150" << "150";
+        QTest::newRow("sum keeps six digits") << "sum" << "999.25" << "1.125" << "1000.38";
+        QTest::newRow("sum of small parts") << "sum" << "0.15" << "0.05" << "0.2";
+        QTest::newRow("subtract") << "subtract" << "1000.38" << "1.125" << "999.255";
+        QTest::newRow("subtract to zero") << "subtract" << "87" << "87" << "0";
+        QTest::newRow("subtract from new total") << "subtract" << "0.00" << "" << "0";
+    }
+    void arithmetic()
+    {
+        QFETCH(QString, op);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, result);
+        if (op == QLatin1String("scale"))
+            QCOMPARE(NumberText::scale(a, b), result);
+        else if (op == QLatin1String("sum"))
+            QCOMPARE(NumberText::sum(a, b), result);
+        else
+            QCOMPARE(NumberText::subtract(a, b), result);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"
