@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rationix"));
     QApplication::setApplicationVersion(QStringLiteral(RATIONIX_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("rationix"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.rationix"));
 
     auto *mainForm = new TMainForm(nullptr, "MainForm");
     mainForm->showMaximized();

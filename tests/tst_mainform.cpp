@@ -49,6 +49,7 @@ class TestMainForm : public QObject
     }
 
 private Q_SLOTS:
+    void initTestCase() { MessageBox::setShowBoxes(false); }
     void init()
     {
         MessageBox::clearHistory();

@@ -1,21 +1,38 @@
 #include "app/mainform.h"
 
+#include "app/filedialog.h"
+#include "app/messagebox.h"
+#include "files/pagesaver.h"
+#include "files/rationpage.h"
+#include "files/rationprinter.h"
+#include "help/helpform.h"
+#include "help/manuallocator.h"
 #include "images/embeddedimages.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
+#include "tools/energyvalue.h"
+#include "tools/energyvalueform.h"
+#include "tools/findform.h"
+#include "tools/foodsearch.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 
 TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
@@ -311,20 +328,213 @@ void TMainForm::tileStrips(Qt::Orientation orientation)
 
 bool TMainForm::saveRation(TCalculateForm *form)
 {
-    Q_UNUSED(form);
-    return false;
+    TCentralWidget *editor = form->CentralWidget;
+    const QString name = editor->RationEdit->text();
+    const QString written =
+        PageSaver::save(this, tr("Сохранить данные"), name.isEmpty() ? tr("Без_имени") : name,
+                        RationPage::fileText(editor->ration()));
+    form->setCaption(editor->RationEdit->text());
+    if (written.isEmpty())
+        return false;
+    form->setWindowModified(false);
+    return true;
 }
 
-void TMainForm::FileLoadDataSlot() {}
-void TMainForm::FileSaveSlot() {}
-void TMainForm::FilePrintSlot() {}
-void TMainForm::ToolsFindSlot() {}
-void TMainForm::ToolsEnableFindActionSlot() {}
-void TMainForm::ToolsFindWholeSlot(QString &) {}
-void TMainForm::ToolsFindPartSlot(QString &) {}
-void TMainForm::ToolsEnergyValueSlot() {}
-void TMainForm::ToolsEnergyValueSaveSlot() {}
-void TMainForm::HelpContentsSlot() {}
+void TMainForm::FileSaveSlot()
+{
+    if (TCalculateForm *form = activeRation())
+        saveRation(form);
+}
+
+void TMainForm::FileLoadDataSlot()
+{
+    const QString path = FileDialog::openFileName(this, tr("Загрузить данные"), QDir::homePath(),
+                                                  tr("Файл HTML (*.html)"));
+    if (path.isEmpty())
+        return;
+    const QString caption = tr("Ошибка загрузки");
+    if (!QFile::exists(path)) {
+        MessageBox::critical(this, caption, tr("Файл не существует!"));
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MessageBox::critical(this, caption, tr("Ошибка чтения файла!"));
+        return;
+    }
+    const RationPage::ReadResult page = RationPage::read(file);
+    if (page.status == RationPage::ReadResult::NotARation) {
+        MessageBox::critical(this, caption,
+                             tr("Эта интернет-страница не является документом Rationix!"));
+        return;
+    }
+    TCalculateForm *form = addRationWindow();
+    Ration ration = page.ration;
+    if (!page.hasTitle)
+        ration.name = form->CentralWidget->RationEdit->text();
+    form->CentralWidget->loadRation(ration);
+    form->setCaption(ration.name);
+    form->setWindowModified(false);
+    Workspace->currentSubWindow()->showMaximized();
+    if (page.status == RationPage::ReadResult::ReadError)
+        MessageBox::critical(this, caption, tr("Ошибка чтения файла!"));
+}
+
+void TMainForm::FilePrintSlot()
+{
+    if (TCalculateForm *form = activeRation())
+        RationPrinter::print(this, form->CentralWidget->ration());
+}
+
+namespace {
+
+// Keeps *slot pointing at the dialog while it lives and clears it when the
+// dialog is destroyed, so that a dialog that is gone is never used. The
+// slot is reached by its address, as a dialog still open goes down with
+// the main window after the window's own destructor has run.
+template <typename Dialog> void holdWhileAlive(QObject *owner, Dialog **slot, Dialog *dialog)
+{
+    *slot = dialog;
+    QObject::connect(dialog, &QObject::destroyed, owner, [slot, dialog] {
+        if (*slot == dialog)
+            *slot = nullptr;
+    });
+}
+
+QTreeWidgetItem *selectedFood(const TCalculateForm *ration)
+{
+    return ration->CentralWidget->FoodsList->selectedItems().value(0);
+}
+
+// One search of the find dialog: the first row on screen, from the top,
+// that matches becomes the selected and current row and is scrolled into
+// view, and the dialog closes; a miss is reported and leaves the list and
+// the dialog as they were.
+void findFood(TMainForm *window, const QString &text, NameMatch::Mode mode)
+{
+    TCalculateForm *ration = window->activeRation();
+    if (!ration)
+        return;
+    QTreeWidget *list = ration->CentralWidget->FoodsList;
+    ration->FoundFlag = false;
+    if (QTreeWidgetItem *hit = FoodSearch::firstMatch(list, text, mode)) {
+        list->clearSelection();
+        list->setCurrentItem(hit);
+        hit->setSelected(true);
+        list->scrollToItem(hit);
+        ration->FoundFlag = true;
+        // This runs within the dialog's own signal: closing only schedules
+        // its deletion.
+        if (window->FindForm)
+            window->FindForm->close();
+        return;
+    }
+    if (mode == NameMatch::Mode::Part && window->FindForm) {
+        window->FindForm->FindEdit->selectAll();
+        window->FindForm->FindEdit->setFocus();
+    }
+    MessageBox::warning(window, QStringLiteral("Rationix"), TMainForm::tr("Строка не найдена!"));
+}
+
+// Columns of the food list read by the energy value.
+enum FoodColumn { NameColumn = 0, ProteinColumn = 2, FatColumn = 3, CarbohydratesColumn = 4,
+                  CaloriesColumn = 5 };
+
+} // namespace
+
+void TMainForm::ToolsFindSlot()
+{
+    if (!activeRation())
+        return;
+    auto *dialog = new TFindForm(this, "FindForm", true);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    holdWhileAlive(this, &FindForm, dialog);
+    connect(dialog, &TFindForm::FindDialogClose, this, &TMainForm::ToolsEnableFindActionSlot);
+    connect(dialog, &TFindForm::FindWhole, this, &TMainForm::ToolsFindWholeSlot);
+    connect(dialog, &TFindForm::FindPart, this, &TMainForm::ToolsFindPartSlot);
+    dialog->show();
+    ToolsFindAction->setEnabled(false);
+}
+
+void TMainForm::ToolsEnableFindActionSlot()
+{
+    ToolsFindAction->setEnabled(true);
+}
+
+void TMainForm::ToolsFindWholeSlot(QString &sSearchString)
+{
+    findFood(this, sSearchString, NameMatch::Mode::Whole);
+}
+
+void TMainForm::ToolsFindPartSlot(QString &sSearchString)
+{
+    findFood(this, sSearchString, NameMatch::Mode::Part);
+}
+
+void TMainForm::ToolsEnergyValueSlot()
+{
+    const TCalculateForm *ration = activeRation();
+    if (!ration)
+        return;
+    const QTreeWidgetItem *food = selectedFood(ration);
+    if (!food) {
+        MessageBox::warning(this, tr("Ошибка расчёта"),
+                            tr("Чтобы рассчитать энергетическую ценность продукта, необходимо его "
+                               "выбрать в списке!"));
+        return;
+    }
+    auto *dialog = new TEnergyValueForm(this, "EnergyValueForm", true);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    holdWhileAlive(this, &EnergyValueForm, dialog);
+    connect(dialog, &TEnergyValueForm::SaveEnergyValue, this,
+            &TMainForm::ToolsEnergyValueSaveSlot);
+
+    dialog->FoodEdit->setText(food->text(NameColumn));
+    const EnergyValue::Shares lines = EnergyValue::resultLines(
+        EnergyValue::shares(food->text(ProteinColumn), food->text(FatColumn),
+                            food->text(CarbohydratesColumn)));
+    dialog->ProteinEnergyValueEdit->setText(lines.protein);
+    dialog->FatEnergyValueEdit->setText(lines.fat);
+    dialog->CarbohydratesEnergyValueEdit->setText(lines.carbohydrates);
+    dialog->EnergyValueEdit->setText(lines.total);
+    dialog->show();
+}
+
+void TMainForm::ToolsEnergyValueSaveSlot()
+{
+    const TCalculateForm *ration = activeRation();
+    const QTreeWidgetItem *food = ration ? selectedFood(ration) : nullptr;
+    if (!food || !EnergyValueForm)
+        return;
+    const EnergyValue::Product product{food->text(NameColumn), food->text(ProteinColumn),
+                                       food->text(FatColumn), food->text(CarbohydratesColumn),
+                                       food->text(CaloriesColumn)};
+    const EnergyValue::Shares results{EnergyValueForm->ProteinEnergyValueEdit->text(),
+                                      EnergyValueForm->FatEnergyValueEdit->text(),
+                                      EnergyValueForm->CarbohydratesEnergyValueEdit->text(),
+                                      EnergyValueForm->EnergyValueEdit->text()};
+    PageSaver::save(this, tr("Сохранить"), product.name,
+                    RationPage::joinLines(EnergyValue::reportLines(product, results)));
+}
+
+void TMainForm::HelpContentsSlot()
+{
+    auto *help = new THelpForm(this, "HelpForm", false);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    QString path = ManualLocator::find();
+    if (path.isEmpty()) {
+        MessageBox::warning(this, tr("Справка не найдена"),
+                            tr("Не найден файл справки. \nПопытайтесь указать путь к файлу "
+                               "вручную."));
+        const QString chosen = FileDialog::openFileName(this, tr("Открыть справку"),
+                                                        QDir::homePath(), tr("Файл HTML (*.html)"));
+        if (!chosen.isEmpty() && QFileInfo(chosen).isFile())
+            path = chosen;
+    }
+    if (!path.isEmpty())
+        help->TextBrowser->setSource(QUrl::fromLocalFile(path));
+    help->showMaximized();
+}
 
 void TMainForm::HelpAboutSlot()
 {

@@ -26,6 +26,9 @@ public:
 
     // Test seam: the next box returns this answer at once, without showing.
     static void setNextAnswer(Button answer);
+    // Test seam: boxes are not shown; each returns its default answer
+    // unless setNextAnswer said otherwise.
+    static void setShowBoxes(bool show);
 
     // Test seam: what the boxes said, oldest first.
     struct Shown {

@@ -345,17 +345,16 @@ void TCentralWidget::loadRation(const Ration &ration)
     RationEdit->setText(ration.name);
     RationEdit->selectAll();
     RationEdit->setFocus();
-    bool first = true;
-    for (const QStringList &texts : ration.rows) {
-        RowsCount = FoodsTable->rowCount();
-        int row = RowsCount;
-        if (first && RowsCount == 1 && cellText(0, 1).isEmpty())
-            row = 0;
-        else
-            FoodsTable->setRowCount(++RowsCount);
-        setRow(row, texts);
-        first = false;
-    }
+    // The first row fills the blank row of a fresh table; the others are
+    // appended, all at once.
+    int row = FoodsTable->rowCount();
+    if (!ration.rows.isEmpty() && row == 1 && cellText(0, 1).isEmpty())
+        row = 0;
+    FoodsTable->setUpdatesEnabled(false);
+    FoodsTable->setRowCount(qMax(FoodsTable->rowCount(), row + int(ration.rows.size())));
+    for (const QStringList &texts : ration.rows)
+        setRow(row++, texts);
+    FoodsTable->setUpdatesEnabled(true);
     RowsCount = FoodsTable->rowCount();
     updateTotals();
 }

@@ -1,0 +1,48 @@
+#include "files/pagesaver.h"
+
+#include "app/filedialog.h"
+#include "app/messagebox.h"
+#include "files/safewrite.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PageSaver", text);
+}
+} // namespace
+
+bool PageSaver::confirmOverwrite(QWidget *parent)
+{
+    return MessageBox::ask(parent, QMessageBox::Warning, tr("Такой файл уже существует!"),
+                           tr("Перезаписать существующий файл?"),
+                           {{QMessageBox::Yes, tr("&Да")}, {QMessageBox::No, tr("&Нет")}},
+                           QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+QString PageSaver::save(QWidget *parent, const QString &caption, const QString &proposedName,
+                        const QString &text)
+{
+    // A '/' in a ration's name would be taken for a folder.
+    QString proposal = proposedName;
+    proposal.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString chosen = FileDialog::saveFileName(parent, caption, QDir::homePath(), proposal,
+                                                    tr("Файл HTML (*.html)"));
+    if (chosen.isEmpty())
+        return QString();
+    const QString path = SafeWrite::withHtmlSuffix(chosen);
+    if (QFile::exists(path) && !confirmOverwrite(parent))
+        return QString();
+    QString error;
+    if (!SafeWrite::writeFile(path, text.toUtf8(), &error)) {
+        MessageBox::critical(parent, tr("Ошибка сохранения"),
+                             tr("Не удалось сохранить файл «%1»: %2.")
+                                 .arg(QDir::toNativeSeparators(path), error));
+        return QString();
+    }
+    return path;
+}

@@ -1,0 +1,197 @@
+#include "files/rationpage.h"
+
+#include "files/htmltext.h"
+
+#include <QCoreApplication>
+#include <QFileDevice>
+
+namespace RationPage {
+
+const QString MagicLine = QStringLiteral("<!--Rationix_doc-->");
+const QString TitleLine = QStringLiteral("<title>");
+const QString RowLine = QStringLiteral("<tr bgcolor=\"White\">");
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RationPage", text);
+}
+
+// A text stands on one line of the page.
+QString oneLine(const QString &text)
+{
+    QString line = HtmlText::escape(text);
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
+QString lineAt(const QStringList &lines, qsizetype index)
+{
+    return index < lines.size() ? lines[index] : QString();
+}
+
+} // namespace
+
+QStringList columnTitles()
+{
+    return {tr("Наименование"), tr("Масса"), tr("Вода"), tr("Белок"),
+            tr("Жиры"),         tr("Углеводы"), tr("ККал")};
+}
+
+QStringList headLines(const QString &title)
+{
+    return {QStringLiteral("<html>"),
+            QStringLiteral("<head>"),
+            QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
+            QStringLiteral("<meta name=\"Generator\" content=\"Rationix 1.0\">"),
+            tr("<meta name=\"author\" content=\"Rationix\">"),
+            QStringLiteral("<meta content=\"Copyright (c) 2026 the Rationix developers\" "
+                           "name=\"Copyright\">"),
+            TitleLine,
+            oneLine(title),
+            QStringLiteral("</title>"),
+            QStringLiteral("</head>")};
+}
+
+QStringList cellLines(const QString &color, const QString &text, bool bold)
+{
+    const QString open = QStringLiteral("<td><font color=\"%1\">").arg(color);
+    if (bold)
+        return {open + QStringLiteral("<b>"), oneLine(text), QStringLiteral("</b></font></td>")};
+    return {open, oneLine(text), QStringLiteral("</font></td>")};
+}
+
+QStringList headerRowLines(const QStringList &titles)
+{
+    QStringList lines{QStringLiteral("<tr bgcolor=\"Blue\">")};
+    for (const QString &title : titles)
+        lines += cellLines(QStringLiteral("White"), title);
+    lines.append(QStringLiteral("</tr>"));
+    return lines;
+}
+
+QStringList rowLines(const QList<QStringList> &rows)
+{
+    QStringList lines;
+    for (const QStringList &row : rows) {
+        lines.append(RowLine);
+        for (int c = 0; c < Ration::ColumnCount; ++c)
+            lines += cellLines(QStringLiteral("Black"), row.value(c));
+        lines.append(QStringLiteral("</tr>"));
+    }
+    return lines;
+}
+
+QStringList totalsRowLines(const QStringList &totals, const QString &color)
+{
+    QStringList lines{QStringLiteral("<tr bgcolor=\"Grey\">")};
+    lines += cellLines(color, tr("ВСЕГО:"), true);
+    for (int c = 0; c < Ration::TotalCount; ++c)
+        lines += cellLines(color, totals.value(c), true);
+    lines.append(QStringLiteral("</tr>"));
+    return lines;
+}
+
+namespace {
+
+QStringList tableLines(const Ration &ration, const QString &totalsColor)
+{
+    QStringList lines{QStringLiteral("<body>"), QStringLiteral("<table border=\"2\">")};
+    lines += headerRowLines(columnTitles());
+    lines += rowLines(ration.rows);
+    lines += totalsRowLines(ration.totals, totalsColor);
+    lines += {QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>")};
+    return lines;
+}
+
+} // namespace
+
+QStringList fileLines(const Ration &ration)
+{
+    QStringList lines{MagicLine};
+    lines += headLines(ration.name);
+    lines += tableLines(ration, QStringLiteral("Yellow"));
+    return lines;
+}
+
+QString joinLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString fileText(const Ration &ration)
+{
+    return joinLines(fileLines(ration));
+}
+
+QString printText(const Ration &ration)
+{
+    QStringList lines{QStringLiteral("<html>"), QStringLiteral("<head>"),
+                      QStringLiteral("<meta http-equiv=\"Content-Type\" "
+                                     "content=\"text/html; charset=utf-8\">"),
+                      QStringLiteral("</head>")};
+    lines += tableLines(ration, QStringLiteral("Black"));
+    return joinLines(lines);
+}
+
+ReadResult readLines(const QStringList &lines)
+{
+    ReadResult result;
+    if (lines.isEmpty() || lines.first() != MagicLine)
+        return result;
+    result.status = ReadResult::Ok;
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        const QString &line = lines[k];
+        if (line == TitleLine) {
+            result.ration.name = HtmlText::unescape(lineAt(lines, k + 1));
+            result.hasTitle = true;
+        } else if (line == RowLine) {
+            QStringList row;
+            for (int c = 0; c < Ration::ColumnCount; ++c)
+                row.append(HtmlText::unescape(lineAt(lines, k + 2 + 3 * c)));
+            result.ration.rows.append(row);
+        }
+    }
+    result.ration.totals = Ration::totalsOf(result.ration.rows);
+    return result;
+}
+
+ReadResult read(QIODevice &device)
+{
+    // The first line decides, before the rest of the file is read: a page
+    // of another kind, or a large binary file, is refused at once.
+    QByteArray first = device.readLine(MagicLine.size() + 3);
+    if (first.endsWith('\n'))
+        first.chop(1);
+    if (first.endsWith('\r'))
+        first.chop(1);
+    if (first != MagicLine.toLatin1())
+        return ReadResult();
+
+    const QByteArray rest = device.readAll();
+    QStringList lines{MagicLine};
+    QString text = QString::fromUtf8(rest);
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    if (!rest.isEmpty()) {
+        for (QString &line : text.split(QLatin1Char('\n'))) {
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            lines.append(line);
+        }
+    }
+    ReadResult result = readLines(lines);
+    const auto *file = qobject_cast<const QFileDevice *>(&device);
+    if (!device.atEnd() || (file && file->error() != QFileDevice::NoError))
+        result.status = ReadResult::ReadError;
+    return result;
+}
+
+} // namespace RationPage

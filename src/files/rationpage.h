@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ration/ration.h"
+
+#include <QStringList>
+
+class QIODevice;
+
+// The ration page: an HTML page, one tag or one text per line, that a
+// browser shows as a coloured table and that the program reads back.
+//
+// Reading looks only at whole lines: the first line must be the magic line;
+// a line "<title>" is followed by the ration's name; a line
+// '<tr bgcolor="White">' starts a row whose seven texts stand 2, 5, 8, 11,
+// 14, 17 and 20 lines below it. Everything else is decoration, and the
+// totals are worked out again from the rows.
+namespace RationPage {
+
+extern const QString MagicLine;  // <!--Rationix_doc-->
+extern const QString TitleLine;  // <title>
+extern const QString RowLine;    // <tr bgcolor="White">
+
+// Column titles of the page's header row.
+QStringList columnTitles();
+
+// The head block: <html> ... </head>, with the page title (10 lines).
+QStringList headLines(const QString &title);
+// One cell: the opening tag line, the escaped text, the closing tag line.
+QStringList cellLines(const QString &color, const QString &text, bool bold = false);
+// The header row: the titles in white on blue.
+QStringList headerRowLines(const QStringList &titles);
+// The ration's rows, 23 lines each.
+QStringList rowLines(const QList<QStringList> &rows);
+// The totals row: "ВСЕГО:" and the six totals, bold in the given colour.
+QStringList totalsRowLines(const QStringList &totals, const QString &color);
+
+// The whole file, 62 + 23n lines for n rows.
+QStringList fileLines(const Ration &ration);
+// The file's text: UTF-8 encoding is the caller's; every line ends in LF.
+QString fileText(const Ration &ration);
+// The page that printing lays out: the table alone, 55 + 23n lines.
+QString printText(const Ration &ration);
+
+// Joins lines into text, every line followed by LF.
+QString joinLines(const QStringList &lines);
+
+struct ReadResult {
+    enum Status {
+        Ok,
+        NotARation, // empty, or the first line is not the magic line
+        ReadError,  // the device failed part way: what was read is kept
+    };
+    Status status = NotARation;
+    bool hasTitle = false; // false: the page names no ration
+    Ration ration;
+};
+
+// Reads a page from UTF-8 text. The magic line is checked before anything
+// else is read, so a large file of another kind is refused at once.
+ReadResult read(QIODevice &device);
+// Reads a page from its lines (the magic line first).
+ReadResult readLines(const QStringList &lines);
+
+} // namespace RationPage

@@ -1,0 +1,76 @@
+#include "files/rationprinter.h"
+
+#include "app/messagebox.h"
+#include "app/printdialog.h"
+#include "files/rationpage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFont>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
+
+namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RationPrinter", text);
+}
+} // namespace
+
+void RationPrinter::prepare(QPrinter *printer, const QString &documentName)
+{
+    printer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QString name = documentName.isEmpty() ? QStringLiteral("Без_имени") : documentName;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    printer->setDocName(name);
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QDir::home().filePath(name + QStringLiteral(".pdf")));
+    }
+}
+
+namespace {
+QTextDocument *rationDocument(QTextDocument *document, const QString &html)
+{
+    document->setDefaultFont(QFont(QStringLiteral("Helvetica"), 12, QFont::Normal, false));
+    document->setHtml(html);
+    return document;
+}
+} // namespace
+
+bool RationPrinter::printHtml(QPrinter *printer, const QString &html)
+{
+    QTextDocument document;
+    rationDocument(&document, html)->print(printer);
+    return printer->printerState() != QPrinter::Error;
+}
+
+void RationPrinter::print(QWidget *parent, const Ration &ration)
+{
+    QTextDocument document;
+    printDocument(parent, ration.name, rationDocument(&document, RationPage::printText(ration)));
+}
+
+void RationPrinter::printDocument(QWidget *parent, const QString &documentName,
+                                  QTextDocument *document)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    prepare(&printer, documentName);
+    if (!PrintDialog::exec(&printer, parent)) {
+        MessageBox::information(parent, tr("Отмена"), tr("Печать отменена."));
+        return;
+    }
+    if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty()) {
+        MessageBox::critical(parent, tr("Ошибка печати"), tr("Принтер не установлен!"));
+        return;
+    }
+    document->print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        const QString target = printer.outputFormat() == QPrinter::PdfFormat
+                                   ? QDir::toNativeSeparators(printer.outputFileName())
+                                   : printer.printerName();
+        MessageBox::critical(parent, tr("Ошибка печати"),
+                             tr("Не удалось напечатать на «%1».").arg(target));
+    }
+}

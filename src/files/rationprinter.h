@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ration/ration.h"
+
+class QPrinter;
+class QTextDocument;
+class QWidget;
+
+// Printing a ration: the print dialog, then the ration's table laid out on
+// as many pages as it needs, within the printer's margins.
+class RationPrinter
+{
+public:
+    // Asks and prints; reports a cancelled dialog, a missing printer and a
+    // failed job in message boxes.
+    static void print(QWidget *parent, const Ration &ration);
+
+    // The same for any document (the help browser prints its page so):
+    // the dialog, then every page of the document.
+    static void printDocument(QWidget *parent, const QString &documentName,
+                              QTextDocument *document);
+
+    // Lays out and prints HTML on a printer that is set up; false if the
+    // job could not be started.
+    static bool printHtml(QPrinter *printer, const QString &html);
+
+    // Prepares a printer: PDF output into the home folder when the machine
+    // has no printer, so that printing to a file works.
+    static void prepare(QPrinter *printer, const QString &documentName);
+};

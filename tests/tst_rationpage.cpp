@@ -1,0 +1,274 @@
+#include "files/htmltext.h"
+#include "files/rationpage.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+QStringList cell(const char *color, const QString &text, bool bold = false)
+{
+    const QString open = QStringLiteral("<td><font color=\"%1\">").arg(QLatin1String(color));
+    if (bold)
+        return {open + "<b>", text, "</b></font></td>"};
+    return {open, text, "</font></td>"};
+}
+
+RationPage::ReadResult readText(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return RationPage::read(buffer);
+}
+
+Ration twoRows()
+{
+    Ration r;
+    r.name = QStringLiteral("Обед");
+    r.rows = {{"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"},
+              {"Бобы", "50", "41.5", "3", "0.05", "4.15", "29"}};
+    r.totals = {"200", "166", "12", "0.2", "16.6", "116"};
+    return r;
+}
+
+} // namespace
+
+class TestRationPage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writesPageLineByLine()
+    {
+        QStringList expected = {
+            "<!--Rationix_doc-->",
+            "<html>",
+            "<head>",
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
+            "<meta name=\"Generator\" content=\"Rationix 1.0\">",
+        };
+        const QStringList lines = RationPage::fileLines(twoRows());
+        QVERIFY(lines[5].startsWith("<meta name=\"author\" content=\""));
+        QVERIFY(lines[6].startsWith("<meta content=\""));
+        QVERIFY(lines[6].endsWith("name=\"Copyright\">"));
+        expected += {lines[5], lines[6], "<title>", "Обед", "</title>", "</head>", "<body>",
+                     "<table border=\"2\">", "<tr bgcolor=\"Blue\">"};
+        for (const char *title : {"Наименование", "Масса", "Вода", "Белок", "Жиры", "Углеводы", "ККал"})
+            expected += cell("White", QString::fromUtf8(title));
+        expected += "</tr>";
+        for (const QStringList &row : twoRows().rows) {
+            expected += "<tr bgcolor=\"White\">";
+            for (const QString &text : row)
+                expected += cell("Black", text);
+            expected += "</tr>";
+        }
+        expected += "<tr bgcolor=\"Grey\">";
+        expected += cell("Yellow", "ВСЕГО:", true);
+        for (const QString &total : twoRows().totals)
+            expected += cell("Yellow", total, true);
+        expected += {"</tr>", "</table>", "</body>", "</html>"};
+        QCOMPARE(lines, expected);
+        QCOMPARE(lines.size(), 62 + 23 * 2);
+        QCOMPARE(RationPage::fileText(twoRows()), expected.join('\n') + '\n');
+    }
+
+    void lineCount_data()
+    {
+        QTest::addColumn<int>("rows");
+        for (int n : {0, 1, 3, 40})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void lineCount()
+    {
+        QFETCH(int, rows);
+        Ration r;
+        for (int i = 0; i < rows; ++i)
+            r.rows.append(QStringList(7, QStringLiteral("x")));
+        QCOMPARE(RationPage::fileLines(r).size(), 62 + 23 * rows);
+        QCOMPARE(RationPage::printText(r).count('\n'), 55 + 23 * rows);
+    }
+
+    void printPage()
+    {
+        const QStringList lines = RationPage::printText(twoRows()).split('\n');
+        QCOMPARE(lines.first(), QStringLiteral("<html>"));
+        QVERIFY(!lines.contains("<!--Rationix_doc-->"));
+        QVERIFY(!lines.contains("<title>"));
+        QVERIFY(!lines.contains("Обед"));
+        QVERIFY(lines.contains("<td><font color=\"Black\"><b>"));
+        QVERIFY(!lines.contains("<td><font color=\"Yellow\"><b>"));
+        QCOMPARE(lines.at(29), QStringLiteral("<tr bgcolor=\"White\">"));
+    }
+
+    void escaping_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("escaped");
+        QTest::newRow("plain") << "Бобы" << "Бобы";
+        QTest::newRow("markup") << "<script>alert(1)</script>"
+                                << "&lt;script&gt;alert(1)&lt;/script&gt;";
+        QTest::newRow("ampersand") << "A & B" << "A &amp; B";
+        QTest::newRow("quotes") << "Крупа \"Полтавская\"" << "Крупа &quot;Полтавская&quot;";
+        QTest::newRow("entity text") << "&amp;" << "&amp;amp;";
+        QTest::newRow("apostrophe kept") << "it's" << "it's";
+    }
+    void escaping()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, escaped);
+        QCOMPARE(HtmlText::escape(text), escaped);
+        QCOMPARE(HtmlText::unescape(escaped), text);
+    }
+
+    void unescapeOnlyKnownEntities()
+    {
+        QCOMPARE(HtmlText::unescape("&nbsp;&#60;&amp"), QStringLiteral("&nbsp;&#60;&amp"));
+        QCOMPARE(HtmlText::unescape("&amp;lt;"), QStringLiteral("&lt;"));
+    }
+
+    // Whatever a ration holds, it reads back as it was written.
+    void roundTrip()
+    {
+        const QStringList pieces = {"Бобы", "150", "0.5", " ", "  ", "<", ">", "&", "\"", "'",
+                                    "&amp;", "<title>", "<tr bgcolor=\"White\">",
+                                    "<!--Rationix_doc-->", "</tr>", "Ёж", "ё", "1e39", "", "x"};
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < 300; ++round) {
+            auto text = [&] {
+                QString t;
+                const int parts = random.bounded(0, 6);
+                for (int i = 0; i < parts; ++i)
+                    t += pieces[random.bounded(int(pieces.size()))];
+                if (random.bounded(20) == 0)
+                    t = t.repeated(200); // long names too
+                return t;
+            };
+            Ration r;
+            r.name = text();
+            const int rows = random.bounded(0, 5);
+            for (int i = 0; i < rows; ++i) {
+                QStringList row;
+                for (int c = 0; c < 7; ++c)
+                    row.append(text());
+                r.rows.append(row);
+            }
+            r.totals = Ration::totalsOf(r.rows);
+            const RationPage::ReadResult back = readText(RationPage::fileText(r).toUtf8());
+            QCOMPARE(back.status, RationPage::ReadResult::Ok);
+            QVERIFY(back.hasTitle);
+            QCOMPARE(back.ration.name, r.name);
+            QCOMPARE(back.ration.rows, r.rows);
+            QCOMPARE(back.ration.totals, r.totals);
+        }
+    }
+
+    void emptyRationReadsBack()
+    {
+        Ration r;
+        r.name = QString();
+        r.rows = {QStringList(7, QString())};
+        r.totals = QStringList(6, QStringLiteral("0.00"));
+        const auto back = readText(RationPage::fileText(r).toUtf8());
+        QCOMPARE(back.ration.name, QString());
+        QCOMPARE(back.ration.rows, r.rows);
+        QCOMPARE(back.ration.totals, QStringList(6, QStringLiteral("0")));
+    }
+
+    void handEditedPages_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("as written") << "" << "" << 2 << "Обед";
+        QTest::newRow("marker in lower case") << "<tr bgcolor=\"White\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font color=\"Black\">\n150"
+                                              << "<tr bgcolor=\"white\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font color=\"Black\">\n150"
+                                              << 1 << "Обед";
+        QTest::newRow("marker with a blank") << "<tr bgcolor=\"White\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font color=\"Black\">\n50"
+                                             << "<tr bgcolor=\"White\"> \n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font color=\"Black\">\n50"
+                                             << 1 << "Обед";
+        QTest::newRow("changed totals") << "<b>\n200\n" << "<b>\n999\n" << 2 << "Обед";
+        QTest::newRow("second title wins") << "</body>" << "<title>\nУжин\n</body>" << 2 << "Ужин";
+    }
+    void handEditedPages()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, rows);
+        QFETCH(QString, name);
+        QString text = RationPage::fileText(twoRows());
+        if (!from.isEmpty()) {
+            QVERIFY(text.contains(from));
+            text.replace(text.indexOf(from), from.size(), to);
+        }
+        const auto back = readText(text.toUtf8());
+        QCOMPARE(back.status, RationPage::ReadResult::Ok);
+        QCOMPARE(back.ration.rows.size(), rows);
+        QCOMPARE(back.ration.name, name);
+        QCOMPARE(back.ration.totals, Ration::totalsOf(back.ration.rows));
+    }
+
+    void refusedPages_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("blank first line") << QByteArray("\n<!--Rationix_doc-->\n");
+        QTest::newRow("plain page") << QByteArray("<html>\n<head>\n<title>\nx\n</title>\n");
+        QTest::newRow("magic with more") << QByteArray("<!--Rationix_doc--> \n<html>\n");
+        QTest::newRow("binary") << QByteArray(4096, '\xff');
+    }
+    void refusedPages()
+    {
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(readText(bytes).status, RationPage::ReadResult::NotARation);
+    }
+
+    // A large file of another kind is refused after its first line.
+    void largeFileRefusedAtOnce()
+    {
+        QByteArray bytes(8 * 1024 * 1024, 'a');
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QCOMPARE(RationPage::read(buffer).status, RationPage::ReadResult::NotARation);
+        QVERIFY(buffer.pos() < 64);
+    }
+
+    void truncatedPages_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("title last") << QByteArray("<!--Rationix_doc-->\n<title>\n") << QString()
+                                    << QStringList();
+        QTest::newRow("title last, no newline") << QByteArray("<!--Rationix_doc-->\n<title>")
+                                                << QString() << QStringList();
+        QTest::newRow("short row")
+            << QByteArray("<!--Rationix_doc-->\n<tr bgcolor=\"White\">\n<td>\nБобы\n</td>\n<td>\n150\n")
+            << QString() << QStringList({"Бобы", "150", "", "", "", "", ""});
+        QTest::newRow("marker last") << QByteArray("<!--Rationix_doc-->\n<tr bgcolor=\"White\">")
+                                     << QString() << QStringList(7, QString());
+        QTest::newRow("crlf lines")
+            << QByteArray("<!--Rationix_doc-->\r\n<title>\r\nОбед\r\n</title>\r\n") << "Обед"
+            << QStringList();
+        QTest::newRow("invalid utf-8")
+            << QByteArray("<!--Rationix_doc-->\n<title>\nО\xff\xfe\n<tr bgcolor=\"White\">\n\nx\xc3\n")
+            << QString::fromUtf8("О\xff\xfe") << QStringList({QString::fromUtf8("x\xc3"), "", "", "", "", "", ""});
+    }
+    void truncatedPages()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(QStringList, row);
+        const auto back = readText(bytes);
+        QCOMPARE(back.status, RationPage::ReadResult::Ok);
+        QCOMPARE(back.ration.name, name);
+        QCOMPARE(back.ration.rows.size(), row.isEmpty() ? 0 : 1);
+        if (!row.isEmpty())
+            QCOMPARE(back.ration.rows.first(), row);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRationPage)
+#include "tst_rationpage.moc"
