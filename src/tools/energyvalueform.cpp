@@ -1,0 +1,60 @@
+#include "tools/energyvalueform.h"
+
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+TEnergyValueForm::TEnergyValueForm(QWidget *parent, const char *name, bool modal,
+                                   Qt::WindowFlags fl)
+    : QDialog(parent, fl)
+{
+    setObjectName(QString::fromUtf8(name ? name : "EnergyValueForm"));
+    setModal(modal);
+
+    MainLayout = new QVBoxLayout(this);
+    MainLayout->setObjectName(QStringLiteral("MainLayout"));
+    MainLayout->setContentsMargins(11, 11, 11, 11);
+    MainLayout->setSpacing(5);
+
+    auto readOnlyEdit = [this](const char *objectName) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(objectName));
+        edit->setReadOnly(true);
+        MainLayout->addWidget(edit);
+        return edit;
+    };
+    FoodEdit = readOnlyEdit("FoodEdit");
+    ProteinEnergyValueEdit = readOnlyEdit("ProteinEnergyValueEdit");
+    FatEnergyValueEdit = readOnlyEdit("FatEnergyValueEdit");
+    CarbohydratesEnergyValueEdit = readOnlyEdit("CarbohydratesEnergyValueEdit");
+    EnergyValueEdit = readOnlyEdit("EnergyValueEdit");
+
+    ButtonsLayout = new QHBoxLayout();
+    ButtonsLayout->setObjectName(QStringLiteral("ButtonsLayout"));
+    ButtonsLayout->setSpacing(5);
+    MainLayout->addLayout(ButtonsLayout);
+    SaveButton = new QPushButton(this);
+    SaveButton->setObjectName(QStringLiteral("SaveButton"));
+    ButtonsLayout->addWidget(SaveButton);
+    CloseButton = new QPushButton(this);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    ButtonsLayout->addWidget(CloseButton);
+
+    LanguageChangeSlot();
+    resize(450, 200);
+
+    connect(CloseButton, &QPushButton::clicked, this, &TEnergyValueForm::close);
+    connect(SaveButton, &QPushButton::clicked, this, &TEnergyValueForm::SaveSlot);
+}
+
+void TEnergyValueForm::LanguageChangeSlot()
+{
+    setWindowTitle(tr("Энергетическая ценность"));
+    SaveButton->setText(tr("Сохранить"));
+    CloseButton->setText(tr("Закрыть"));
+}
+
+void TEnergyValueForm::SaveSlot()
+{
+    Q_EMIT SaveEnergyValue();
+}

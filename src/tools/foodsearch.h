@@ -1,0 +1,15 @@
+#pragma once
+
+#include "tools/namematch.h"
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace FoodSearch {
+
+// The first row of the list, in display order from the top row, whose name
+// (column 0) matches the text; null when none does. Only the rows on
+// screen take part: the products of a collapsed group are passed over.
+QTreeWidgetItem *firstMatch(const QTreeWidget *list, const QString &text, NameMatch::Mode mode);
+
+} // namespace FoodSearch
