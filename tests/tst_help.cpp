@@ -1,0 +1,475 @@
+#include "app/filedialog.h"
+#include "app/mainform.h"
+#include "app/messagebox.h"
+#include "app/printdialog.h"
+#include "dialogs.h"
+#include "help/helpform.h"
+#include "help/manuallocator.h"
+#include "tempplaces.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+// A page of the manual: UTF-8 bytes, with or without a declared encoding.
+QByteArray page(const QString &title, const QString &body, const QByteArray &head = {})
+{
+    return "<html><head>" + head + "<title>" + title.toUtf8() + "</title></head><body>"
+           + body.toUtf8() + "</body></html>";
+}
+
+const QByteArray metaUtf8 = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
+
+int pdfPages(const QByteArray &pdf)
+{
+    static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page\\b"));
+    int pages = 0;
+    auto it = pageObject.globalMatch(QString::fromLatin1(pdf));
+    while (it.hasNext()) {
+        it.next();
+        ++pages;
+    }
+    return pages;
+}
+
+} // namespace
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+    TMainForm *form = nullptr;
+    std::unique_ptr<TemporaryPlaces> places;
+
+    QString at(const QString &relative) const { return places->at(relative); }
+    bool write(const QString &relative, const QByteArray &bytes) const
+    {
+        return places->write(relative, bytes);
+    }
+
+    void trigger(const char *actionName)
+    {
+        auto *action = form->findChild<QAction *>(QString::fromLatin1(actionName));
+        QVERIFY2(action, actionName);
+        action->trigger();
+    }
+
+    QList<THelpForm *> helpWindows() const
+    {
+        return form->findChildren<THelpForm *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
+    // F1 with a manual in the working directory; returns its help window.
+    THelpForm *openManual(const QByteArray &index)
+    {
+        if (!write("work/doc/index.html", index))
+            return nullptr;
+        trigger("HelpContentsAction");
+        const auto windows = helpWindows();
+        return windows.size() == 1 ? windows.first() : nullptr;
+    }
+
+    // Clicks the link of that text in the browser.
+    static void followLink(QTextBrowser *browser, const QString &text)
+    {
+        const QTextCursor found = browser->document()->find(text);
+        QVERIFY2(!found.isNull(), qPrintable(text));
+        QTextCursor inside(browser->document());
+        inside.setPosition(found.selectionStart() + 1);
+        const QPoint point = browser->cursorRect(inside).center();
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, point);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        places = std::make_unique<TemporaryPlaces>();
+        QVERIFY(places->isValid());
+        // only the working directory's manual counts unless a test says
+        // otherwise
+        ManualLocator::setSearchDirectoriesForTesting({});
+        MessageBox::clearHistory();
+        form = new TMainForm(nullptr, "MainForm");
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup()
+    {
+        delete form;
+        form = nullptr;
+        ManualLocator::restoreSearchDirectories();
+        places.reset();
+    }
+
+    void opensManual_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("manual");
+        QTest::addColumn<QStringList>("directories");
+        QTest::newRow("working directory") << "work" << "work/doc/index.html" << QStringList{};
+        QTest::newRow("home directory") << "home" << "home/Rationix/doc/index.html"
+                                        << QStringList{};
+        QTest::newRow("installed") << "work" << "data/index.html" << QStringList{"data"};
+    }
+    void opensManual()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, manual);
+        QFETCH(QStringList, directories);
+        QVERIFY(write(manual, page("Руководство", "<p>Нужная страница</p>", metaUtf8)));
+        // decoys: a manual directly in the home folder is never used
+        QVERIFY(write("home/doc/index.html", page("Не то", "<p>Чужая страница</p>", metaUtf8)));
+        QVERIFY(QDir::setCurrent(at(current)));
+        for (QString &directory : directories)
+            directory = at(directory);
+        ManualLocator::setSearchDirectoriesForTesting(directories);
+
+        trigger("HelpContentsAction");
+        const auto windows = helpWindows();
+        QCOMPARE(windows.size(), 1);
+        THelpForm *help = windows.first();
+        QCOMPARE(help->objectName(), QStringLiteral("HelpForm"));
+        QCOMPARE(help->parentWidget(), form);
+        QVERIFY(help->isWindow());
+        QVERIFY(!help->isModal());
+        QVERIFY(help->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(help->isVisible());
+        QVERIFY(help->isMaximized());
+        QCOMPARE(help->windowTitle(), QStringLiteral("Справка по программе Rationix"));
+        QCOMPARE(help->TextBrowser->source(), QUrl::fromLocalFile(at(manual)));
+        QCOMPARE(help->TextBrowser->toPlainText().trimmed(), QStringLiteral("Нужная страница"));
+        QVERIFY(MessageBox::history().isEmpty());
+        // the main window stays usable
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void twoWindows()
+    {
+        QVERIFY(write("work/doc/index.html", page("Руководство", "<p>Текст</p>")));
+        trigger("HelpContentsAction");
+        trigger("HelpContentsAction");
+        const auto windows = helpWindows();
+        QCOMPARE(windows.size(), 2);
+        QVERIFY(windows[0] != windows[1]);
+        for (THelpForm *help : windows) {
+            QVERIFY(help->isVisible());
+            QVERIFY(help->isMaximized());
+        }
+        // closing one destroys it and leaves the other
+        QPointer<THelpForm> closed = windows[0];
+        QTest::mouseClick(windows[0]->CloseButton, Qt::LeftButton);
+        QTRY_VERIFY(closed.isNull());
+        QCOMPARE(helpWindows(), QList<THelpForm *>{windows[1]});
+        QVERIFY(windows[1]->isVisible());
+    }
+
+    // No manual anywhere: a warning, then the file dialog; whatever comes
+    // of it, a maximized help window opens.
+    void noManual_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("dialog cancelled") << "" << false;
+        QTest::newRow("chosen file does not exist") << "elsewhere/missing.html" << false;
+        QTest::newRow("chosen folder") << "elsewhere" << false;
+        QTest::newRow("chosen file") << "elsewhere/manual.html" << true;
+    }
+    void noManual()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, shown);
+        QVERIFY(write("elsewhere/manual.html", page("Справка", "<p>Выбранная справка</p>")));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        FileDialog::setNextFileName(chosen.isEmpty() ? QString() : at(chosen));
+        trigger("HelpContentsAction");
+
+        QCOMPARE(MessageBox::history().size(), 1);
+        const MessageBox::Shown warning = MessageBox::history().first();
+        QCOMPARE(warning.icon, QMessageBox::Warning);
+        QCOMPARE(warning.title, QStringLiteral("Справка не найдена"));
+        QCOMPARE(warning.text,
+                 QStringLiteral("Не найден файл справки. \nПопытайтесь указать путь к файлу вручную."));
+        const auto windows = helpWindows();
+        QCOMPARE(windows.size(), 1);
+        THelpForm *help = windows.first();
+        QVERIFY(help->isVisible());
+        QVERIFY(help->isMaximized());
+        if (shown) {
+            QCOMPARE(help->TextBrowser->source(), QUrl::fromLocalFile(at(chosen)));
+            QCOMPARE(help->TextBrowser->toPlainText().trimmed(),
+                     QStringLiteral("Выбранная справка"));
+        } else {
+            QVERIFY(help->TextBrowser->toPlainText().isEmpty());
+        }
+    }
+
+    // The real boxes: the warning comes first, then the file dialog, both
+    // over the main window.
+    void noManualAsksInOrder()
+    {
+        QStringList seen;
+        QPointer<QTimer> boxWatch = whenDialogShows<QMessageBox>([&](QMessageBox *box) {
+            seen.append(QStringLiteral("warning"));
+            QCOMPARE(box->parentWidget(), form);
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Справка не найдена"));
+            box->accept();
+        });
+        QPointer<QTimer> fileWatch = whenDialogShows<QFileDialog>([&](QFileDialog *dialog) {
+            seen.append(QStringLiteral("file"));
+            QCOMPARE(dialog->parentWidget(), form);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Открыть справку"));
+            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+            QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Файл HTML (*.html)")});
+            QCOMPARE(QFileInfo(dialog->directory().path()).canonicalFilePath(),
+                     QFileInfo(at("home")).canonicalFilePath());
+            dialog->reject();
+        });
+        trigger("HelpContentsAction");
+        delete boxWatch;
+        delete fileWatch;
+        QCOMPARE(seen, QStringList({"warning", "file"}));
+        QCOMPARE(helpWindows().size(), 1);
+        QVERIFY(helpWindows().first()->isMaximized());
+    }
+
+    // A page in an ".html" file is read as UTF-8, whatever it declares.
+    void utf8Pages_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QString text = QStringLiteral("Пищевая ценность: ёж, щи, «кавычки» — и тире");
+        QTest::newRow("declared UTF-8") << page("Заголовок", text, metaUtf8);
+        QTest::newRow("nothing declared") << page("Заголовок", text);
+        QTest::newRow("nothing declared, no head")
+            << QByteArray("<p>" + text.toUtf8() + "</p>");
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" + page("Заголовок", text));
+        QTest::newRow("declared otherwise")
+            << page("Заголовок", text,
+                    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">");
+    }
+    void utf8Pages()
+    {
+        QFETCH(QByteArray, bytes);
+        THelpForm *help = openManual(bytes);
+        QVERIFY(help);
+        QCOMPARE(help->TextBrowser->toPlainText().trimmed(),
+                 QStringLiteral("Пищевая ценность: ёж, щи, «кавычки» — и тире"));
+        if (bytes.contains("<title>"))
+            QCOMPARE(help->TextBrowser->documentTitle(), QStringLiteral("Заголовок"));
+    }
+
+    void build()
+    {
+        THelpForm help;
+        QCOMPARE(help.objectName(), QStringLiteral("HelpForm"));
+        QVERIFY(!help.isModal());
+        QCOMPARE(help.size(), QSize(560, 460));
+        QCOMPARE(help.windowTitle(), QStringLiteral("Справка по программе Rationix"));
+        QCOMPARE(THelpForm(nullptr, "Manual", true).objectName(), QStringLiteral("Manual"));
+        QVERIFY(THelpForm(nullptr, nullptr, true).isModal());
+
+        QCOMPARE(help.layout(), help.MainLayout);
+        QCOMPARE(help.MainLayout->objectName(), QStringLiteral("MainLayout"));
+        QCOMPARE(help.MainLayout->contentsMargins(), QMargins(11, 11, 11, 11));
+        QCOMPARE(help.MainLayout->spacing(), 5);
+        QCOMPARE(help.MainLayout->count(), 2);
+        QCOMPARE(help.MainLayout->itemAt(0)->layout(), help.ButtonsLayout);
+        QCOMPARE(help.MainLayout->itemAt(1)->widget(), help.TextBrowser);
+        QCOMPARE(help.ButtonsLayout->objectName(), QStringLiteral("ButtonsLayout"));
+        QCOMPARE(help.ButtonsLayout->spacing(), 5);
+        QCOMPARE(help.TextBrowser->objectName(), QStringLiteral("TextBrowser"));
+
+        const QList<QPushButton *> buttons{help.BackButton, help.HomeButton, help.ForwardButton,
+                                           nullptr, help.PrintButton, help.CloseButton};
+        const QStringList names{"BackButton", "HomeButton", "ForwardButton", "",
+                                "PrintButton", "CloseButton"};
+        const QStringList texts{"<<", "Домой", ">>", "", "Напечатать", "Закрыть"};
+        QCOMPARE(help.ButtonsLayout->count(), buttons.size());
+        for (int i = 0; i < buttons.size(); ++i) {
+            QLayoutItem *item = help.ButtonsLayout->itemAt(i);
+            if (!buttons[i]) {
+                QVERIFY(item->spacerItem());
+                QCOMPARE(help.ButtonsLayout->stretch(i), 1);
+                continue;
+            }
+            QCOMPARE(item->widget(), buttons[i]);
+            QCOMPARE(buttons[i]->objectName(), names[i]);
+            QCOMPARE(buttons[i]->text(), texts[i]);
+            QVERIFY(buttons[i]->isFlat());
+            QVERIFY(buttons[i]->isEnabled());
+        }
+        QCOMPARE(help.focusWidget(), help.HomeButton);
+        help.show();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        QCOMPARE(QApplication::focusWidget(), help.HomeButton);
+    }
+
+    // Back and Forward move through the pages visited by following links
+    // and are enabled exactly while the move is possible; Home goes back to
+    // the first page.
+    void navigation()
+    {
+        QVERIFY(write("work/doc/second.html",
+                      page("Вторая", "<p>Вторая страница</p><p><a href=\"third.html\">Дальше</a></p>")));
+        QVERIFY(write("work/doc/third.html", page("Третья", "<p>Третья страница</p>")));
+        THelpForm *help =
+            openManual(page("Первая", "<p>Первая страница</p><p><a href=\"second.html\">Вперёд</a></p>"));
+        QVERIFY(help);
+        QTextBrowser *browser = help->TextBrowser;
+        const auto shows = [browser](const char *file, const char *text) {
+            return browser->source() == QUrl::fromLocalFile(QDir::current().filePath(
+                                            QStringLiteral("doc/") + QLatin1String(file)))
+                   && browser->toPlainText().startsWith(QString::fromUtf8(text));
+        };
+        const auto enabled = [help](bool back, bool forward) {
+            return help->BackButton->isEnabled() == back
+                   && help->ForwardButton->isEnabled() == forward
+                   && help->HomeButton->isEnabled() && help->PrintButton->isEnabled();
+        };
+        QVERIFY(shows("index.html", "Первая страница"));
+        QVERIFY(enabled(false, false));
+
+        followLink(browser, QStringLiteral("Вперёд"));
+        QTRY_VERIFY(shows("second.html", "Вторая страница"));
+        QVERIFY(enabled(true, false));
+
+        QTest::mouseClick(help->BackButton, Qt::LeftButton);
+        QVERIFY(shows("index.html", "Первая страница"));
+        QVERIFY(enabled(false, true));
+
+        QTest::mouseClick(help->ForwardButton, Qt::LeftButton);
+        QVERIFY(shows("second.html", "Вторая страница"));
+        QVERIFY(enabled(true, false));
+
+        followLink(browser, QStringLiteral("Дальше"));
+        QTRY_VERIFY(shows("third.html", "Третья страница"));
+        QTest::mouseClick(help->BackButton, Qt::LeftButton);
+        QVERIFY(enabled(true, true));
+
+        QTest::mouseClick(help->HomeButton, Qt::LeftButton);
+        QVERIFY(shows("index.html", "Первая страница"));
+        QVERIFY(enabled(true, false));
+    }
+
+    // Printing to a PDF file in the home folder, named after the page; a
+    // long page goes on as many sheets as it needs.
+    void printToPdf_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("minPages");
+        QTest::addColumn<int>("maxPages");
+        QTest::newRow("short page") << page("Раздел справки", "<p>Коротко</p>")
+                                    << "Раздел справки.pdf" << 1 << 1;
+        QTest::newRow("no title") << QByteArray("<p>Без заголовка</p>") << "Справка.pdf" << 1 << 1;
+        QString longBody;
+        for (int i = 1; i <= 200; ++i)
+            longBody += QStringLiteral("<p>Абзац номер %1 длинной страницы справки.</p>").arg(i);
+        QTest::newRow("long page") << page("Длинная", longBody) << "Длинная.pdf" << 3 << 100;
+    }
+    void printToPdf()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, file);
+        QFETCH(int, minPages);
+        QFETCH(int, maxPages);
+        THelpForm *help = openManual(bytes);
+        QVERIFY(help);
+        PrintDialog::setNextAnswer(true);
+        QTest::mouseClick(help->PrintButton, Qt::LeftButton);
+        QVERIFY(MessageBox::history().isEmpty());
+        QFile pdf(QDir(at("home")).filePath(file));
+        QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(pdf.fileName()));
+        const QByteArray bytesOut = pdf.readAll();
+        QVERIFY(bytesOut.startsWith("%PDF"));
+        const int pages = pdfPages(bytesOut);
+        QVERIFY2(pages >= minPages && pages <= maxPages, QByteArray::number(pages));
+        QVERIFY(help->isVisible());
+    }
+
+    void printCancelled()
+    {
+        THelpForm *help = openManual(page("Раздел", "<p>Текст</p>"));
+        QVERIFY(help);
+        PrintDialog::setNextAnswer(false);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::mouseClick(help->PrintButton, Qt::LeftButton);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().icon, QMessageBox::Information);
+        QCOMPARE(MessageBox::history().first().title, QStringLiteral("Отмена"));
+        QCOMPARE(MessageBox::history().first().text, QStringLiteral("Печать отменена."));
+        QVERIFY(QDir(at("home")).entryList(QDir::Files).isEmpty());
+        QVERIFY(help->isVisible());
+    }
+
+    void printFails()
+    {
+        THelpForm *help = openManual(page("Раздел", "<p>Текст</p>"));
+        QVERIFY(help);
+        // the PDF would go into a home folder that does not exist
+        qputenv("HOME", at("missing").toLocal8Bit());
+        PrintDialog::setNextAnswer(true);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::mouseClick(help->PrintButton, Qt::LeftButton);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().icon, QMessageBox::Critical);
+        QCOMPARE(MessageBox::history().first().title, QStringLiteral("Ошибка печати"));
+        QVERIFY(MessageBox::history().first().text.contains(at("missing")));
+        QVERIFY(help->isVisible());
+    }
+
+    void about()
+    {
+        bool seen = false;
+        QPointer<QTimer> watch = whenDialogShows<QMessageBox>([&](QMessageBox *box) {
+            seen = true;
+            QCOMPARE(box->parentWidget(), nullptr);
+            QCOMPARE(box->windowTitle(), QStringLiteral("О программе"));
+            static const QRegularExpression text(QStringLiteral(
+                "^<h2>Rationix 1\\.0</h2>"
+                "<p align=justify>([^<]+)"
+                "<p align=justify>Программа для расчёта пищевой ценности блюд, исходя из массы "
+                "входящих в них продуктов\\.</p>"
+                " <p align=justify>([^<]+)</p>$"));
+            const QRegularExpressionMatch match = text.match(box->text());
+            QVERIFY2(match.hasMatch(), qPrintable(box->text()));
+            QVERIFY(!match.captured(1).trimmed().isEmpty());
+            QVERIFY(!match.captured(2).trimmed().isEmpty());
+            box->accept();
+        });
+        trigger("HelpAboutAction");
+        delete watch;
+        QVERIFY(seen);
+    }
+
+    void aboutQt()
+    {
+        bool seen = false;
+        QPointer<QTimer> watch = whenDialogShows<QMessageBox>([&](QMessageBox *box) {
+            seen = true;
+            QCOMPARE(box->parentWidget(), form);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Калькулятор калорий Korvent"));
+            box->accept();
+        });
+        trigger("HelpAboutQtAction");
+        delete watch;
+        QVERIFY(seen);
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
