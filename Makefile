@@ -6,6 +6,8 @@
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD     ?= build/release
 ASAN      ?= build/asan
+FUZZ      ?= build/fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_GEN ?=
 
 .PHONY: all deps build run test test-release test-asan bench package fuzz clean
@@ -38,5 +40,21 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_editor
 	@if [ -x $(BUILD)/bench/bench_files ]; then QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_files; fi
 
+# Fuzzes the ration page reader for FUZZ_SECONDS with libFuzzer and the
+# sanitizers; crashes are left in $(FUZZ) as crash-* files.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRATIONIX_FUZZ=ON \
+	  -DRATIONIX_GUI=OFF -DRATIONIX_TESTS=OFF $(CMAKE_GEN)
+	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_rationpage
+	mkdir -p $(FUZZ)/corpus
+	cd $(FUZZ) && ASAN_OPTIONS=detect_leaks=0 ./fuzz/fuzz_rationpage -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=65536 -timeout=10 corpus $(CURDIR)/fuzz/seeds
+
 clean:
 	rm -rf build
+
+package: build
+	rm -f $(BUILD)/rationix_*.deb
+	cd $(BUILD) && cpack -G DEB
+	cp -f $(BUILD)/rationix_*.deb .
+	@ls -l rationix_*.deb
