@@ -1,0 +1,45 @@
+// Start-up and window costs: constructing the main window with its first
+// ration window, opening one more ration window, and memory with ten open.
+
+#include "app/mainform.h"
+#include "app/messagebox.h"
+#include "benchutil.h"
+#include "ration/calculateform.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    MessageBox::setShowBoxes(false);
+    const int runs = 15;
+
+    // Memory first, before the timing runs leave freed memory behind.
+    TMainForm form(nullptr, "MainForm");
+    form.show();
+    QCoreApplication::processEvents();
+    const long before = bench::statusKiB("VmRSS");
+    for (int i = 1; i < 10; ++i)
+        form.pFileNewSlot();
+    QCoreApplication::processEvents();
+    const long after = bench::statusKiB("VmRSS");
+    bench::report("resident memory with 10 ration windows", after / 1024.0, "MiB");
+    bench::report("  of which ration windows 2 to 10", (after - before) / 1024.0, "MiB");
+    bench::report("peak memory of the process", bench::statusKiB("VmHWM") / 1024.0, "MiB");
+    bench::report("main window with first ration window (median)",
+                  bench::medianMs(runs, [] {
+                      TMainForm fresh(nullptr, "MainForm");
+                      fresh.show();
+                      QCoreApplication::processEvents();
+                  }),
+                  "ms");
+
+    bench::report("one more ration window (median)", bench::medianMs(runs, [&form] {
+                      form.pFileNewSlot();
+                      QCoreApplication::processEvents();
+                  }),
+                  "ms");
+    return 0;
+}

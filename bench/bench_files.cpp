@@ -1,0 +1,72 @@
+// Ration files: saving and loading a large ration, how loading grows with
+// the number of rows, and refusing a large file of another kind.
+
+#include "benchutil.h"
+#include "files/rationpage.h"
+#include "files/safewrite.h"
+#include "ration/centralwidget.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QTemporaryDir>
+
+namespace {
+
+Ration ration(int rows)
+{
+    Ration r;
+    r.name = QStringLiteral("Большой рацион");
+    for (int i = 0; i < rows; ++i)
+        r.rows.append({QStringLiteral("Бобы"), QString::number(100 + i % 50), QStringLiteral("124.5"),
+                       QStringLiteral("9"), QStringLiteral("0.15"), QStringLiteral("12.45"),
+                       QStringLiteral("87")});
+    r.totals = Ration::totalsOf(r.rows);
+    return r;
+}
+
+RationPage::ReadResult readFile(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return RationPage::read(file);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.html"));
+    const int runs = 7;
+
+    const Ration big = ration(10000);
+    bench::report("save 10,000 rows: page text + safe write (median)", bench::medianMs(runs, [&] {
+                      SafeWrite::writeFile(path, RationPage::fileText(big).toUtf8());
+                  }),
+                  "ms");
+    bench::report("load 10,000 rows: read the page (median)",
+                  bench::medianMs(runs, [&] { readFile(path); }), "ms");
+    bench::report("load 10,000 rows: into a ration window (median)", bench::medianMs(runs, [&] {
+                      TCentralWidget editor;
+                      editor.loadRation(readFile(path).ration);
+                  }),
+                  "ms");
+
+    for (int rows : {2500, 5000, 10000, 20000}) {
+        const QString sized = dir.filePath(QStringLiteral("rows%1.html").arg(rows));
+        SafeWrite::writeFile(sized, RationPage::fileText(ration(rows)).toUtf8());
+        const double ms = bench::medianMs(3, [&] {
+            TCentralWidget editor;
+            editor.loadRation(readFile(sized).ration);
+        });
+        const QByteArray label = QStringLiteral("  load %1 rows into a window; per 1,000 rows").arg(rows).toUtf8();
+        bench::report(label.constData(), ms * 1000.0 / rows, "ms");
+    }
+
+    const QString other = dir.filePath(QStringLiteral("other.bin"));
+    SafeWrite::writeFile(other, QByteArray(50 * 1024 * 1024, '\x7f'));
+    bench::report("refuse a 50 MB file of another kind (median)",
+                  bench::medianMs(runs, [&] { readFile(other); }), "ms");
+    return 0;
+}

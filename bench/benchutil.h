@@ -1,0 +1,51 @@
+#pragma once
+
+// Small helpers for the benchmarks: medians of repeated timings and the
+// process's memory figures.
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QList>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace bench {
+
+// Runs fn `runs` times; returns the median in milliseconds.
+inline double medianMs(int runs, const std::function<void()> &fn)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        fn();
+        times.append(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// A figure of /proc/self/status in KiB ("VmRSS", "VmHWM"), or -1.
+inline long statusKiB(const char *key)
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray prefix = QByteArray(key) + ':';
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+inline void report(const char *what, double value, const char *unit)
+{
+    std::printf("%-58s %10.2f %s\n", what, value, unit);
+    std::fflush(stdout);
+}
+
+} // namespace bench
