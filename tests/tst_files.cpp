@@ -1,5 +1,6 @@
 #include "app/filedialog.h"
 #include "app/mainform.h"
+#include "mainformharness.h"
 #include "app/messagebox.h"
 #include "app/printdialog.h"
 #include "files/rationpage.h"
@@ -56,15 +57,11 @@ class TestFiles : public QObject
 {
     Q_OBJECT
 
-    TMainForm *form = nullptr;
+    MainFormHarness main;
+    TMainForm *&form = main.form;
     QTemporaryDir *home = nullptr;
 
-    void trigger(const char *actionName)
-    {
-        auto *action = form->findChild<QAction *>(QString::fromLatin1(actionName));
-        QVERIFY2(action, actionName);
-        action->trigger();
-    }
+    void trigger(const char *actionName) { main.trigger(actionName); }
     TCalculateForm *active() { return form->activeRation(); }
 
 private Q_SLOTS:
@@ -73,16 +70,11 @@ private Q_SLOTS:
     {
         home = new QTemporaryDir;
         qputenv("HOME", home->path().toLocal8Bit());
-        MessageBox::clearHistory();
-        form = new TMainForm(nullptr, "MainForm");
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        main.open();
     }
     void cleanup()
     {
-        for (QMdiSubWindow *w : form->Workspace->subWindowList())
-            w->widget()->setWindowModified(false);
-        delete form;
+        main.close();
         delete home;
     }
 

@@ -1,5 +1,6 @@
 #include "app/filedialog.h"
 #include "app/mainform.h"
+#include "mainformharness.h"
 #include "app/messagebox.h"
 #include "app/printdialog.h"
 #include "dialogs.h"
@@ -51,7 +52,8 @@ class TestHelp : public QObject
 {
     Q_OBJECT
 
-    TMainForm *form = nullptr;
+    MainFormHarness main;
+    TMainForm *&form = main.form;
     std::unique_ptr<TemporaryPlaces> places;
 
     QString at(const QString &relative) const { return places->at(relative); }
@@ -60,12 +62,7 @@ class TestHelp : public QObject
         return places->write(relative, bytes);
     }
 
-    void trigger(const char *actionName)
-    {
-        auto *action = form->findChild<QAction *>(QString::fromLatin1(actionName));
-        QVERIFY2(action, actionName);
-        action->trigger();
-    }
+    void trigger(const char *actionName) { main.trigger(actionName); }
 
     QList<THelpForm *> helpWindows() const
     {
@@ -101,15 +98,11 @@ private Q_SLOTS:
         // only the working directory's manual counts unless a test says
         // otherwise
         ManualLocator::setSearchDirectoriesForTesting({});
-        MessageBox::clearHistory();
-        form = new TMainForm(nullptr, "MainForm");
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        main.open();
     }
     void cleanup()
     {
-        delete form;
-        form = nullptr;
+        main.close();
         ManualLocator::restoreSearchDirectories();
         places.reset();
     }

@@ -1,4 +1,5 @@
 #include "app/mainform.h"
+#include "mainformharness.h"
 #include "app/messagebox.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
@@ -31,14 +32,10 @@ class TestMainForm : public QObject
 {
     Q_OBJECT
 
-    TMainForm *form = nullptr;
+    MainFormHarness main;
+    TMainForm *&form = main.form;
 
-    void trigger(const char *actionName)
-    {
-        auto *action = form->findChild<QAction *>(QString::fromLatin1(actionName));
-        QVERIFY2(action, actionName);
-        action->trigger();
-    }
+    void trigger(const char *actionName) { main.trigger(actionName); }
 
     // Gives the workspace a viewport of exactly this size.
     void setWorkspaceSize(int width, int height)
@@ -50,19 +47,8 @@ class TestMainForm : public QObject
 
 private Q_SLOTS:
     void initTestCase() { MessageBox::setShowBoxes(false); }
-    void init()
-    {
-        MessageBox::clearHistory();
-        form = new TMainForm(nullptr, "MainForm");
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-    }
-    void cleanup()
-    {
-        for (QMdiSubWindow *w : form->Workspace->subWindowList())
-            w->widget()->setWindowModified(false);
-        delete form;
-    }
+    void init() { main.open(); }
+    void cleanup() { main.close(); }
 
     void startUp()
     {

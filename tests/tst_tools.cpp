@@ -1,5 +1,6 @@
 #include "app/filedialog.h"
 #include "app/mainform.h"
+#include "mainformharness.h"
 #include "app/messagebox.h"
 #include "files/rationpage.h"
 #include "ration/calculateform.h"
@@ -29,14 +30,10 @@ class TestTools : public QObject
 {
     Q_OBJECT
 
-    TMainForm *form = nullptr;
+    MainFormHarness main;
+    TMainForm *&form = main.form;
 
-    void trigger(const char *actionName)
-    {
-        auto *action = form->findChild<QAction *>(QString::fromLatin1(actionName));
-        QVERIFY2(action, actionName);
-        action->trigger();
-    }
+    void trigger(const char *actionName) { main.trigger(actionName); }
 
     QAction *findAction() const
     {
@@ -124,19 +121,8 @@ class TestTools : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        MessageBox::clearHistory();
-        form = new TMainForm(nullptr, "MainForm");
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-    }
-    void cleanup()
-    {
-        for (QMdiSubWindow *w : form->Workspace->subWindowList())
-            w->widget()->setWindowModified(false);
-        delete form;
-    }
+    void init() { main.open(); }
+    void cleanup() { main.close(); }
 
     // No ration window, or none current: the tools do nothing at all.
     void nothingWithoutRation_data()

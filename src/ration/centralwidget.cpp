@@ -41,7 +41,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
 
     ProductsLayout = named(new QVBoxLayout(), "ProductsLayout");
     ProductsLayout->setSpacing(5);
-    WorkingLayout->addLayout(ProductsLayout, 3);
+    WorkingLayout->addLayout(ProductsLayout, 1);
     ProductsLabel = named(new QLabel(this), "ProductsLabel");
     ProductsLayout->addWidget(ProductsLabel);
 
@@ -65,7 +65,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
 
     RationLayout = named(new QVBoxLayout(), "RationLayout");
     RationLayout->setSpacing(5);
-    WorkingLayout->addLayout(RationLayout, 4);
+    WorkingLayout->addLayout(RationLayout, 1);
     RationNameLayout = named(new QHBoxLayout(), "RationNameLayout");
     RationNameLayout->setSpacing(5);
     RationLayout->addLayout(RationNameLayout);
@@ -81,6 +81,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     FoodsTable->horizontalHeader()->setMinimumSectionSize(48);
     for (int c = 1; c < Ration::ColumnCount; ++c)
         FoodsTable->setColumnWidth(c, 72);
+    FoodsTable->verticalHeader()->setDefaultSectionSize(FoodsTable->fontMetrics().height() + 8);
     RationLayout->addWidget(FoodsTable);
 
     buildTotals();
@@ -135,9 +136,9 @@ void TCentralWidget::buildFoodList()
     FoodsList->setSortingEnabled(true);
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
-    FoodsList->setColumnWidth(0, 260);
+    FoodsList->setColumnWidth(0, 250);
     for (int c = 1; c <= FoodTable::ValueCount; ++c)
-        FoodsList->setColumnWidth(c, 64);
+        FoodsList->setColumnWidth(c, 58);
 }
 
 QLabel *TCentralWidget::totalLabel(const char *objectName, int row, int column)
