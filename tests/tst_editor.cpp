@@ -290,6 +290,12 @@ private Q_SLOTS:
         QTest::keyClick(editor.FoodsList, Qt::Key_Up);
         QVERIFY(!editor.AddButton->isEnabled());
 
+        // Return on a group closes and opens it
+        QTest::keyClick(editor.FoodsList, Qt::Key_Return);
+        QVERIFY(!editor.FoodsList->topLevelItem(0)->isExpanded());
+        QTest::keyClick(editor.FoodsList, Qt::Key_Return);
+        QVERIFY(editor.FoodsList->topLevelItem(0)->isExpanded());
+
         // Return on a product adds it
         QTest::keyClick(editor.FoodsList, Qt::Key_Down);
         whenDialogShows<TMassForm>([](TMassForm *form) {

@@ -365,7 +365,12 @@ bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)
     if (watched == FoodsList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            AddSlot();
+            // Return adds a product, and opens or closes a group.
+            QTreeWidgetItem *current = FoodsList->currentItem();
+            if (current && !current->parent() && !selectedProduct())
+                current->setExpanded(!current->isExpanded());
+            else
+                AddSlot();
             return true;
         }
     }
