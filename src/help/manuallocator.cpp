@@ -74,8 +74,12 @@ QStringList ManualLocator::searchDirectories()
     if (QCoreApplication::instance())
         directories.append(QDir::cleanPath(QCoreApplication::applicationDirPath()
                                            + QStringLiteral("/../share/rationix/doc")));
-#ifdef RATIONIX_SOURCE_DOC
-    directories.append(QStringLiteral(RATIONIX_SOURCE_DOC));
+#if defined(RATIONIX_SOURCE_DOC) && defined(RATIONIX_BUILD_DIR)
+    // The manual beside the sources serves a program run from its build
+    // tree; an installed program never looks there.
+    if (!QCoreApplication::instance()
+        || QCoreApplication::applicationDirPath().startsWith(QStringLiteral(RATIONIX_BUILD_DIR "/")))
+        directories.append(QStringLiteral(RATIONIX_SOURCE_DOC));
 #endif
     return directories;
 }
