@@ -148,6 +148,20 @@ private Q_SLOTS:
                  QStringList({"Разделы", "О программе", "-", "О библиотеке Qt"}));
     }
 
+    // The keys reach their commands from the main window.
+    void shortcuts()
+    {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(form->Workspace->subWindowList().size(), 2);
+        QTest::keyClick(form, Qt::Key_W, Qt::ControlModifier);
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 1);
+        QTest::keyClick(form, Qt::Key_F8);
+        QTest::keyClick(form, Qt::Key_A, Qt::ControlModifier);
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 0);
+    }
+
     void secondWindowCascades()
     {
         trigger("FileNewAction");

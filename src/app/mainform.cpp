@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -221,6 +222,13 @@ TCalculateForm *TMainForm::addRationWindow()
     form->setCaption(tr("Без имени"));
     form->setSaveHandler([this](TCalculateForm *f) { return saveRation(f); });
     QMdiSubWindow *frame = Workspace->addSubWindow(form);
+    // The frame's own menu would claim Ctrl+W as well, and a key claimed
+    // twice does nothing: the main window's "Закрыть" keeps it.
+    for (QAction *action : frame->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(FileCloseAction->shortcut()) > 0)
+            action->setShortcuts(keys);
+    }
     if (alone) {
         frame->showMaximized();
     } else {
