@@ -79,13 +79,17 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     FoodsTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     FoodsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     FoodsTable->horizontalHeader()->setMinimumSectionSize(48);
-    for (int c = 1; c < Ration::ColumnCount; ++c)
-        FoodsTable->setColumnWidth(c, 72);
     FoodsTable->verticalHeader()->setDefaultSectionSize(FoodsTable->fontMetrics().height() + 8);
     RationLayout->addWidget(FoodsTable);
 
     buildTotals();
     LanguageChangeSlot();
+    // Value columns just as wide as their titles need; the name takes the rest.
+    const QFontMetrics metrics = FoodsTable->horizontalHeader()->fontMetrics();
+    for (int c = 1; c < Ration::ColumnCount; ++c) {
+        const QString title = FoodsTable->horizontalHeaderItem(c)->text();
+        FoodsTable->setColumnWidth(c, qMax(56, metrics.horizontalAdvance(title) + 20));
+    }
 
     RationEdit->selectAll();
     RationEdit->setFocus();
@@ -136,9 +140,9 @@ void TCentralWidget::buildFoodList()
     FoodsList->setSortingEnabled(true);
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
-    FoodsList->setColumnWidth(0, 250);
+    FoodsList->setColumnWidth(0, 230);
     for (int c = 1; c <= FoodTable::ValueCount; ++c)
-        FoodsList->setColumnWidth(c, 58);
+        FoodsList->setColumnWidth(c, 52);
 }
 
 QLabel *TCentralWidget::totalLabel(const char *objectName, int row, int column)
