@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -293,6 +294,32 @@ private Q_SLOTS:
         trigger("FileCloseAction");
         QTRY_COMPARE(form->Workspace->subWindowList().size(), 0);
         QVERIFY(MessageBox::history().isEmpty());
+    }
+
+    // Quitting asks for a changed ration too; Отмена keeps the program.
+    void exitAsksForChangedRation_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << true;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << false;
+    }
+    void exitAsksForChangedRation()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, stillOpen);
+        QPointer<TMainForm> window = form;
+        form->activeRation()->setWindowModified(true);
+        MessageBox::setNextAnswer(MessageBox::Button(answer));
+        trigger("FileExitAction");
+        QCOMPARE(MessageBox::history().size(), 1);
+        if (stillOpen) {
+            QVERIFY(form->isVisible());
+            QCOMPARE(form->Workspace->subWindowList().size(), 1);
+        } else {
+            QTRY_VERIFY(!window); // closed and deleted
+            form = nullptr;
+        }
     }
 
     void closeAllStopsAtCancel()
