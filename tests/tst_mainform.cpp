@@ -234,6 +234,25 @@ private Q_SLOTS:
         }
     }
 
+    // A frame that cannot be made as small as its share pushes the next
+    // ones down instead of lying under them.
+    void tileRespectsFrameMinimum()
+    {
+        trigger("FileNewAction");
+        trigger("FileNewAction");
+        const auto windows = form->Workspace->subWindowList();
+        for (QMdiSubWindow *w : windows) {
+            w->setMinimumSize(0, 0);
+            w->widget()->setMinimumSize(0, 0);
+        }
+        windows[0]->setMinimumHeight(300);
+        setWorkspaceSize(800, 600);
+        trigger("WindowTileHorizontalAction");
+        QCOMPARE(windows[0]->geometry(), QRect(0, 0, 800, 300));
+        QCOMPARE(windows[1]->geometry(), QRect(0, 300, 800, 200));
+        QCOMPARE(windows[2]->geometry(), QRect(0, 500, 800, 200));
+    }
+
     void tileOneWindowHorizontally()
     {
         setWorkspaceSize(700, 500);

@@ -2,6 +2,7 @@
 
 #include "app/filedialog.h"
 #include "app/messagebox.h"
+#include "app/windowtiling.h"
 #include "files/pagesaver.h"
 #include "files/rationpage.h"
 #include "files/rationprinter.h"
@@ -293,45 +294,12 @@ void TMainForm::WindowTileSlot()
 
 void TMainForm::WindowTileHorizontalSlot()
 {
-    tileStrips(Qt::Vertical);
+    WindowTiling::tileStrips(Workspace, Qt::Vertical);
 }
 
 void TMainForm::WindowTileVerticalSlot()
 {
-    tileStrips(Qt::Horizontal);
-}
-
-// Lays the windows out one after another along the given direction
-// (Qt::Vertical: full-width strips from top to bottom; Qt::Horizontal:
-// full-height columns from left to right). Each gets an equal share of the
-// workspace, or more when its window cannot be made that small; the strips
-// then run past the edge and are reached with the scroll bars.
-void TMainForm::tileStrips(Qt::Orientation orientation)
-{
-    const QList<QMdiSubWindow *> windows = Workspace->subWindowList();
-    if (windows.isEmpty())
-        return;
-    const QSize area = Workspace->viewport()->size();
-    const bool down = orientation == Qt::Vertical;
-    const unsigned length = unsigned(down ? area.height() : area.width());
-    const int share = int(length / unsigned(windows.size()));
-    int position = 0;
-    for (QMdiSubWindow *frame : windows) {
-        if (frame->isMaximized()) {
-            frame->hide();
-            frame->showNormal();
-        }
-        const QMargins chrome = frame->contentsMargins();
-        const QSize minimum = frame->widget() ? frame->widget()->minimumSize() : QSize();
-        const int preferred = down ? minimum.height() + chrome.top() + chrome.bottom()
-                                   : minimum.width() + chrome.left() + chrome.right();
-        const int extent = qMax(share, preferred);
-        if (down)
-            frame->setGeometry(0, position, area.width(), extent);
-        else
-            frame->setGeometry(position, 0, extent, area.height());
-        position += extent;
-    }
+    WindowTiling::tileStrips(Workspace, Qt::Horizontal);
 }
 
 bool TMainForm::saveRation(TCalculateForm *form)

@@ -102,5 +102,4 @@ private:
     // is the only one and cascaded with the others otherwise.
     TCalculateForm *addRationWindow();
     bool saveRation(TCalculateForm *form);
-    void tileStrips(Qt::Orientation orientation);
 };
