@@ -46,6 +46,15 @@ class TestMainForm : public QObject
         QTRY_COMPARE(form->Workspace->viewport()->size(), QSize(width, height));
     }
 
+    // Lets the windows take any size, so that shares decide alone.
+    static void allowAnySize(const QList<QMdiSubWindow *> &windows)
+    {
+        for (QMdiSubWindow *w : windows) {
+            w->setMinimumSize(0, 0);
+            w->widget()->setMinimumSize(0, 0);
+        }
+    }
+
 private Q_SLOTS:
     void initTestCase() { MessageBox::setShowBoxes(false); }
     void init() { main.open(); }
@@ -221,10 +230,7 @@ private Q_SLOTS:
         trigger("FileNewAction");
         trigger("FileNewAction");
         const auto windows = form->Workspace->subWindowList();
-        for (QMdiSubWindow *w : windows) {
-            w->setMinimumSize(0, 0);
-            w->widget()->setMinimumSize(0, 0);
-        }
+        allowAnySize(windows);
         windows[0]->showMaximized();
         setWorkspaceSize(800, height);
         trigger("WindowTileHorizontalAction");
@@ -241,10 +247,7 @@ private Q_SLOTS:
         trigger("FileNewAction");
         trigger("FileNewAction");
         const auto windows = form->Workspace->subWindowList();
-        for (QMdiSubWindow *w : windows) {
-            w->setMinimumSize(0, 0);
-            w->widget()->setMinimumSize(0, 0);
-        }
+        allowAnySize(windows);
         windows[0]->setMinimumHeight(300);
         setWorkspaceSize(800, 600);
         trigger("WindowTileHorizontalAction");
@@ -267,10 +270,7 @@ private Q_SLOTS:
     {
         trigger("FileNewAction");
         const auto windows = form->Workspace->subWindowList();
-        for (QMdiSubWindow *w : windows) {
-            w->setMinimumSize(0, 0);
-            w->widget()->setMinimumSize(0, 0);
-        }
+        allowAnySize(windows);
         setWorkspaceSize(1000, 500);
         trigger("WindowTileVerticalAction");
         QCOMPARE(windows[0]->geometry(), QRect(0, 0, 500, 500));
