@@ -1,6 +1,7 @@
 #include "app/filedialog.h"
 #include "app/mainform.h"
 #include "mainformharness.h"
+#include "pdfpages.h"
 #include "app/messagebox.h"
 #include "app/printdialog.h"
 #include "files/rationpage.h"
@@ -15,7 +16,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,12 +43,6 @@ Ration sample()
               {"Вишня  сушёная", "10", "1.8", "0.15", "0", "7.3", "29.2"}};
     r.totals = Ration::totalsOf(r.rows);
     return r;
-}
-
-int pdfPages(const QByteArray &pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
-    return int(QString::fromLatin1(pdf).count(page));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/filedialog.h"
 #include "app/mainform.h"
 #include "mainformharness.h"
+#include "pdfpages.h"
 #include "app/messagebox.h"
 #include "app/printdialog.h"
 #include "dialogs.h"
@@ -33,18 +34,6 @@ QByteArray page(const QString &title, const QString &body, const QByteArray &hea
 }
 
 const QByteArray metaUtf8 = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
-
-int pdfPages(const QByteArray &pdf)
-{
-    static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page\\b"));
-    int pages = 0;
-    auto it = pageObject.globalMatch(QString::fromLatin1(pdf));
-    while (it.hasNext()) {
-        it.next();
-        ++pages;
-    }
-    return pages;
-}
 
 } // namespace
 

@@ -57,6 +57,21 @@ private Q_SLOTS:
         QCOMPARE(SafeWrite::withHtmlSuffix(chosen), written);
     }
 
+    void proposedFileName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("plain") << "Обед" << "Обед";
+        QTest::newRow("empty") << "" << "Без_имени";
+        QTest::newRow("slash") << "1/2 порции" << "1_2 порции";
+    }
+    void proposedFileName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, proposed);
+        QCOMPARE(SafeWrite::proposedFileName(name), proposed);
+    }
+
     void writesNewAndReplacesOld()
     {
         QTemporaryDir dir;

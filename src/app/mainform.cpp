@@ -305,10 +305,8 @@ void TMainForm::WindowTileVerticalSlot()
 bool TMainForm::saveRation(TCalculateForm *form)
 {
     TCentralWidget *editor = form->CentralWidget;
-    const QString name = editor->RationEdit->text();
-    const QString written =
-        PageSaver::save(this, tr("Сохранить данные"), name.isEmpty() ? tr("Без_имени") : name,
-                        RationPage::fileText(editor->ration()));
+    const QString written = PageSaver::save(this, tr("Сохранить данные"), editor->RationEdit->text(),
+                                            RationPage::fileText(editor->ration()));
     form->setCaption(editor->RationEdit->text());
     if (written.isEmpty())
         return false;

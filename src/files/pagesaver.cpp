@@ -27,11 +27,9 @@ bool PageSaver::confirmOverwrite(QWidget *parent)
 QString PageSaver::save(QWidget *parent, const QString &caption, const QString &proposedName,
                         const QString &text)
 {
-    // A '/' in a ration's name would be taken for a folder.
-    QString proposal = proposedName;
-    proposal.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString chosen = FileDialog::saveFileName(parent, caption, QDir::homePath(), proposal,
-                                                    tr("Файл HTML (*.html)"));
+    const QString chosen =
+        FileDialog::saveFileName(parent, caption, QDir::homePath(),
+                                 SafeWrite::proposedFileName(proposedName), tr("Файл HTML (*.html)"));
     if (chosen.isEmpty())
         return QString();
     const QString path = SafeWrite::withHtmlSuffix(chosen);

@@ -3,6 +3,7 @@
 #include "app/messagebox.h"
 #include "app/printdialog.h"
 #include "files/rationpage.h"
+#include "files/safewrite.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,8 +22,7 @@ QString tr(const char *text)
 void RationPrinter::prepare(QPrinter *printer, const QString &documentName)
 {
     printer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    QString name = documentName.isEmpty() ? QStringLiteral("Без_имени") : documentName;
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString name = SafeWrite::proposedFileName(documentName);
     printer->setDocName(name);
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         printer->setOutputFormat(QPrinter::PdfFormat);

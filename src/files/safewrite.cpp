@@ -64,6 +64,12 @@ bool writeFile(const QString &path, const QByteArray &data, QString *error)
     return true;
 }
 
+QString proposedFileName(const QString &documentName)
+{
+    QString name = documentName.isEmpty() ? tr("Без_имени") : documentName;
+    return name.replace(QLatin1Char('/'), QLatin1Char('_'));
+}
+
 QString withHtmlSuffix(const QString &fileName)
 {
     static const QString suffix = QStringLiteral(".html");

@@ -21,6 +21,10 @@ bool writeFile(const QString &path, const QByteArray &data, QString *error = nul
 // The name with ".html" appended, unless it already ends in ".html".
 QString withHtmlSuffix(const QString &fileName);
 
+// A file name proposed for a document of this name: "Без_имени" for an
+// empty name, and a '/' (which would be taken for a folder) made '_'.
+QString proposedFileName(const QString &documentName);
+
 // Test seam: the next writeFile stops accepting bytes after this many, as
 // a full disk does.
 void limitNextWrite(qint64 bytes);
