@@ -13,9 +13,9 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("PageSaver", text);
 }
-} // namespace
 
-bool PageSaver::confirmOverwrite(QWidget *parent)
+// Asks whether the existing file may be replaced.
+bool confirmOverwrite(QWidget *parent)
 {
     return MessageBox::ask(parent, QMessageBox::Warning, tr("Такой файл уже существует!"),
                            tr("Перезаписать существующий файл?"),
@@ -23,6 +23,7 @@ bool PageSaver::confirmOverwrite(QWidget *parent)
                            QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
+} // namespace
 
 QString PageSaver::save(QWidget *parent, const QString &caption, const QString &proposedName,
                         const QString &text)

@@ -15,7 +15,4 @@ public:
     // (cancelled, not confirmed, or failed and reported).
     static QString save(QWidget *parent, const QString &caption, const QString &proposedName,
                         const QString &text);
-
-    // Asks whether the existing file may be replaced.
-    static bool confirmOverwrite(QWidget *parent);
 };

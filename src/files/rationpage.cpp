@@ -84,6 +84,9 @@ QStringList rowLines(const QList<QStringList> &rows)
     return lines;
 }
 
+namespace {
+
+// The totals row: "ВСЕГО:" and the six totals, bold in the given colour.
 QStringList totalsRowLines(const QStringList &totals, const QString &color)
 {
     QStringList lines{QStringLiteral("<tr bgcolor=\"Grey\">")};
@@ -93,8 +96,6 @@ QStringList totalsRowLines(const QStringList &totals, const QString &color)
     lines.append(QStringLiteral("</tr>"));
     return lines;
 }
-
-namespace {
 
 QStringList tableLines(const Ration &ration, const QString &totalsColor)
 {
@@ -141,6 +142,9 @@ QString printText(const Ration &ration)
     return joinLines(lines);
 }
 
+namespace {
+
+// Reads a page from its lines (the magic line first).
 ReadResult readLines(const QStringList &lines)
 {
     ReadResult result;
@@ -162,6 +166,8 @@ ReadResult readLines(const QStringList &lines)
     result.ration.totals = Ration::totalsOf(result.ration.rows);
     return result;
 }
+
+} // namespace
 
 ReadResult read(QIODevice &device)
 {

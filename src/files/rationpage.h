@@ -31,8 +31,6 @@ QStringList cellLines(const QString &color, const QString &text, bool bold = fal
 QStringList headerRowLines(const QStringList &titles);
 // The ration's rows, 23 lines each.
 QStringList rowLines(const QList<QStringList> &rows);
-// The totals row: "ВСЕГО:" and the six totals, bold in the given colour.
-QStringList totalsRowLines(const QStringList &totals, const QString &color);
 
 // The whole file, 62 + 23n lines for n rows.
 QStringList fileLines(const Ration &ration);
@@ -58,7 +56,5 @@ struct ReadResult {
 // Reads a page from UTF-8 text. The magic line is checked before anything
 // else is read, so a large file of another kind is refused at once.
 ReadResult read(QIODevice &device);
-// Reads a page from its lines (the magic line first).
-ReadResult readLines(const QStringList &lines);
 
 } // namespace RationPage

@@ -18,9 +18,4 @@ struct Ration {
     // Totals that equal the sum of the rows' cells as shown: each cell read
     // by the number rule, summed, written with six significant digits.
     static QStringList totalsOf(const QList<QStringList> &rows);
-
-    bool operator==(const Ration &other) const
-    {
-        return name == other.name && rows == other.rows && totals == other.totals;
-    }
 };

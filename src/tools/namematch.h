@@ -14,7 +14,4 @@ enum class Mode { Whole, Part };
 
 bool matches(const QString &name, const QString &text, Mode mode);
 
-// The form in which part mode compares texts.
-QString partForm(const QString &text);
-
 } // namespace NameMatch
