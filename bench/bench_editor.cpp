@@ -29,17 +29,20 @@ int main(int argc, char *argv[])
     bench::report("  of which ration windows 2 to 10", (after - before) / 1024.0, "MiB");
     bench::report("peak memory of the process", bench::statusKiB("VmHWM") / 1024.0, "MiB");
     bench::report("main window with first ration window (median)",
-                  bench::medianMs(runs, [] {
-                      TMainForm fresh(nullptr, "MainForm");
-                      fresh.show();
-                      QCoreApplication::processEvents();
-                  }),
+                  bench::medianMs(runs,
+                                  [] {
+                                      TMainForm fresh(nullptr, "MainForm");
+                                      fresh.show();
+                                      QCoreApplication::processEvents();
+                                  }),
                   "ms");
 
-    bench::report("one more ration window (median)", bench::medianMs(runs, [&form] {
-                      form.pFileNewSlot();
-                      QCoreApplication::processEvents();
-                  }),
+    bench::report("one more ration window (median)",
+                  bench::medianMs(runs,
+                                  [&form] {
+                                      form.pFileNewSlot();
+                                      QCoreApplication::processEvents();
+                                  }),
                   "ms");
     return 0;
 }

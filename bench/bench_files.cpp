@@ -17,9 +17,9 @@ Ration ration(int rows)
     Ration r;
     r.name = QStringLiteral("Большой рацион");
     for (int i = 0; i < rows; ++i)
-        r.rows.append({QStringLiteral("Бобы"), QString::number(100 + i % 50), QStringLiteral("124.5"),
-                       QStringLiteral("9"), QStringLiteral("0.15"), QStringLiteral("12.45"),
-                       QStringLiteral("87")});
+        r.rows.append({QStringLiteral("Бобы"), QString::number(100 + i % 50),
+                       QStringLiteral("124.5"), QStringLiteral("9"), QStringLiteral("0.15"),
+                       QStringLiteral("12.45"), QStringLiteral("87")});
     r.totals = Ration::totalsOf(r.rows);
     return r;
 }
@@ -41,16 +41,19 @@ int main(int argc, char *argv[])
     const int runs = 7;
 
     const Ration big = ration(10000);
-    bench::report("save 10,000 rows: page text + safe write (median)", bench::medianMs(runs, [&] {
-                      SafeWrite::writeFile(path, RationPage::fileText(big).toUtf8());
-                  }),
-                  "ms");
+    bench::report(
+        "save 10,000 rows: page text + safe write (median)",
+        bench::medianMs(runs,
+                        [&] { SafeWrite::writeFile(path, RationPage::fileText(big).toUtf8()); }),
+        "ms");
     bench::report("load 10,000 rows: read the page (median)",
                   bench::medianMs(runs, [&] { readFile(path); }), "ms");
-    bench::report("load 10,000 rows: into a ration window (median)", bench::medianMs(runs, [&] {
-                      TCentralWidget editor;
-                      editor.loadRation(readFile(path).ration);
-                  }),
+    bench::report("load 10,000 rows: into a ration window (median)",
+                  bench::medianMs(runs,
+                                  [&] {
+                                      TCentralWidget editor;
+                                      editor.loadRation(readFile(path).ration);
+                                  }),
                   "ms");
 
     for (int rows : {2500, 5000, 10000, 20000}) {
@@ -60,7 +63,8 @@ int main(int argc, char *argv[])
             TCentralWidget editor;
             editor.loadRation(readFile(sized).ration);
         });
-        const QByteArray label = QStringLiteral("  load %1 rows into a window; per 1,000 rows").arg(rows).toUtf8();
+        const QByteArray label =
+            QStringLiteral("  load %1 rows into a window; per 1,000 rows").arg(rows).toUtf8();
         bench::report(label.constData(), ms * 1000.0 / rows, "ms");
     }
 

@@ -13,16 +13,14 @@ namespace {
 
 // The writer puts every text on one line, turning a carriage return inside
 // a text into a blank.
-QString oneLine(QString text)
-{
-    return text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-}
+QString oneLine(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char(' ')); }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const RationPage::ReadResult first = RationPage::read(buffer);

@@ -23,8 +23,8 @@ QTreeWidgetItem *item(TCentralWidget &editor, const QString &name)
 
 QStringList totals(const TCentralWidget &editor)
 {
-    return {editor.MassValueLabel->text(),     editor.WaterValueLabel->text(),
-            editor.ProteinValueLabel->text(),  editor.FatValueLabel->text(),
+    return {editor.MassValueLabel->text(),          editor.WaterValueLabel->text(),
+            editor.ProteinValueLabel->text(),       editor.FatValueLabel->text(),
             editor.CarbohydratesValueLabel->text(), editor.CaloriesValueLabel->text()};
 }
 
@@ -92,22 +92,34 @@ private Q_SLOTS:
         QStringList groups;
         for (int g = 0; g < 18; ++g)
             groups.append(editor.FoodsList->topLevelItem(g)->text(0));
-        const QStringList expected = {
-            "Бобовые", "Грибы", "Жиры и масла", "Икра", "Колбаса и колбасные изделия",
-            "Кондитерские изделия", "Крупы", "Молоко и молочные продукты",
-            "Мясные консервы и копчёности", "Мясо, субпродукты, птица", "Овощи", "Орехи",
-            "Рыба и морепродукты", "Сладости", "Сухофрукты", "Фрукты и ягоды",
-            "Хлебобулочные изделия и мука", "Яйца"};
+        const QStringList expected = {"Бобовые",
+                                      "Грибы",
+                                      "Жиры и масла",
+                                      "Икра",
+                                      "Колбаса и колбасные изделия",
+                                      "Кондитерские изделия",
+                                      "Крупы",
+                                      "Молоко и молочные продукты",
+                                      "Мясные консервы и копчёности",
+                                      "Мясо, субпродукты, птица",
+                                      "Овощи",
+                                      "Орехи",
+                                      "Рыба и морепродукты",
+                                      "Сладости",
+                                      "Сухофрукты",
+                                      "Фрукты и ягоды",
+                                      "Хлебобулочные изделия и мука",
+                                      "Яйца"};
         QCOMPARE(groups, expected);
 
         QTreeWidgetItem *fats = editor.FoodsList->topLevelItem(2);
         QStringList products;
         for (int i = 0; i < fats->childCount(); ++i)
             products.append(fats->child(i)->text(0));
-        QCOMPARE(products, QStringList({"Жир бараний или говяжий топлёный", "Майонез",
-                                        "Маргарин бутербродный", "Маргарин молочный",
-                                        "Масло растительное", "Масло сливочное",
-                                        "Масло топлёное", "Шпик свиной (без шкурки)"}));
+        QCOMPARE(products,
+                 QStringList({"Жир бараний или говяжий топлёный", "Майонез",
+                              "Маргарин бутербродный", "Маргарин молочный", "Масло растительное",
+                              "Масло сливочное", "Масло топлёное", "Шпик свиной (без шкурки)"}));
     }
 
     // Ё sorts with Е, as in a Russian dictionary.
@@ -115,7 +127,9 @@ private Q_SLOTS:
     {
         TCentralWidget editor;
         const QStringList rows = visibleRows(editor.FoodsList);
-        const auto at = [&](const char *name) { return rows.indexOf(QString::fromUtf8(name)); };
+        const auto at = [&](const char *name) {
+            return rows.indexOf(QString::fromUtf8(name));
+        };
         QVERIFY(at("Сельдь") >= 0);
         QVERIFY(at("Сельдь") < at("Сёмга"));
         QVERIFY(at("Сёмга") < at("Сиг"));
@@ -343,7 +357,8 @@ private Q_SLOTS:
         TCentralWidget editor;
         Ration ration;
         ration.name = QStringLiteral("Обед");
-        ration.rows = {{"Суп", "", "1", "2", "3", "4", "5"}, {"Хлеб", "50", "1", "1", "1", "1", "100"}};
+        ration.rows = {{"Суп", "", "1", "2", "3", "4", "5"},
+                       {"Хлеб", "50", "1", "1", "1", "1", "100"}};
         editor.loadRation(ration);
         QCOMPARE(editor.FoodsTable->rowCount(), 2);
         QCOMPARE(row(editor, 0).at(0), QStringLiteral("Суп"));

@@ -17,14 +17,14 @@ private Q_SLOTS:
                               << QStringList{"25.2", "0.94", "34.03", "60.17"};
         QTest::newRow("Соя") << QStringList{"34.9", "17.3", "26.5"}
                              << QStringList{"146.58", "162.62", "108.65", "417.85"};
-        QTest::newRow("group: empty cells") << QStringList{"", "", ""}
-                                            << QStringList{"0", "0", "0", "0"};
-        QTest::newRow("whole numbers") << QStringList{"10", "0", "0.0"}
-                                       << QStringList{"42", "0", "0", "42"};
-        QTest::newRow("text after the number") << QStringList{"1.5 г", "abc", "2"}
-                                               << QStringList{"6.3", "0", "8.2", "14.5"};
-        QTest::newRow("six digits") << QStringList{"123.456", "0", "0"}
-                                    << QStringList{"518.515", "0", "0", "518.515"};
+        QTest::newRow("group: empty cells")
+            << QStringList{"", "", ""} << QStringList{"0", "0", "0", "0"};
+        QTest::newRow("whole numbers")
+            << QStringList{"10", "0", "0.0"} << QStringList{"42", "0", "0", "42"};
+        QTest::newRow("text after the number")
+            << QStringList{"1.5 г", "abc", "2"} << QStringList{"6.3", "0", "8.2", "14.5"};
+        QTest::newRow("six digits")
+            << QStringList{"123.456", "0", "0"} << QStringList{"518.515", "0", "0", "518.515"};
     }
     void shares()
     {
@@ -79,18 +79,28 @@ private Q_SLOTS:
             "<h3>",
             "Всего: 60.17 ККал.",
             "</h3>",
-            "<p>", "По белку: 25.2 ККал.", "</p>",
-            "<p>", "По жирам: 0.94 ККал.", "</p>",
-            "<p>", "По углеводам: &lt;34.03&gt; ККал.", "</p>",
+            "<p>",
+            "По белку: 25.2 ККал.",
+            "</p>",
+            "<p>",
+            "По жирам: 0.94 ККал.",
+            "</p>",
+            "<p>",
+            "По углеводам: &lt;34.03&gt; ККал.",
+            "</p>",
             "<table border=\"2\">",
             "<tr bgcolor=\"Blue\">"};
         for (const char *title : {"Наименование", "Белок", "Жиры", "Углеводы", "ККал"})
             expected << "<td><font color=\"White\">" << QString::fromUtf8(title) << "</font></td>";
-        expected << "</tr>" << "<tr bgcolor=\"White\">";
+        expected << "</tr>"
+                 << "<tr bgcolor=\"White\">";
         for (const QString &value : {escaped, QStringLiteral("6.0"), QStringLiteral("0.1"),
                                      QStringLiteral("8.3"), QStringLiteral("58")})
             expected << "<td><font color=\"Black\">" << value << "</font></td>";
-        expected << "</tr>" << "</table>" << "</body>" << "</html>";
+        expected << "</tr>"
+                 << "</table>"
+                 << "</body>"
+                 << "</html>";
 
         QCOMPARE(expected.size(), 64);
         QVERIFY(head.value(4).startsWith("<meta name=\"author\""));
@@ -102,10 +112,11 @@ private Q_SLOTS:
     void reportIsNoRation()
     {
         const EnergyValue::Product product{"Бобы", "6.0", "0.1", "8.3", "58"};
-        QByteArray page = RationPage::joinLines(EnergyValue::reportLines(
-                                                    product, EnergyValue::resultLines(EnergyValue::shares(
-                                                                 "6.0", "0.1", "8.3"))))
-                              .toUtf8();
+        QByteArray page =
+            RationPage::joinLines(
+                EnergyValue::reportLines(
+                    product, EnergyValue::resultLines(EnergyValue::shares("6.0", "0.1", "8.3"))))
+                .toUtf8();
         QBuffer buffer(&page);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         QCOMPARE(RationPage::read(buffer).status, RationPage::ReadResult::NotARation);

@@ -1,11 +1,11 @@
 #include "app/filedialog.h"
 #include "app/mainform.h"
-#include "mainformharness.h"
-#include "pdfpages.h"
 #include "app/messagebox.h"
 #include "app/printdialog.h"
 #include "files/rationpage.h"
 #include "files/rationprinter.h"
+#include "mainformharness.h"
+#include "pdfpages.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
 
@@ -94,9 +94,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
         QTest::addColumn<int>("answer");
-        QTest::newRow("x.html, yes") << "x.html" << "x.html" << int(QMessageBox::Yes);
-        QTest::newRow("x.html, no") << "x.html" << "x.html" << int(QMessageBox::No);
-        QTest::newRow("x, yes") << "x" << "x.html" << int(QMessageBox::Yes);
+        QTest::newRow("x.html, yes") << "x.html"
+                                     << "x.html" << int(QMessageBox::Yes);
+        QTest::newRow("x.html, no") << "x.html"
+                                    << "x.html" << int(QMessageBox::No);
+        QTest::newRow("x, yes") << "x"
+                                << "x.html" << int(QMessageBox::Yes);
     }
     void overwriteQuestion()
     {
@@ -109,7 +112,8 @@ private Q_SLOTS:
         trigger("FileSaveAction");
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history().first().title, QStringLiteral("Такой файл уже существует!"));
-        QCOMPARE(MessageBox::history().first().text, QStringLiteral("Перезаписать существующий файл?"));
+        QCOMPARE(MessageBox::history().first().text,
+                 QStringLiteral("Перезаписать существующий файл?"));
         QVERIFY(!QFile::exists(home->filePath(written + ".html")) || written == chosen + ".html");
         if (answer == QMessageBox::Yes)
             QVERIFY(contents(home->filePath(written)).startsWith("<!--Rationix_doc-->\n"));
@@ -159,7 +163,8 @@ private Q_SLOTS:
 
     void loadWithoutTitleKeepsDefaultName()
     {
-        writeFile(home->filePath("x.html"), "<!--Rationix_doc-->\n<tr bgcolor=\"White\">\n\nБобы\n\n\n150\n");
+        writeFile(home->filePath("x.html"),
+                  "<!--Rationix_doc-->\n<tr bgcolor=\"White\">\n\nБобы\n\n\n150\n");
         FileDialog::setNextFileName(home->filePath("x.html"));
         trigger("FileOpenAction");
         QCOMPARE(active()->caption(), QStringLiteral("Без имени"));
@@ -172,7 +177,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << "nothing.html" << QByteArray() << "Файл не существует!";
-        QTest::newRow("empty") << "empty.html" << QByteArray("") << "Эта интернет-страница не является документом Rationix!";
+        QTest::newRow("empty") << "empty.html" << QByteArray("")
+                               << "Эта интернет-страница не является документом Rationix!";
         QTest::newRow("other page") << "page.html" << QByteArray("<html>\n</html>\n")
                                     << "Эта интернет-страница не является документом Rationix!";
         QTest::newRow("folder") << "folder" << QByteArray() << "Ошибка чтения файла!";

@@ -1,12 +1,12 @@
 #include "app/filedialog.h"
 #include "app/mainform.h"
-#include "mainformharness.h"
-#include "pdfpages.h"
 #include "app/messagebox.h"
 #include "app/printdialog.h"
 #include "dialogs.h"
 #include "help/helpform.h"
 #include "help/manuallocator.h"
+#include "mainformharness.h"
+#include "pdfpages.h"
 #include "tempplaces.h"
 
 #include <QAction>
@@ -30,10 +30,11 @@ namespace {
 QByteArray page(const QString &title, const QString &body, const QByteArray &head = {})
 {
     return "<html><head>" + head + "<title>" + title.toUtf8() + "</title></head><body>"
-           + body.toUtf8() + "</body></html>";
+        + body.toUtf8() + "</body></html>";
 }
 
-const QByteArray metaUtf8 = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
+const QByteArray metaUtf8 =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
 
 } // namespace
 
@@ -101,10 +102,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("manual");
         QTest::addColumn<QStringList>("directories");
-        QTest::newRow("working directory") << "work" << "work/doc/index.html" << QStringList{};
-        QTest::newRow("home directory") << "home" << "home/Rationix/doc/index.html"
-                                        << QStringList{};
-        QTest::newRow("installed") << "work" << "data/index.html" << QStringList{"data"};
+        QTest::newRow("working directory") << "work"
+                                           << "work/doc/index.html" << QStringList{};
+        QTest::newRow("home directory") << "home"
+                                        << "home/Rationix/doc/index.html" << QStringList{};
+        QTest::newRow("installed") << "work"
+                                   << "data/index.html" << QStringList{"data"};
     }
     void opensManual()
     {
@@ -182,8 +185,9 @@ private Q_SLOTS:
         const MessageBox::Shown warning = MessageBox::history().first();
         QCOMPARE(warning.icon, QMessageBox::Warning);
         QCOMPARE(warning.title, QStringLiteral("Справка не найдена"));
-        QCOMPARE(warning.text,
-                 QStringLiteral("Не найден файл справки. \nПопытайтесь указать путь к файлу вручную."));
+        QCOMPARE(
+            warning.text,
+            QStringLiteral("Не найден файл справки. \nПопытайтесь указать путь к файлу вручную."));
         const auto windows = helpWindows();
         QCOMPARE(windows.size(), 1);
         THelpForm *help = windows.first();
@@ -236,12 +240,11 @@ private Q_SLOTS:
         const QString text = QStringLiteral("Пищевая ценность: ёж, щи, «кавычки» — и тире");
         QTest::newRow("declared UTF-8") << page("Заголовок", text, metaUtf8);
         QTest::newRow("nothing declared") << page("Заголовок", text);
-        QTest::newRow("nothing declared, no head")
-            << QByteArray("<p>" + text.toUtf8() + "</p>");
+        QTest::newRow("nothing declared, no head") << QByteArray("<p>" + text.toUtf8() + "</p>");
         QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" + page("Заголовок", text));
-        QTest::newRow("declared otherwise")
-            << page("Заголовок", text,
-                    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">");
+        QTest::newRow("declared otherwise") << page(
+            "Заголовок", text,
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">");
     }
     void utf8Pages()
     {
@@ -275,10 +278,10 @@ private Q_SLOTS:
         QCOMPARE(help.ButtonsLayout->spacing(), 5);
         QCOMPARE(help.TextBrowser->objectName(), QStringLiteral("TextBrowser"));
 
-        const QList<QPushButton *> buttons{help.BackButton, help.HomeButton, help.ForwardButton,
-                                           nullptr, help.PrintButton, help.CloseButton};
-        const QStringList names{"BackButton", "HomeButton", "ForwardButton", "",
-                                "PrintButton", "CloseButton"};
+        const QList<QPushButton *> buttons{help.BackButton, help.HomeButton,  help.ForwardButton,
+                                           nullptr,         help.PrintButton, help.CloseButton};
+        const QStringList names{"BackButton", "HomeButton",  "ForwardButton",
+                                "",           "PrintButton", "CloseButton"};
         const QStringList texts{"<<", "Домой", ">>", "", "Напечатать", "Закрыть"};
         QCOMPARE(help.ButtonsLayout->count(), buttons.size());
         for (int i = 0; i < buttons.size(); ++i) {
@@ -305,22 +308,24 @@ private Q_SLOTS:
     // the first page.
     void navigation()
     {
-        QVERIFY(write("work/doc/second.html",
-                      page("Вторая", "<p>Вторая страница</p><p><a href=\"third.html\">Дальше</a></p>")));
+        QVERIFY(write(
+            "work/doc/second.html",
+            page("Вторая", "<p>Вторая страница</p><p><a href=\"third.html\">Дальше</a></p>")));
         QVERIFY(write("work/doc/third.html", page("Третья", "<p>Третья страница</p>")));
-        THelpForm *help =
-            openManual(page("Первая", "<p>Первая страница</p><p><a href=\"second.html\">Вперёд</a></p>"));
+        THelpForm *help = openManual(
+            page("Первая", "<p>Первая страница</p><p><a href=\"second.html\">Вперёд</a></p>"));
         QVERIFY(help);
         QTextBrowser *browser = help->TextBrowser;
         const auto shows = [browser](const char *file, const char *text) {
-            return browser->source() == QUrl::fromLocalFile(QDir::current().filePath(
-                                            QStringLiteral("doc/") + QLatin1String(file)))
-                   && browser->toPlainText().startsWith(QString::fromUtf8(text));
+            return browser->source()
+                == QUrl::fromLocalFile(
+                       QDir::current().filePath(QStringLiteral("doc/") + QLatin1String(file)))
+                && browser->toPlainText().startsWith(QString::fromUtf8(text));
         };
         const auto enabled = [help](bool back, bool forward) {
             return help->BackButton->isEnabled() == back
-                   && help->ForwardButton->isEnabled() == forward
-                   && help->HomeButton->isEnabled() && help->PrintButton->isEnabled();
+                && help->ForwardButton->isEnabled() == forward && help->HomeButton->isEnabled()
+                && help->PrintButton->isEnabled();
         };
         QVERIFY(shows("index.html", "Первая страница"));
         QVERIFY(enabled(false, false));
@@ -355,8 +360,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("minPages");
         QTest::addColumn<int>("maxPages");
-        QTest::newRow("short page") << page("Раздел справки", "<p>Коротко</p>")
-                                    << "Раздел справки.pdf" << 1 << 1;
+        QTest::newRow("short page")
+            << page("Раздел справки", "<p>Коротко</p>") << "Раздел справки.pdf" << 1 << 1;
         QTest::newRow("no title") << QByteArray("<p>Без заголовка</p>") << "Справка.pdf" << 1 << 1;
         QString longBody;
         for (int i = 1; i <= 200; ++i)

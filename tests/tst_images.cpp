@@ -17,10 +17,7 @@ QImage argb(const QImage &image)
 }
 
 // The icon drawn at the image's own size, as an image to compare.
-QImage drawn(const QIcon &icon, const QSize &size)
-{
-    return argb(icon.pixmap(size).toImage());
-}
+QImage drawn(const QIcon &icon, const QSize &size) { return argb(icon.pixmap(size).toImage()); }
 } // namespace
 
 class TestImages : public QObject
@@ -129,22 +126,33 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("image");
-        QTest::newRow("FileExitAction") << "FileExitAction" << "exit.png";
-        QTest::newRow("FileNewAction") << "FileNewAction" << "new.png";
-        QTest::newRow("FileOpenAction") << "FileOpenAction" << "open.png";
-        QTest::newRow("FileSaveAction") << "FileSaveAction" << "save.png";
-        QTest::newRow("FilePrintAction") << "FilePrintAction" << "print.png";
-        QTest::newRow("FileCloseAction") << "FileCloseAction" << "no.png";
+        QTest::newRow("FileExitAction") << "FileExitAction"
+                                        << "exit.png";
+        QTest::newRow("FileNewAction") << "FileNewAction"
+                                       << "new.png";
+        QTest::newRow("FileOpenAction") << "FileOpenAction"
+                                        << "open.png";
+        QTest::newRow("FileSaveAction") << "FileSaveAction"
+                                        << "save.png";
+        QTest::newRow("FilePrintAction") << "FilePrintAction"
+                                         << "print.png";
+        QTest::newRow("FileCloseAction") << "FileCloseAction"
+                                         << "no.png";
         QTest::newRow("FileCloseAllAction") << "FileCloseAllAction" << QString();
-        QTest::newRow("ToolsFindAction") << "ToolsFindAction" << "find.png";
-        QTest::newRow("ToolsEnergyValueAction") << "ToolsEnergyValueAction" << "yes.png";
+        QTest::newRow("ToolsFindAction") << "ToolsFindAction"
+                                         << "find.png";
+        QTest::newRow("ToolsEnergyValueAction") << "ToolsEnergyValueAction"
+                                                << "yes.png";
         QTest::newRow("WindowCascadeAction") << "WindowCascadeAction" << QString();
         QTest::newRow("WindowTileHorizontalAction") << "WindowTileHorizontalAction" << QString();
         QTest::newRow("WindowTileVerticalAction") << "WindowTileVerticalAction" << QString();
         QTest::newRow("WindowTileAction") << "WindowTileAction" << QString();
-        QTest::newRow("HelpContentsAction") << "HelpContentsAction" << "help.png";
-        QTest::newRow("HelpAboutAction") << "HelpAboutAction" << "about.png";
-        QTest::newRow("HelpAboutQtAction") << "HelpAboutQtAction" << "Qt.png";
+        QTest::newRow("HelpContentsAction") << "HelpContentsAction"
+                                            << "help.png";
+        QTest::newRow("HelpAboutAction") << "HelpAboutAction"
+                                         << "about.png";
+        QTest::newRow("HelpAboutQtAction") << "HelpAboutQtAction"
+                                           << "Qt.png";
     }
     void actionIcons()
     {

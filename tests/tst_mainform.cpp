@@ -1,6 +1,6 @@
 #include "app/mainform.h"
-#include "mainformharness.h"
 #include "app/messagebox.h"
+#include "mainformharness.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
 
@@ -148,8 +148,8 @@ private Q_SLOTS:
 
         QCOMPARE(form->FileToolBar->windowTitle(), QStringLiteral("Панель \"Файл\""));
         QCOMPARE(entries(form->FileToolBar->actions()),
-                 QStringList({"Выход", "-", "Создать", "Загрузить", "Сохранить", "-", "Печать",
-                              "-", "Закрыть"}));
+                 QStringList({"Выход", "-", "Создать", "Загрузить", "Сохранить", "-", "Печать", "-",
+                              "Закрыть"}));
         QCOMPARE(form->ToolsToolBar->windowTitle(), QStringLiteral("Панель \"Сервис\""));
         QCOMPARE(entries(form->ToolsToolBar->actions()),
                  QStringList({"Найти", "-", "Энергетическая ценность"}));

@@ -51,16 +51,15 @@ private Q_SLOTS:
         QTest::newRow("home: doc directly in home is ignored")
             << "home" << QStringList{"home/doc/index.html"} << QString();
         QTest::newRow("home: doc directly in home is skipped for the installed one")
-            << "home" << QStringList{"home/doc/index.html", "data/index.html"}
-            << "data/index.html";
+            << "home" << QStringList{"home/doc/index.html", "data/index.html"} << "data/index.html";
         QTest::newRow("elsewhere: home's Rationix/doc is not looked at")
             << "work" << QStringList{"home/Rationix/doc/index.html"} << QString();
-        QTest::newRow("installed manual") << "work" << QStringList{"data/index.html"}
-                                          << "data/index.html";
+        QTest::newRow("installed manual")
+            << "work" << QStringList{"data/index.html"} << "data/index.html";
         QTest::newRow("installed before built")
             << "work" << QStringList{"data/index.html", "build/index.html"} << "data/index.html";
-        QTest::newRow("built manual") << "work" << QStringList{"build/index.html"}
-                                      << "build/index.html";
+        QTest::newRow("built manual")
+            << "work" << QStringList{"build/index.html"} << "build/index.html";
         QTest::newRow("a folder named index.html is no page")
             << "work" << QStringList{"work/doc/index.html/", "build/index.html"}
             << "build/index.html";
@@ -100,19 +99,24 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("directories");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("elsewhere")
-            << "/w" << "/h" << QStringList{"/d", "/b"}
+            << "/w"
+            << "/h" << QStringList{"/d", "/b"}
             << QStringList{"/w/doc/index.html", "/d/index.html", "/b/index.html"};
-        QTest::newRow("home") << "/h" << "/h" << QStringList{"/d"}
+        QTest::newRow("home") << "/h"
+                              << "/h" << QStringList{"/d"}
                               << QStringList{"/h/Rationix/doc/index.html", "/d/index.html"};
         QTest::newRow("home with a trailing slash")
-            << "/h/" << "/h" << QStringList{} << QStringList{"/h/Rationix/doc/index.html"};
+            << "/h/"
+            << "/h" << QStringList{} << QStringList{"/h/Rationix/doc/index.html"};
         QTest::newRow("below home is not home")
-            << "/h/x" << "/h" << QStringList{} << QStringList{"/h/x/doc/index.html"};
+            << "/h/x"
+            << "/h" << QStringList{} << QStringList{"/h/x/doc/index.html"};
         QTest::newRow("the same folder twice is tried once")
-            << "/w" << "/h" << QStringList{"/d", "/x/../d", ""}
+            << "/w"
+            << "/h" << QStringList{"/d", "/x/../d", ""}
             << QStringList{"/w/doc/index.html", "/d/index.html"};
-        QTest::newRow("no home") << "/w" << "" << QStringList{}
-                                 << QStringList{"/w/doc/index.html"};
+        QTest::newRow("no home") << "/w"
+                                 << "" << QStringList{} << QStringList{"/w/doc/index.html"};
     }
     void candidates()
     {

@@ -70,20 +70,62 @@ private Q_SLOTS:
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("result");
         // scale: a is the mass, b the value per 100 g
-        QTest::newRow("water of 150 g beans") << "scale" << "150" << "83.0" << "124.5";
-        QTest::newRow("protein of 150 g beans") << "scale" << "150" << "6.0" << "9";
-        QTest::newRow("fat of 150 g beans") << "scale" << "150" << "0.1" << "0.15";
-        QTest::newRow("carbohydrates of 150 g beans") << "scale" << "150" << "8.3" << "12.45";
-        QTest::newRow("energy of 150 g beans") << "scale" << "150" << "58" << "87";
-        QTest::newRow("energy of 200 kg of oil") << "scale" << "200000" << "899" << "1.798e+06";
-        QTest::newRow("group cells read 0") << "scale" << "150" << "" << "0";
-        QTest::newRow("mass as typed") << "scale" << "150.00" << "58" << "87";
-        QTest::newRow("first total") << "sum" << "0.00" << "150" << "150";
-        QTest::newRow("sum keeps six digits") << "sum" << "999.25" << "1.125" << "1000.38";
-        QTest::newRow("sum of small parts") << "sum" << "0.15" << "0.05" << "0.2";
-        QTest::newRow("subtract") << "subtract" << "1000.38" << "1.125" << "999.255";
-        QTest::newRow("subtract to zero") << "subtract" << "87" << "87" << "0";
-        QTest::newRow("subtract from new total") << "subtract" << "0.00" << "" << "0";
+        QTest::newRow("water of 150 g beans") << "scale"
+                                              << "150"
+                                              << "83.0"
+                                              << "124.5";
+        QTest::newRow("protein of 150 g beans") << "scale"
+                                                << "150"
+                                                << "6.0"
+                                                << "9";
+        QTest::newRow("fat of 150 g beans") << "scale"
+                                            << "150"
+                                            << "0.1"
+                                            << "0.15";
+        QTest::newRow("carbohydrates of 150 g beans") << "scale"
+                                                      << "150"
+                                                      << "8.3"
+                                                      << "12.45";
+        QTest::newRow("energy of 150 g beans") << "scale"
+                                               << "150"
+                                               << "58"
+                                               << "87";
+        QTest::newRow("energy of 200 kg of oil") << "scale"
+                                                 << "200000"
+                                                 << "899"
+                                                 << "1.798e+06";
+        QTest::newRow("group cells read 0") << "scale"
+                                            << "150"
+                                            << ""
+                                            << "0";
+        QTest::newRow("mass as typed") << "scale"
+                                       << "150.00"
+                                       << "58"
+                                       << "87";
+        QTest::newRow("first total") << "sum"
+                                     << "0.00"
+                                     << "150"
+                                     << "150";
+        QTest::newRow("sum keeps six digits") << "sum"
+                                              << "999.25"
+                                              << "1.125"
+                                              << "1000.38";
+        QTest::newRow("sum of small parts") << "sum"
+                                            << "0.15"
+                                            << "0.05"
+                                            << "0.2";
+        QTest::newRow("subtract") << "subtract"
+                                  << "1000.38"
+                                  << "1.125"
+                                  << "999.255";
+        QTest::newRow("subtract to zero") << "subtract"
+                                          << "87"
+                                          << "87"
+                                          << "0";
+        QTest::newRow("subtract from new total") << "subtract"
+                                                 << "0.00"
+                                                 << ""
+                                                 << "0";
     }
     void arithmetic()
     {

@@ -53,9 +53,17 @@ private Q_SLOTS:
         QVERIFY(lines[5].startsWith("<meta name=\"author\" content=\""));
         QVERIFY(lines[6].startsWith("<meta content=\""));
         QVERIFY(lines[6].endsWith("name=\"Copyright\">"));
-        expected += {lines[5], lines[6], "<title>", "Обед", "</title>", "</head>", "<body>",
-                     "<table border=\"2\">", "<tr bgcolor=\"Blue\">"};
-        for (const char *title : {"Наименование", "Масса", "Вода", "Белок", "Жиры", "Углеводы", "ККал"})
+        expected += {lines[5],
+                     lines[6],
+                     "<title>",
+                     "Обед",
+                     "</title>",
+                     "</head>",
+                     "<body>",
+                     "<table border=\"2\">",
+                     "<tr bgcolor=\"Blue\">"};
+        for (const char *title :
+             {"Наименование", "Масса", "Вода", "Белок", "Жиры", "Углеводы", "ККал"})
             expected += cell("White", QString::fromUtf8(title));
         expected += "</tr>";
         for (const QStringList &row : twoRows().rows) {
@@ -106,13 +114,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("escaped");
-        QTest::newRow("plain") << "Бобы" << "Бобы";
+        QTest::newRow("plain") << "Бобы"
+                               << "Бобы";
         QTest::newRow("markup") << "<script>alert(1)</script>"
                                 << "&lt;script&gt;alert(1)&lt;/script&gt;";
-        QTest::newRow("ampersand") << "A & B" << "A &amp; B";
-        QTest::newRow("quotes") << "Крупа \"Полтавская\"" << "Крупа &quot;Полтавская&quot;";
-        QTest::newRow("entity text") << "&amp;" << "&amp;amp;";
-        QTest::newRow("apostrophe kept") << "it's" << "it's";
+        QTest::newRow("ampersand") << "A & B"
+                                   << "A &amp; B";
+        QTest::newRow("quotes") << "Крупа \"Полтавская\""
+                                << "Крупа &quot;Полтавская&quot;";
+        QTest::newRow("entity text") << "&amp;"
+                                     << "&amp;amp;";
+        QTest::newRow("apostrophe kept") << "it's"
+                                         << "it's";
     }
     void escaping()
     {
@@ -131,9 +144,26 @@ private Q_SLOTS:
     // Whatever a ration holds, it reads back as it was written.
     void roundTrip()
     {
-        const QStringList pieces = {"Бобы", "150", "0.5", " ", "  ", "<", ">", "&", "\"", "'",
-                                    "&amp;", "<title>", "<tr bgcolor=\"White\">",
-                                    "<!--Rationix_doc-->", "</tr>", "Ёж", "ё", "1e39", "", "x"};
+        const QStringList pieces = {"Бобы",
+                                    "150",
+                                    "0.5",
+                                    " ",
+                                    "  ",
+                                    "<",
+                                    ">",
+                                    "&",
+                                    "\"",
+                                    "'",
+                                    "&amp;",
+                                    "<title>",
+                                    "<tr bgcolor=\"White\">",
+                                    "<!--Rationix_doc-->",
+                                    "</tr>",
+                                    "Ёж",
+                                    "ё",
+                                    "1e39",
+                                    "",
+                                    "x"};
         QRandomGenerator random(20261208);
         for (int round = 0; round < 300; ++round) {
             auto text = [&] {
@@ -182,15 +212,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("to");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("name");
-        QTest::newRow("as written") << "" << "" << 2 << "Обед";
-        QTest::newRow("marker in lower case") << "<tr bgcolor=\"White\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font color=\"Black\">\n150"
-                                              << "<tr bgcolor=\"white\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font color=\"Black\">\n150"
-                                              << 1 << "Обед";
-        QTest::newRow("marker with a blank") << "<tr bgcolor=\"White\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font color=\"Black\">\n50"
-                                             << "<tr bgcolor=\"White\"> \n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font color=\"Black\">\n50"
-                                             << 1 << "Обед";
-        QTest::newRow("changed totals") << "<b>\n200\n" << "<b>\n999\n" << 2 << "Обед";
-        QTest::newRow("second title wins") << "</body>" << "<title>\nУжин\n</body>" << 2 << "Ужин";
+        QTest::newRow("as written") << ""
+                                    << "" << 2 << "Обед";
+        QTest::newRow("marker in lower case")
+            << "<tr bgcolor=\"White\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font "
+               "color=\"Black\">\n150"
+            << "<tr bgcolor=\"white\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font "
+               "color=\"Black\">\n150"
+            << 1 << "Обед";
+        QTest::newRow("marker with a blank")
+            << "<tr bgcolor=\"White\">\n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font "
+               "color=\"Black\">\n50"
+            << "<tr bgcolor=\"White\"> \n<td><font color=\"Black\">\nБобы\n</font></td>\n<td><font "
+               "color=\"Black\">\n50"
+            << 1 << "Обед";
+        QTest::newRow("changed totals") << "<b>\n200\n"
+                                        << "<b>\n999\n"
+                                        << 2 << "Обед";
+        QTest::newRow("second title wins") << "</body>"
+                                           << "<title>\nУжин\n</body>" << 2 << "Ужин";
     }
     void handEditedPages()
     {
@@ -240,21 +280,23 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("row");
-        QTest::newRow("title last") << QByteArray("<!--Rationix_doc-->\n<title>\n") << QString()
-                                    << QStringList();
-        QTest::newRow("title last, no newline") << QByteArray("<!--Rationix_doc-->\n<title>")
-                                                << QString() << QStringList();
-        QTest::newRow("short row")
-            << QByteArray("<!--Rationix_doc-->\n<tr bgcolor=\"White\">\n<td>\nБобы\n</td>\n<td>\n150\n")
-            << QString() << QStringList({"Бобы", "150", "", "", "", "", ""});
+        QTest::newRow("title last")
+            << QByteArray("<!--Rationix_doc-->\n<title>\n") << QString() << QStringList();
+        QTest::newRow("title last, no newline")
+            << QByteArray("<!--Rationix_doc-->\n<title>") << QString() << QStringList();
+        QTest::newRow("short row") << QByteArray(
+            "<!--Rationix_doc-->\n<tr bgcolor=\"White\">\n<td>\nБобы\n</td>\n<td>\n150\n")
+                                   << QString() << QStringList({"Бобы", "150", "", "", "", "", ""});
         QTest::newRow("marker last") << QByteArray("<!--Rationix_doc-->\n<tr bgcolor=\"White\">")
                                      << QString() << QStringList(7, QString());
         QTest::newRow("crlf lines")
             << QByteArray("<!--Rationix_doc-->\r\n<title>\r\nОбед\r\n</title>\r\n") << "Обед"
             << QStringList();
         QTest::newRow("invalid utf-8")
-            << QByteArray("<!--Rationix_doc-->\n<title>\nО\xff\xfe\n<tr bgcolor=\"White\">\n\nx\xc3\n")
-            << QString::fromUtf8("О\xff\xfe") << QStringList({QString::fromUtf8("x\xc3"), "", "", "", "", "", ""});
+            << QByteArray(
+                   "<!--Rationix_doc-->\n<title>\nО\xff\xfe\n<tr bgcolor=\"White\">\n\nx\xc3\n")
+            << QString::fromUtf8("О\xff\xfe")
+            << QStringList({QString::fromUtf8("x\xc3"), "", "", "", "", "", ""});
     }
     void truncatedPages()
     {

@@ -45,10 +45,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::newRow("bare") << "/home/u/обед" << "/home/u/обед.html";
-        QTest::newRow("with suffix") << "/home/u/x.html" << "/home/u/x.html";
-        QTest::newRow("other suffix") << "/home/u/x.htm" << "/home/u/x.htm.html";
-        QTest::newRow("suffix inside") << "/home/u/x.html.bak" << "/home/u/x.html.bak.html";
+        QTest::newRow("bare") << "/home/u/обед"
+                              << "/home/u/обед.html";
+        QTest::newRow("with suffix") << "/home/u/x.html"
+                                     << "/home/u/x.html";
+        QTest::newRow("other suffix") << "/home/u/x.htm"
+                                      << "/home/u/x.htm.html";
+        QTest::newRow("suffix inside") << "/home/u/x.html.bak"
+                                       << "/home/u/x.html.bak.html";
     }
     void htmlSuffix()
     {
@@ -61,9 +65,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("proposed");
-        QTest::newRow("plain") << "Обед" << "Обед";
-        QTest::newRow("empty") << "" << "Без_имени";
-        QTest::newRow("slash") << "1/2 порции" << "1_2 порции";
+        QTest::newRow("plain") << "Обед"
+                               << "Обед";
+        QTest::newRow("empty") << ""
+                               << "Без_имени";
+        QTest::newRow("slash") << "1/2 порции"
+                               << "1_2 порции";
     }
     void proposedFileName()
     {

@@ -1,8 +1,8 @@
 #include "app/filedialog.h"
 #include "app/mainform.h"
-#include "mainformharness.h"
 #include "app/messagebox.h"
 #include "files/rationpage.h"
+#include "mainformharness.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
 #include "tools/energyvalue.h"
@@ -211,17 +211,17 @@ private Q_SLOTS:
         QVERIFY(dialog);
         QCOMPARE(dialog->layout(), dialog->MainLayout);
         QCOMPARE(dialog->MainLayout->contentsMargins(), QMargins(11, 11, 11, 11));
-        const QList<QObject *> parts{dialog->MainLayout,  dialog->WorkingLayout,
-                                     dialog->FindLayout,  dialog->ButtonsLayout,
-                                     dialog->FindLabel,   dialog->FindEdit,
-                                     dialog->WholeCheckBox, dialog->FindButton,
-                                     dialog->CloseButton};
+        const QList<QObject *> parts{
+            dialog->MainLayout,    dialog->WorkingLayout, dialog->FindLayout,
+            dialog->ButtonsLayout, dialog->FindLabel,     dialog->FindEdit,
+            dialog->WholeCheckBox, dialog->FindButton,    dialog->CloseButton};
         QStringList names;
         for (QObject *part : parts)
             names << part->objectName();
-        QCOMPARE(names, QStringList({"MainLayout", "WorkingLayout", "FindLayout", "ButtonsLayout",
-                                     "FindLabel", "FindEdit", "WholeCheckBox", "FindButton",
-                                     "CloseButton"}));
+        QCOMPARE(
+            names,
+            QStringList({"MainLayout", "WorkingLayout", "FindLayout", "ButtonsLayout", "FindLabel",
+                         "FindEdit", "WholeCheckBox", "FindButton", "CloseButton"}));
         for (QLayout *l : {static_cast<QLayout *>(dialog->MainLayout),
                            static_cast<QLayout *>(dialog->WorkingLayout),
                            static_cast<QLayout *>(dialog->FindLayout),
@@ -341,8 +341,9 @@ private Q_SLOTS:
         verifyNotFoundWarning();
         QCOMPARE(dialog->FindEdit->text(), text);
         QCOMPARE(dialog->FindEdit->selectedText(), whole ? QString() : text);
-        QCOMPARE(dialog->focusWidget(), whole ? static_cast<QWidget *>(dialog->CloseButton)
-                                              : static_cast<QWidget *>(dialog->FindEdit));
+        QCOMPARE(dialog->focusWidget(),
+                 whole ? static_cast<QWidget *>(dialog->CloseButton)
+                       : static_cast<QWidget *>(dialog->FindEdit));
     }
 
     // A miss changes nothing in the list.
@@ -515,10 +516,9 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
         const EnergyValue::Product product{"Бобы", "6.0", "0.1", "8.3", "58"};
-        const EnergyValue::Shares results{dialog->ProteinEnergyValueEdit->text(),
-                                          dialog->FatEnergyValueEdit->text(),
-                                          dialog->CarbohydratesEnergyValueEdit->text(),
-                                          dialog->EnergyValueEdit->text()};
+        const EnergyValue::Shares results{
+            dialog->ProteinEnergyValueEdit->text(), dialog->FatEnergyValueEdit->text(),
+            dialog->CarbohydratesEnergyValueEdit->text(), dialog->EnergyValueEdit->text()};
         QCOMPARE(text, RationPage::joinLines(EnergyValue::reportLines(product, results)));
         const QStringList lines = text.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 65); // 64 lines, each ended by a line feed

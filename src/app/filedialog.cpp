@@ -16,10 +16,7 @@ bool FileDialog::takeNext(QString *fileName)
     return true;
 }
 
-void FileDialog::setNextFileName(const QString &fileName)
-{
-    nextFileName = fileName;
-}
+void FileDialog::setNextFileName(const QString &fileName) { nextFileName = fileName; }
 
 QString FileDialog::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &selection, const QString &filter)

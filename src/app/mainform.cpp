@@ -59,10 +59,7 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     pFileNewSlot();
 }
 
-void TMainForm::LanguageChangeSlot()
-{
-    setWindowTitle(tr("Калькулятор калорий Korvent"));
-}
+void TMainForm::LanguageChangeSlot() { setWindowTitle(tr("Калькулятор калорий Korvent")); }
 
 void TMainForm::CreateStatusBarSlot()
 {
@@ -136,8 +133,9 @@ void TMainForm::CreateActionsSlot()
     HelpAboutAction = createAction("HelpAboutAction", tr("О программе"), "about.png", tr("F2"),
                                    tr("Показать краткую информацию об этой программе"));
     connect(HelpAboutAction, &QAction::triggered, this, &TMainForm::HelpAboutSlot);
-    HelpAboutQtAction = createAction("HelpAboutQtAction", tr("О библиотеке Qt"), "Qt.png",
-                                     tr("Alt+Q"), tr("Показать краткую информацию о библиотеке Qt"));
+    HelpAboutQtAction =
+        createAction("HelpAboutQtAction", tr("О библиотеке Qt"), "Qt.png", tr("Alt+Q"),
+                     tr("Показать краткую информацию о библиотеке Qt"));
     connect(HelpAboutQtAction, &QAction::triggered, this, &TMainForm::HelpAboutQtSlot);
 }
 
@@ -240,10 +238,7 @@ TCalculateForm *TMainForm::addRationWindow()
     return form;
 }
 
-TCalculateForm *TMainForm::pFileNewSlot()
-{
-    return addRationWindow();
-}
+TCalculateForm *TMainForm::pFileNewSlot() { return addRationWindow(); }
 
 TCalculateForm *TMainForm::activeRation() const
 {
@@ -282,31 +277,20 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::WindowCascadeSlot()
-{
-    Workspace->cascadeSubWindows();
-}
+void TMainForm::WindowCascadeSlot() { Workspace->cascadeSubWindows(); }
 
-void TMainForm::WindowTileSlot()
-{
-    Workspace->tileSubWindows();
-}
+void TMainForm::WindowTileSlot() { Workspace->tileSubWindows(); }
 
-void TMainForm::WindowTileHorizontalSlot()
-{
-    WindowTiling::tileStrips(Workspace, Qt::Vertical);
-}
+void TMainForm::WindowTileHorizontalSlot() { WindowTiling::tileStrips(Workspace, Qt::Vertical); }
 
-void TMainForm::WindowTileVerticalSlot()
-{
-    WindowTiling::tileStrips(Workspace, Qt::Horizontal);
-}
+void TMainForm::WindowTileVerticalSlot() { WindowTiling::tileStrips(Workspace, Qt::Horizontal); }
 
 bool TMainForm::saveRation(TCalculateForm *form)
 {
     TCentralWidget *editor = form->CentralWidget;
-    const QString written = PageSaver::save(this, tr("Сохранить данные"), editor->RationEdit->text(),
-                                            RationPage::fileText(editor->ration()));
+    const QString written =
+        PageSaver::save(this, tr("Сохранить данные"), editor->RationEdit->text(),
+                        RationPage::fileText(editor->ration()));
     form->setCaption(editor->RationEdit->text());
     if (written.isEmpty())
         return false;
@@ -411,8 +395,13 @@ void findFood(TMainForm *window, const QString &text, NameMatch::Mode mode)
 }
 
 // Columns of the food list read by the energy value.
-enum FoodColumn { NameColumn = 0, ProteinColumn = 2, FatColumn = 3, CarbohydratesColumn = 4,
-                  CaloriesColumn = 5 };
+enum FoodColumn {
+    NameColumn = 0,
+    ProteinColumn = 2,
+    FatColumn = 3,
+    CarbohydratesColumn = 4,
+    CaloriesColumn = 5
+};
 
 } // namespace
 
@@ -430,10 +419,7 @@ void TMainForm::ToolsFindSlot()
     ToolsFindAction->setEnabled(false);
 }
 
-void TMainForm::ToolsEnableFindActionSlot()
-{
-    ToolsFindAction->setEnabled(true);
-}
+void TMainForm::ToolsEnableFindActionSlot() { ToolsFindAction->setEnabled(true); }
 
 void TMainForm::ToolsFindWholeSlot(QString &sSearchString)
 {
@@ -460,13 +446,11 @@ void TMainForm::ToolsEnergyValueSlot()
     auto *dialog = new TEnergyValueForm(this, "EnergyValueForm", true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     holdWhileAlive(this, &EnergyValueForm, dialog);
-    connect(dialog, &TEnergyValueForm::SaveEnergyValue, this,
-            &TMainForm::ToolsEnergyValueSaveSlot);
+    connect(dialog, &TEnergyValueForm::SaveEnergyValue, this, &TMainForm::ToolsEnergyValueSaveSlot);
 
     dialog->FoodEdit->setText(food->text(NameColumn));
-    const EnergyValue::Shares lines = EnergyValue::resultLines(
-        EnergyValue::shares(food->text(ProteinColumn), food->text(FatColumn),
-                            food->text(CarbohydratesColumn)));
+    const EnergyValue::Shares lines = EnergyValue::resultLines(EnergyValue::shares(
+        food->text(ProteinColumn), food->text(FatColumn), food->text(CarbohydratesColumn)));
     dialog->ProteinEnergyValueEdit->setText(lines.protein);
     dialog->FatEnergyValueEdit->setText(lines.fat);
     dialog->CarbohydratesEnergyValueEdit->setText(lines.carbohydrates);
@@ -522,7 +506,4 @@ void TMainForm::HelpAboutSlot()
                                    "специально для этой программы.</p>"));
 }
 
-void TMainForm::HelpAboutQtSlot()
-{
-    QMessageBox::aboutQt(this, tr("Калькулятор калорий Korvent"));
-}
+void TMainForm::HelpAboutQtSlot() { QMessageBox::aboutQt(this, tr("Калькулятор калорий Korvent")); }

@@ -41,25 +41,13 @@ MessageBox::Button MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, cons
     return show(parent, icon, title, text, choices, defaultAnswer, escapeAnswer);
 }
 
-void MessageBox::setNextAnswer(Button answer)
-{
-    nextAnswer = answer;
-}
+void MessageBox::setNextAnswer(Button answer) { nextAnswer = answer; }
 
-void MessageBox::setShowBoxes(bool show)
-{
-    showBoxes = show;
-}
+void MessageBox::setShowBoxes(bool show) { showBoxes = show; }
 
-const QList<MessageBox::Shown> &MessageBox::history()
-{
-    return shownBoxes;
-}
+const QList<MessageBox::Shown> &MessageBox::history() { return shownBoxes; }
 
-void MessageBox::clearHistory()
-{
-    shownBoxes.clear();
-}
+void MessageBox::clearHistory() { shownBoxes.clear(); }
 
 MessageBox::Button MessageBox::show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                                     const QString &text, const QList<Choice> &choices,

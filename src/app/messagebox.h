@@ -21,8 +21,8 @@ public:
     // A question with buttons of our own texts; returns the answer of the
     // button pressed, or escapeAnswer when the box is closed otherwise.
     static Button ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                      const QString &text, const QList<Choice> &choices,
-                      Button defaultAnswer, Button escapeAnswer);
+                      const QString &text, const QList<Choice> &choices, Button defaultAnswer,
+                      Button escapeAnswer);
 
     // Test seam: the next box returns this answer at once, without showing.
     static void setNextAnswer(Button answer);
@@ -41,6 +41,6 @@ public:
 
 private:
     static Button show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                       const QString &text, const QList<Choice> &choices,
-                       Button defaultAnswer, Button escapeAnswer);
+                       const QString &text, const QList<Choice> &choices, Button defaultAnswer,
+                       Button escapeAnswer);
 };

@@ -18,7 +18,4 @@ bool PrintDialog::exec(QPrinter *printer, QWidget *parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void PrintDialog::setNextAnswer(bool accepted)
-{
-    nextAnswer = accepted;
-}
+void PrintDialog::setNextAnswer(bool accepted) { nextAnswer = accepted; }

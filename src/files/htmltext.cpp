@@ -2,10 +2,7 @@
 
 namespace HtmlText {
 
-QString escape(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
+QString escape(const QString &text) { return text.toHtmlEscaped(); }
 
 QString unescape(const QString &text)
 {

@@ -9,10 +9,7 @@
 #include <QFile>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PageSaver", text);
-}
+QString tr(const char *text) { return QCoreApplication::translate("PageSaver", text); }
 
 // Asks whether the existing file may be replaced.
 bool confirmOverwrite(QWidget *parent)
@@ -21,16 +18,16 @@ bool confirmOverwrite(QWidget *parent)
                            tr("Перезаписать существующий файл?"),
                            {{QMessageBox::Yes, tr("&Да")}, {QMessageBox::No, tr("&Нет")}},
                            QMessageBox::No, QMessageBox::No)
-           == QMessageBox::Yes;
+        == QMessageBox::Yes;
 }
 } // namespace
 
 QString PageSaver::save(QWidget *parent, const QString &caption, const QString &proposedName,
                         const QString &text)
 {
-    const QString chosen =
-        FileDialog::saveFileName(parent, caption, QDir::homePath(),
-                                 SafeWrite::proposedFileName(proposedName), tr("Файл HTML (*.html)"));
+    const QString chosen = FileDialog::saveFileName(parent, caption, QDir::homePath(),
+                                                    SafeWrite::proposedFileName(proposedName),
+                                                    tr("Файл HTML (*.html)"));
     if (chosen.isEmpty())
         return QString();
     const QString path = SafeWrite::withHtmlSuffix(chosen);
@@ -38,9 +35,9 @@ QString PageSaver::save(QWidget *parent, const QString &caption, const QString &
         return QString();
     QString error;
     if (!SafeWrite::writeFile(path, text.toUtf8(), &error)) {
-        MessageBox::critical(parent, tr("Ошибка сохранения"),
-                             tr("Не удалось сохранить файл «%1»: %2.")
-                                 .arg(QDir::toNativeSeparators(path), error));
+        MessageBox::critical(
+            parent, tr("Ошибка сохранения"),
+            tr("Не удалось сохранить файл «%1»: %2.").arg(QDir::toNativeSeparators(path), error));
         return QString();
     }
     return path;

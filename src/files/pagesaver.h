@@ -11,8 +11,8 @@ class PageSaver
 {
 public:
     // The proposed name is made fit for a file name first
-    // (SafeWrite::proposedFileName). Returns the path written, or an empty text when nothing was written
-    // (cancelled, not confirmed, or failed and reported).
+    // (SafeWrite::proposedFileName). Returns the path written, or an empty text when nothing was
+    // written (cancelled, not confirmed, or failed and reported).
     static QString save(QWidget *parent, const QString &caption, const QString &proposedName,
                         const QString &text);
 };

@@ -13,10 +13,7 @@ const QString RowLine = QStringLiteral("<tr bgcolor=\"White\">");
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RationPage", text);
-}
+QString tr(const char *text) { return QCoreApplication::translate("RationPage", text); }
 
 // A text stands on one line of the page.
 QString oneLine(const QString &text)
@@ -36,23 +33,24 @@ QString lineAt(const QStringList &lines, qsizetype index)
 
 QStringList columnTitles()
 {
-    return {tr("Наименование"), tr("Масса"), tr("Вода"), tr("Белок"),
+    return {tr("Наименование"), tr("Масса"),    tr("Вода"), tr("Белок"),
             tr("Жиры"),         tr("Углеводы"), tr("ККал")};
 }
 
 QStringList headLines(const QString &title)
 {
-    return {QStringLiteral("<html>"),
-            QStringLiteral("<head>"),
-            QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
-            QStringLiteral("<meta name=\"Generator\" content=\"Rationix 1.0\">"),
-            tr("<meta name=\"author\" content=\"Rationix\">"),
-            QStringLiteral("<meta content=\"Copyright (c) 2026 the Rationix developers\" "
-                           "name=\"Copyright\">"),
-            TitleLine,
-            oneLine(title),
-            QStringLiteral("</title>"),
-            QStringLiteral("</head>")};
+    return {
+        QStringLiteral("<html>"),
+        QStringLiteral("<head>"),
+        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
+        QStringLiteral("<meta name=\"Generator\" content=\"Rationix 1.0\">"),
+        tr("<meta name=\"author\" content=\"Rationix\">"),
+        QStringLiteral("<meta content=\"Copyright (c) 2026 the Rationix developers\" "
+                       "name=\"Copyright\">"),
+        TitleLine,
+        oneLine(title),
+        QStringLiteral("</title>"),
+        QStringLiteral("</head>")};
 }
 
 QStringList cellLines(const QString &color, const QString &text, bool bold)
@@ -127,10 +125,7 @@ QString joinLines(const QStringList &lines)
     return text;
 }
 
-QString fileText(const Ration &ration)
-{
-    return joinLines(fileLines(ration));
-}
+QString fileText(const Ration &ration) { return joinLines(fileLines(ration)); }
 
 QString printText(const Ration &ration)
 {

@@ -16,9 +16,9 @@ class QIODevice;
 // totals are worked out again from the rows.
 namespace RationPage {
 
-extern const QString MagicLine;  // <!--Rationix_doc-->
-extern const QString TitleLine;  // <title>
-extern const QString RowLine;    // <tr bgcolor="White">
+extern const QString MagicLine; // <!--Rationix_doc-->
+extern const QString TitleLine; // <title>
+extern const QString RowLine;   // <tr bgcolor="White">
 
 // Column titles of the page's header row.
 QStringList columnTitles();

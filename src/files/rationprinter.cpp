@@ -13,10 +13,7 @@
 #include <QTextDocument>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RationPrinter", text);
-}
+QString tr(const char *text) { return QCoreApplication::translate("RationPrinter", text); }
 } // namespace
 
 void RationPrinter::prepare(QPrinter *printer, const QString &documentName)
@@ -68,8 +65,8 @@ void RationPrinter::printDocument(QWidget *parent, const QString &documentName,
     document->print(&printer);
     if (printer.printerState() == QPrinter::Error) {
         const QString target = printer.outputFormat() == QPrinter::PdfFormat
-                                   ? QDir::toNativeSeparators(printer.outputFileName())
-                                   : printer.printerName();
+            ? QDir::toNativeSeparators(printer.outputFileName())
+            : printer.printerName();
         MessageBox::critical(parent, tr("Ошибка печати"),
                              tr("Не удалось напечатать на «%1».").arg(target));
     }

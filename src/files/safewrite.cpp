@@ -9,10 +9,7 @@ namespace {
 qint64 nextLimit = -1;
 constexpr qint64 ChunkSize = 64 * 1024;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SafeWrite", text);
-}
+QString tr(const char *text) { return QCoreApplication::translate("SafeWrite", text); }
 } // namespace
 
 bool writeAll(QIODevice &device, const QByteArray &data)
@@ -27,10 +24,7 @@ bool writeAll(QIODevice &device, const QByteArray &data)
     return true;
 }
 
-void limitNextWrite(qint64 bytes)
-{
-    nextLimit = bytes;
-}
+void limitNextWrite(qint64 bytes) { nextLimit = bytes; }
 
 bool writeFile(const QString &path, const QByteArray &data, QString *error)
 {

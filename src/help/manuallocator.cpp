@@ -28,8 +28,8 @@ QStringList ManualLocator::candidates(const QString &currentDir, const QString &
     QStringList pages;
     if (!currentDir.isEmpty()) {
         const QString base = sameDirectory(currentDir, homeDir)
-                                 ? QDir(homeDir).filePath(QStringLiteral("Rationix/doc"))
-                                 : QDir(currentDir).filePath(QStringLiteral("doc"));
+            ? QDir(homeDir).filePath(QStringLiteral("Rationix/doc"))
+            : QDir(currentDir).filePath(QStringLiteral("doc"));
         pages.append(QDir::cleanPath(QDir(base).filePath(indexPage)));
     }
     for (const QString &directory : searchDirectories) {
@@ -78,7 +78,8 @@ QStringList ManualLocator::searchDirectories()
     // The manual beside the sources serves a program run from its build
     // tree; an installed program never looks there.
     if (!QCoreApplication::instance()
-        || QCoreApplication::applicationDirPath().startsWith(QStringLiteral(RATIONIX_BUILD_DIR "/")))
+        || QCoreApplication::applicationDirPath().startsWith(
+            QStringLiteral(RATIONIX_BUILD_DIR "/")))
         directories.append(QStringLiteral(RATIONIX_SOURCE_DOC));
 #endif
     return directories;
@@ -89,7 +90,4 @@ void ManualLocator::setSearchDirectoriesForTesting(const QStringList &directorie
     testDirectories = directories;
 }
 
-void ManualLocator::restoreSearchDirectories()
-{
-    testDirectories.reset();
-}
+void ManualLocator::restoreSearchDirectories() { testDirectories.reset(); }

@@ -36,7 +36,4 @@ QIcon embeddedIcon(const QString &name)
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
-int embeddedImagesDecoded()
-{
-    return decoded;
-}
+int embeddedImagesDecoded() { return decoded; }

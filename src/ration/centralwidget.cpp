@@ -114,8 +114,8 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
 void TCentralWidget::buildFoodList()
 {
     FoodsList->setColumnCount(6);
-    FoodsList->setHeaderLabels({tr("Группа"), tr("Вода"), tr("Белок"), tr("Жиры"), tr("Углеводы"),
-                                tr("ККал")});
+    FoodsList->setHeaderLabels(
+        {tr("Группа"), tr("Вода"), tr("Белок"), tr("Жиры"), tr("Углеводы"), tr("ККал")});
     FoodsList->setRootIsDecorated(false);
     FoodsList->setUniformRowHeights(true);
     FoodsList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -198,8 +198,8 @@ void TCentralWidget::LanguageChangeSlot()
 
 QList<QLabel *> TCentralWidget::valueLabels() const
 {
-    return {MassValueLabel, WaterValueLabel, ProteinValueLabel,
-            FatValueLabel, CarbohydratesValueLabel, CaloriesValueLabel};
+    return {MassValueLabel, WaterValueLabel,         ProteinValueLabel,
+            FatValueLabel,  CarbohydratesValueLabel, CaloriesValueLabel};
 }
 
 QString TCentralWidget::SumValues(QString &total, QString &value)
@@ -235,10 +235,7 @@ QString TCentralWidget::cellText(int row, int column) const
     return item ? item->text() : QString();
 }
 
-void TCentralWidget::ItemSelectedSlot()
-{
-    AddButton->setEnabled(selectedProduct() != nullptr);
-}
+void TCentralWidget::ItemSelectedSlot() { AddButton->setEnabled(selectedProduct() != nullptr); }
 
 void TCentralWidget::AddSlot()
 {

@@ -19,10 +19,16 @@ qsizetype numberLength(const QString &text, qsizetype pos)
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
         ++i;
     qsizetype digits = 0;
-    while (i < n && isDigit(text[i])) { ++i; ++digits; }
+    while (i < n && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < n && text[i] == QLatin1Char('.')) {
         ++i;
-        while (i < n && isDigit(text[i])) { ++i; ++digits; }
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0)
         return 0;
@@ -57,10 +63,7 @@ float parse(const QString &text)
     return float(value);
 }
 
-QString format(double value)
-{
-    return QString::number(value, 'g', 6);
-}
+QString format(double value) { return QString::number(value, 'g', 6); }
 
 QString sum(const QString &total, const QString &value)
 {

@@ -14,21 +14,12 @@ const double CarbohydratesFactor = 4.1;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EnergyValue", text);
-}
+QString tr(const char *text) { return QCoreApplication::translate("EnergyValue", text); }
 
 // A share is shown as the single-precision number it rounds to.
-QString shareText(double share)
-{
-    return NumberText::format(double(float(share)));
-}
+QString shareText(double share) { return NumberText::format(double(float(share))); }
 
-QString sentence(const QString &text)
-{
-    return HtmlText::escape(text + QLatin1Char('.'));
-}
+QString sentence(const QString &text) { return HtmlText::escape(text + QLatin1Char('.')); }
 
 } // namespace
 
@@ -52,9 +43,13 @@ Shares resultLines(const Shares &numbers)
 QStringList reportLines(const Product &product, const Shares &results)
 {
     QStringList lines = RationPage::headLines(product.name);
-    lines += {QStringLiteral("<body>"), QStringLiteral("<h2>"),
-              tr("Продукт \"%1\".").arg(HtmlText::escape(product.name)), QStringLiteral("</h2>"),
-              QStringLiteral("<h3>"), sentence(results.total), QStringLiteral("</h3>")};
+    lines += {QStringLiteral("<body>"),
+              QStringLiteral("<h2>"),
+              tr("Продукт \"%1\".").arg(HtmlText::escape(product.name)),
+              QStringLiteral("</h2>"),
+              QStringLiteral("<h3>"),
+              sentence(results.total),
+              QStringLiteral("</h3>")};
     for (const QString &result : {results.protein, results.fat, results.carbohydrates})
         lines += {QStringLiteral("<p>"), sentence(result), QStringLiteral("</p>")};
 
@@ -63,8 +58,8 @@ QStringList reportLines(const Product &product, const Shares &results)
     lines.append(QStringLiteral("<table border=\"2\">"));
     lines += RationPage::headerRowLines({titles[0], titles[3], titles[4], titles[5], titles[6]});
     lines.append(RationPage::RowLine);
-    for (const QString &value : {product.name, product.protein, product.fat, product.carbohydrates,
-                                 product.calories})
+    for (const QString &value :
+         {product.name, product.protein, product.fat, product.carbohydrates, product.calories})
         lines += RationPage::cellLines(QStringLiteral("Black"), value);
     lines += {QStringLiteral("</tr>"), QStringLiteral("</table>"), QStringLiteral("</body>"),
               QStringLiteral("</html>")};

@@ -54,7 +54,4 @@ void TEnergyValueForm::LanguageChangeSlot()
     CloseButton->setText(tr("Закрыть"));
 }
 
-void TEnergyValueForm::SaveSlot()
-{
-    Q_EMIT SaveEnergyValue();
-}
+void TEnergyValueForm::SaveSlot() { Q_EMIT SaveEnergyValue(); }

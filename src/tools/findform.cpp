@@ -58,8 +58,8 @@ void TFindForm::LanguageChangeSlot()
 {
     setWindowTitle(tr("Найти продукт / группу"));
     FindLabel->setText(tr("Найти:"));
-    FindEdit->setWhatsThis(QObject::tr(
-        "Введите в это поле название продукта, который Вы желаете найти в списке."));
+    FindEdit->setWhatsThis(
+        QObject::tr("Введите в это поле название продукта, который Вы желаете найти в списке."));
     WholeCheckBox->setText(tr("Точное соответствие"));
     FindButton->setText(tr("Поиск"));
     CloseButton->setText(tr("Закрыть"));
