@@ -30,7 +30,7 @@ QString PageSaver::save(QWidget *parent, const QString &caption, const QString &
                                                     tr("Файл HTML (*.html)"));
     if (chosen.isEmpty())
         return QString();
-    const QString path = SafeWrite::withHtmlSuffix(chosen);
+    QString path = SafeWrite::withHtmlSuffix(chosen);
     if (QFile::exists(path) && !confirmOverwrite(parent))
         return QString();
     QString error;

@@ -154,7 +154,7 @@ ReadResult readLines(const QStringList &lines)
         } else if (line == RowLine) {
             QStringList row;
             for (int c = 0; c < Ration::ColumnCount; ++c)
-                row.append(HtmlText::unescape(lineAt(lines, k + 2 + 3 * c)));
+                row.append(HtmlText::unescape(lineAt(lines, k + 2 + qsizetype(3) * c)));
             result.ration.rows.append(row);
         }
     }

@@ -7,7 +7,7 @@ namespace SafeWrite {
 
 namespace {
 qint64 nextLimit = -1;
-constexpr qint64 ChunkSize = 64 * 1024;
+constexpr qint64 ChunkSize = qint64(64) * 1024;
 
 QString tr(const char *text) { return QCoreApplication::translate("SafeWrite", text); }
 } // namespace

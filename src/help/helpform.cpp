@@ -18,13 +18,13 @@ public:
 
     QVariant loadResource(int type, const QUrl &name) override
     {
-        QVariant data = QTextBrowser::loadResource(type, name);
-        if (type == QTextDocument::HtmlResource && data.userType() == QMetaType::QByteArray
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type == QTextDocument::HtmlResource && resource.userType() == QMetaType::QByteArray
             && name.path().endsWith(QLatin1String(".html"), Qt::CaseInsensitive)) {
             QStringDecoder utf8(QStringDecoder::Utf8);
-            return QString(utf8(data.toByteArray()));
+            return QString(utf8(resource.toByteArray()));
         }
-        return data;
+        return resource;
     }
 };
 } // namespace

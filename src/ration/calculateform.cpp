@@ -25,7 +25,7 @@ QIcon TCalculateForm::rationIcon()
 {
     const QString local = QStringLiteral("new.png");
     if (QFileInfo(local).isFile()) {
-        const QIcon icon(local);
+        QIcon icon(local);
         if (!icon.pixmap(16, 16).isNull())
             return icon;
     }

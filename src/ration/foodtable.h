@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The built-in food composition table: food groups holding products, each
 // product with water, protein, fat and carbohydrates in grams per 100 g and
 // its energy in kcal per 100 g, all kept as the texts that the food list
@@ -15,7 +17,7 @@ public:
 
     struct Product {
         QString name;
-        QString values[ValueCount];
+        std::array<QString, ValueCount> values;
     };
     struct Group {
         QString name;
