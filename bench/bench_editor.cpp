@@ -2,7 +2,7 @@
 // ration window, opening one more ration window, and memory with ten open.
 
 #include "app/mainform.h"
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 #include "benchutil.h"
 #include "ration/calculateform.h"
 

@@ -4,7 +4,7 @@
 // and deleted in cleanup() without questions about unsaved rations.
 
 #include "app/mainform.h"
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -1,5 +1,5 @@
 #include "app/mainform.h"
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 #include "mainformharness.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"

@@ -1,6 +1,6 @@
-#include "app/filedialog.h"
+#include "dialogs/filedialog.h"
 #include "app/mainform.h"
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 #include "files/rationpage.h"
 #include "mainformharness.h"
 #include "ration/calculateform.h"

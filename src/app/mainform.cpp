@@ -1,7 +1,7 @@
 #include "app/mainform.h"
 
-#include "app/filedialog.h"
-#include "app/messagebox.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
 #include "app/windowtiling.h"
 #include "files/pagesaver.h"
 #include "files/rationpage.h"

@@ -1,7 +1,7 @@
 #include "files/pagesaver.h"
 
-#include "app/filedialog.h"
-#include "app/messagebox.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
 #include "files/safewrite.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "files/rationprinter.h"
 
-#include "app/messagebox.h"
-#include "app/printdialog.h"
+#include "dialogs/messagebox.h"
+#include "dialogs/printdialog.h"
 #include "files/rationpage.h"
 #include "files/safewrite.h"
 

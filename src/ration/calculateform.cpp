@@ -1,6 +1,6 @@
 #include "ration/calculateform.h"
 
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 #include "images/embeddedimages.h"
 #include "ration/centralwidget.h"
 

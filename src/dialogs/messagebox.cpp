@@ -1,4 +1,4 @@
-#include "app/messagebox.h"
+#include "dialogs/messagebox.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "app/printdialog.h"
+#include "dialogs/printdialog.h"
 
 #include <QPrintDialog>
 #include <optional>

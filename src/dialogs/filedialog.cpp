@@ -1,4 +1,4 @@
-#include "app/filedialog.h"
+#include "dialogs/filedialog.h"
 
 #include <QFileDialog>
 #include <optional>
