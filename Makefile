@@ -81,8 +81,9 @@ format-check: deps
 	clang-format --dry-run -Werror $(SOURCES)
 
 # clang-tidy over the program's sources, with the checks in .clang-tidy;
-# needs the generated sources, so the program is built first.
-tidy: build
+# it needs the generated sources, so everything is built first (warnings
+# as errors, as for the tests, which then reuse that build).
+tidy: build-all
 	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) '$(CURDIR)/src/.*\.cpp$$'
 
 lint: format-check tidy
