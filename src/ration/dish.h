@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStringList>
+
+// A ration as a cooked dish: the raw products' totals, the weight of the
+// finished dish (its yield) and the number of portions it is shared into.
+// Cooking loses or gains water only, so the water of the dish is what the
+// products bring plus the difference between the yield and their mass, and
+// every other value is the products' total spread over the yield.
+class Dish
+{
+public:
+    static constexpr double MaxYield = 1e6;
+    static constexpr int MaxPortions = 1000;
+
+    enum class YieldCheck { Ok, NotPositive, TooLarge, TooSmall };
+
+    // totals: the ration's six totals (mass, water, protein, fat,
+    // carbohydrates, energy) as number texts. A yield of 0 stands for no
+    // yield given: the dish weighs what its products weigh.
+    explicit Dish(const QStringList &totals, double yield = 0.0, int portions = 1);
+
+    double yield() const;
+    int portions() const { return m_portions; }
+
+    // The six values of the given mass of the finished dish, as texts
+    // formatted like the totals; all "0" while the dish weighs nothing.
+    QStringList valuesFor(double mass) const;
+    QStringList per100g() const { return valuesFor(100.0); }
+    QStringList perPortion() const { return valuesFor(yield() / m_portions); }
+
+    // The least yield that needs no negative water: the products' dry matter.
+    double smallestYield() const;
+    // Whether a yield typed by the user can be taken.
+    YieldCheck checkYield(double yield) const;
+
+private:
+    double m_totals[6] = {};
+    double m_yield = 0.0;
+    int m_portions = 1;
+};

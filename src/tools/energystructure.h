@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+
+// How the energy of a ration splits between its protein, fat and
+// carbohydrates, in per cent, with the factors of the energy value, and how
+// each share compares with the WHO population goals (protein 10–15 %, fat
+// 15–30 %, carbohydrates 55–75 % of energy).
+struct EnergyStructure {
+    enum Nutrient { Protein, Fat, Carbohydrates, NutrientCount };
+    enum class Range { Below, Within, Above };
+
+    double percent[NutrientCount] = {};
+
+    // The structure of these grams of nutrients; none when they give no
+    // energy at all (an empty ration), so nothing is divided by zero.
+    static std::optional<EnergyStructure> of(double protein, double fat, double carbohydrates);
+
+    // The goal's bounds in per cent, and where a share stands against them.
+    static double goalLow(Nutrient nutrient);
+    static double goalHigh(Nutrient nutrient);
+    Range range(Nutrient nutrient) const;
+};
