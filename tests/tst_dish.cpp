@@ -25,7 +25,8 @@ private Q_SLOTS:
             << Recipe << 0.0 << 1 << QStringList{"100", "50", "10", "5", "20", "150"}
             << QStringList{"200", "100", "20", "10", "40", "300"};
         QTest::newRow("water boiled off")
-            << Recipe << 150.0 << 3 << QStringList{"100", "33.3333", "13.3333", "6.66667", "26.6667", "200"}
+            << Recipe << 150.0 << 3
+            << QStringList{"100", "33.3333", "13.3333", "6.66667", "26.6667", "200"}
             << QStringList{"50", "16.6667", "6.66667", "3.33333", "13.3333", "100"};
         QTest::newRow("water taken up")
             << Recipe << 250.0 << 1 << QStringList{"100", "60", "8", "4", "16", "120"}
@@ -33,10 +34,9 @@ private Q_SLOTS:
         QTest::newRow("all water gone")
             << Recipe << 100.0 << 1 << QStringList{"100", "0", "20", "10", "40", "300"}
             << QStringList{"100", "0", "20", "10", "40", "300"};
-        QTest::newRow("empty ration")
-            << QStringList{"0", "0", "0", "0", "0", "0"} << 0.0 << 2
-            << QStringList{"100", "0", "0", "0", "0", "0"}
-            << QStringList{"0", "0", "0", "0", "0", "0"};
+        QTest::newRow("empty ration") << QStringList{"0", "0", "0", "0", "0", "0"} << 0.0 << 2
+                                      << QStringList{"100", "0", "0", "0", "0", "0"}
+                                      << QStringList{"0", "0", "0", "0", "0", "0"};
         QTest::newRow("portions held to 1..1000")
             << Recipe << 0.0 << 0 << QStringList{"100", "50", "10", "5", "20", "150"}
             << QStringList{"200", "100", "20", "10", "40", "300"};
@@ -84,12 +84,11 @@ private Q_SLOTS:
         const int below = int(EnergyStructure::Range::Below);
         const int within = int(EnergyStructure::Range::Within);
         const int above = int(EnergyStructure::Range::Above);
-        QTest::newRow("protein only")
-            << QList<double>{10, 0, 0} << QList<double>{100, 0, 0}
-            << QList<int>{above, below, below};
-        QTest::newRow("balanced")
-            << QList<double>{25, 25, 130} << QList<double>{105.0 / 8.73, 235.0 / 8.73, 533.0 / 8.73}
-            << QList<int>{within, within, within};
+        QTest::newRow("protein only") << QList<double>{10, 0, 0} << QList<double>{100, 0, 0}
+                                      << QList<int>{above, below, below};
+        QTest::newRow("balanced") << QList<double>{25, 25, 130}
+                                  << QList<double>{105.0 / 8.73, 235.0 / 8.73, 533.0 / 8.73}
+                                  << QList<int>{within, within, within};
         QTest::newRow("negative grams count as none")
             << QList<double>{-3, 1, 0} << QList<double>{0, 100, 0}
             << QList<int>{below, above, below};
@@ -103,7 +102,8 @@ private Q_SLOTS:
         QVERIFY(structure);
         for (int n = 0; n < EnergyStructure::NutrientCount; ++n) {
             const auto nutrient = EnergyStructure::Nutrient(n);
-            QVERIFY2(std::fabs(structure->percent[n] - percent[n]) < 1e-9, qPrintable(QString::number(n)));
+            QVERIFY2(std::fabs(structure->percent[n] - percent[n]) < 1e-9,
+                     qPrintable(QString::number(n)));
             QCOMPARE(int(structure->range(nutrient)), ranges[n]);
         }
     }

@@ -17,10 +17,7 @@ Dish::Dish(const QStringList &totals, double yield, int portions)
         m_totals[i] = double(NumberText::parse(totals.value(i)));
 }
 
-double Dish::yield() const
-{
-    return m_yield > 0.0 ? m_yield : m_totals[Mass];
-}
+double Dish::yield() const { return m_yield > 0.0 ? m_yield : m_totals[Mass]; }
 
 QStringList Dish::valuesFor(double mass) const
 {
@@ -36,10 +33,7 @@ QStringList Dish::valuesFor(double mass) const
     return values;
 }
 
-double Dish::smallestYield() const
-{
-    return std::max(0.0, m_totals[Mass] - m_totals[Water]);
-}
+double Dish::smallestYield() const { return std::max(0.0, m_totals[Mass] - m_totals[Water]); }
 
 Dish::YieldCheck Dish::checkYield(double yield) const
 {

@@ -9,8 +9,7 @@ namespace {
 constexpr double Goals[EnergyStructure::NutrientCount][2] = {{10, 15}, {15, 30}, {55, 75}};
 }
 
-std::optional<EnergyStructure> EnergyStructure::of(double protein, double fat,
-                                                   double carbohydrates)
+std::optional<EnergyStructure> EnergyStructure::of(double protein, double fat, double carbohydrates)
 {
     const double parts[NutrientCount] = {std::max(0.0, protein) * EnergyValue::ProteinFactor,
                                          std::max(0.0, fat) * EnergyValue::FatFactor,
@@ -25,15 +24,9 @@ std::optional<EnergyStructure> EnergyStructure::of(double protein, double fat,
     return structure;
 }
 
-double EnergyStructure::goalLow(Nutrient nutrient)
-{
-    return Goals[nutrient][0];
-}
+double EnergyStructure::goalLow(Nutrient nutrient) { return Goals[nutrient][0]; }
 
-double EnergyStructure::goalHigh(Nutrient nutrient)
-{
-    return Goals[nutrient][1];
-}
+double EnergyStructure::goalHigh(Nutrient nutrient) { return Goals[nutrient][1]; }
 
 EnergyStructure::Range EnergyStructure::range(Nutrient nutrient) const
 {

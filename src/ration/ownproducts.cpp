@@ -1,0 +1,207 @@
+#include "ration/ownproducts.h"
+
+#include "tools/energyvalue.h"
+
+#include <QLocale>
+#include <QStringDecoder>
+
+#include <cmath>
+
+namespace {
+
+enum { NameField = 1, FirstValue = 2, FieldCount = 2 + FoodTable::ValueCount };
+
+QString fieldTitle(int value)
+{
+    static const char *const titles[FoodTable::ValueCount] = {
+        QT_TRANSLATE_NOOP("OwnProducts", "Вода"), QT_TRANSLATE_NOOP("OwnProducts", "Белок"),
+        QT_TRANSLATE_NOOP("OwnProducts", "Жиры"), QT_TRANSLATE_NOOP("OwnProducts", "Углеводы"),
+        QT_TRANSLATE_NOOP("OwnProducts", "Энергия")};
+    return QCoreApplication::translate("OwnProducts", titles[value]);
+}
+
+// A value as the file and the dialog hold it: a whole decimal number, with a
+// point or a comma, and nothing else.
+std::optional<double> numberOf(QString text)
+{
+    text = text.trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(value) || text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        return std::nullopt;
+    return value;
+}
+
+QString foldedName(const QString &name)
+{
+    QString folded = name.trimmed().toLower();
+    folded.replace(QChar(0x0451), QChar(0x0435)); // ё -> е
+    return folded;
+}
+
+bool takenByBuiltIn(const QString &name)
+{
+    for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
+        for (const FoodTable::Product &product : group.products) {
+            if (OwnProducts::sameName(product.name, name))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString OwnProducts::groupName()
+{
+    return tr("Мои продукты");
+}
+
+bool OwnProducts::sameName(const QString &a, const QString &b)
+{
+    return foldedName(a) == foldedName(b);
+}
+
+QString OwnProducts::Refusal::message() const
+{
+    return tr("%1: %2.").arg(field, reason);
+}
+
+OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problems)
+{
+    OwnProducts own;
+    QList<Problem> found;
+    if (data.size() > MaxFileSize) {
+        found.append({0, tr("файл больше 10 МБ")});
+    } else {
+        const QList<QByteArray> lines = data.split('\n');
+        for (qsizetype i = 1; i < lines.size(); ++i) { // line 0 is the header
+            QByteArray bytes = lines[i];
+            if (bytes.endsWith('\r'))
+                bytes.chop(1);
+            if (bytes.isEmpty())
+                continue;
+            const int number = int(i + 1);
+            if (bytes.size() > MaxLineLength) {
+                found.append({number, tr("строка длиннее 64 КБ")});
+                continue;
+            }
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            const QString line = utf8(bytes);
+            if (utf8.hasError()) {
+                found.append({number, tr("текст не в кодировке UTF-8")});
+                continue;
+            }
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            if (fields.size() != FieldCount) {
+                found.append({number, tr("%1 полей вместо %2").arg(fields.size()).arg(FieldCount)});
+                continue;
+            }
+            FoodTable::Product product;
+            product.name = fields[NameField];
+            QStringList values = fields.mid(FirstValue);
+            for (int c = 0; c < FoodTable::ValueCount; ++c)
+                product.values[size_t(c)] = values[c];
+            const std::optional<Refusal> refusal = own.check(product.name, values);
+            if (refusal) {
+                found.append({number, refusal->message()});
+                continue;
+            }
+            own.m_products.append(product);
+        }
+    }
+    if (problems)
+        *problems = found;
+    return own;
+}
+
+QByteArray OwnProducts::toTsv() const
+{
+    QString text = QStringLiteral("group\tproduct\twater\tprotein\tfat\tcarbohydrates\tkcal\n");
+    for (const FoodTable::Product &product : m_products) {
+        text += groupName() + QLatin1Char('\t') + product.name;
+        for (const QString &value : product.values)
+            text += QLatin1Char('\t') + value;
+        text += QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+const FoodTable::Product *OwnProducts::find(const QString &name) const
+{
+    for (const FoodTable::Product &product : m_products) {
+        if (sameName(product.name, name))
+            return &product;
+    }
+    return nullptr;
+}
+
+void OwnProducts::put(const FoodTable::Product &product, const QString &oldName)
+{
+    for (FoodTable::Product &existing : m_products) {
+        if (sameName(existing.name, oldName.isEmpty() ? product.name : oldName)) {
+            existing = product;
+            return;
+        }
+    }
+    m_products.append(product);
+}
+
+bool OwnProducts::remove(const QString &name)
+{
+    return m_products.removeIf([&](const FoodTable::Product &p) { return sameName(p.name, name); })
+        > 0;
+}
+
+std::optional<OwnProducts::Refusal> OwnProducts::check(const QString &name,
+                                                       const QStringList &values,
+                                                       const QString &oldName) const
+{
+    const QString nameField = tr("Название");
+    if (name.trimmed().isEmpty())
+        return Refusal{nameField, tr("название не может быть пустым")};
+    if (name.size() > MaxNameLength)
+        return Refusal{nameField, tr("название длиннее %1 знаков").arg(MaxNameLength)};
+    if (name.contains(QLatin1Char('\t')) || name.contains(QLatin1Char('\n'))
+        || name.contains(QLatin1Char('\r')))
+        return Refusal{nameField, tr("название не может содержать табуляцию или перенос строки")};
+    if (takenByBuiltIn(name))
+        return Refusal{nameField, tr("такой продукт уже есть во встроенной таблице")};
+    if (find(name) && !(!oldName.isEmpty() && sameName(name, oldName)))
+        return Refusal{nameField, tr("такой продукт уже есть среди ваших продуктов")};
+
+    double grams = 0.0;
+    for (int c = 0; c < FoodTable::ValueCount; ++c) {
+        const std::optional<double> value = numberOf(values.value(c));
+        if (!value)
+            return Refusal{fieldTitle(c), tr("значение не является числом")};
+        if (*value < 0.0)
+            return Refusal{fieldTitle(c), tr("значение не может быть отрицательным")};
+        if (c != FoodTable::Energy && *value > 100.0)
+            return Refusal{fieldTitle(c), tr("в 100 г продукта не может быть больше 100 г")};
+        if (c != FoodTable::Energy)
+            grams += *value;
+    }
+    if (grams > 100.5)
+        return Refusal{tr("Состав"),
+                       tr("вода, белок, жиры и углеводы вместе больше 100 г на 100 г продукта")};
+    return std::nullopt;
+}
+
+double OwnProducts::energyOf(const QStringList &values)
+{
+    const auto value = [&](int c) { return numberOf(values.value(c)).value_or(0.0); };
+    return value(FoodTable::Protein) * EnergyValue::ProteinFactor
+        + value(FoodTable::Fat) * EnergyValue::FatFactor
+        + value(FoodTable::Carbohydrates) * EnergyValue::CarbohydratesFactor;
+}
+
+bool OwnProducts::energyStrays(const QStringList &values)
+{
+    const double computed = energyOf(values);
+    const double typed = numberOf(values.value(FoodTable::Energy)).value_or(0.0);
+    if (computed <= 0.0)
+        return typed > 0.0;
+    return std::fabs(typed - computed) > EnergyTolerance * computed;
+}
