@@ -26,7 +26,8 @@ private Q_SLOTS:
         QCOMPARE(read.toTsv(), own.toTsv());
         QVERIFY(own.toTsv().startsWith(Header));
         QCOMPARE(read.products().size(), 2);
-        QCOMPARE(read.find(QStringLiteral("КВАС"))->values[FoodTable::Energy], QStringLiteral("27"));
+        QCOMPARE(read.find(QStringLiteral("КВАС"))->values[FoodTable::Energy],
+                 QStringLiteral("27"));
     }
 
     void damagedFile_data()
@@ -34,18 +35,26 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bad");
         QTest::addColumn<QString>("reason");
         QTest::newRow("too few fields") << line("Квас", "97\t0.2") << "4 полей вместо 7";
-        QTest::newRow("not a number") << line("Квас", "97\tмного\t0\t5\t27") << "Белок: значение не является числом.";
-        QTest::newRow("exponent") << line("Квас", "97\t1e1\t0\t5\t27") << "Белок: значение не является числом.";
-        QTest::newRow("negative") << line("Квас", "97\t0\t-1\t5\t27") << "Жиры: значение не может быть отрицательным.";
-        QTest::newRow("over 100 g") << line("Квас", "101\t0\t0\t0\t0") << "Вода: в 100 г продукта не может быть больше 100 г.";
-        QTest::newRow("parts over 100.5 g") << line("Квас", "90\t5\t5\t0.6\t0")
-                                            << "Состав: вода, белок, жиры и углеводы вместе больше 100 г на 100 г продукта.";
+        QTest::newRow("not a number")
+            << line("Квас", "97\tмного\t0\t5\t27") << "Белок: значение не является числом.";
+        QTest::newRow("exponent") << line("Квас", "97\t1e1\t0\t5\t27")
+                                  << "Белок: значение не является числом.";
+        QTest::newRow("negative") << line("Квас", "97\t0\t-1\t5\t27")
+                                  << "Жиры: значение не может быть отрицательным.";
+        QTest::newRow("over 100 g") << line("Квас", "101\t0\t0\t0\t0")
+                                    << "Вода: в 100 г продукта не может быть больше 100 г.";
+        QTest::newRow("parts over 100.5 g")
+            << line("Квас", "90\t5\t5\t0.6\t0")
+            << "Состав: вода, белок, жиры и углеводы вместе больше 100 г на 100 г продукта.";
         QTest::newRow("invalid UTF-8") << line("\xff\xfe") << "текст не в кодировке UTF-8";
         QTest::newRow("line over 64 KiB") << line(QByteArray(70000, 'x')) << "строка длиннее 64 КБ";
-        QTest::newRow("built-in name") << line("бобы") << "Название: такой продукт уже есть во встроенной таблице.";
-        QTest::newRow("taken twice, е for ё") << line("Ёжики") << "Название: такой продукт уже есть среди ваших продуктов.";
+        QTest::newRow("built-in name")
+            << line("бобы") << "Название: такой продукт уже есть во встроенной таблице.";
+        QTest::newRow("taken twice, е for ё")
+            << line("Ёжики") << "Название: такой продукт уже есть среди ваших продуктов.";
         QTest::newRow("blank name") << line("   ") << "Название: название не может быть пустым.";
-        QTest::newRow("long name") << line(QByteArray(201, 'x')) << "Название: название длиннее 200 знаков.";
+        QTest::newRow("long name")
+            << line(QByteArray(201, 'x')) << "Название: название длиннее 200 знаков.";
     }
     void damagedFile()
     {
@@ -75,8 +84,10 @@ private Q_SLOTS:
         OwnProducts own;
         own.put({QStringLiteral("Квас"), {"92", "0.2", "0", "5.2", "27"}});
         QVERIFY(own.check(QStringLiteral("квас"), {"1", "1", "1", "1", "1"}));
-        QVERIFY(!own.check(QStringLiteral("квас"), {"1", "1", "1", "1", "1"}, QStringLiteral("Квас")));
-        own.put({QStringLiteral("Квас хлебный"), {"92", "0.2", "0", "5.2", "27"}}, QStringLiteral("Квас"));
+        QVERIFY(
+            !own.check(QStringLiteral("квас"), {"1", "1", "1", "1", "1"}, QStringLiteral("Квас")));
+        own.put({QStringLiteral("Квас хлебный"), {"92", "0.2", "0", "5.2", "27"}},
+                QStringLiteral("Квас"));
         QCOMPARE(own.products().size(), 1);
         QVERIFY(own.find(QStringLiteral("квас хлебный")));
         QVERIFY(!own.remove(QStringLiteral("Квас")));

@@ -53,22 +53,17 @@ bool takenByBuiltIn(const QString &name)
 
 } // namespace
 
-QString OwnProducts::groupName()
-{
-    return tr("Мои продукты");
-}
+QString OwnProducts::groupName() { return tr("Мои продукты"); }
 
 bool OwnProducts::sameName(const QString &a, const QString &b)
 {
     return foldedName(a) == foldedName(b);
 }
 
-QString OwnProducts::Refusal::message() const
-{
-    return tr("%1: %2.").arg(field, reason);
-}
+QString OwnProducts::Refusal::message() const { return tr("%1: %2.").arg(field, reason); }
 
-OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problems)
+OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problems,
+                                 QStringList *taken)
 {
     OwnProducts own;
     QList<Problem> found;
@@ -104,6 +99,10 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
             for (int c = 0; c < FoodTable::ValueCount; ++c)
                 product.values[size_t(c)] = values[c];
             const std::optional<Refusal> refusal = own.check(product.name, values);
+            if (refusal && refusal->taken && taken) {
+                taken->append(product.name);
+                continue;
+            }
             if (refusal) {
                 found.append({number, refusal->message()});
                 continue;
@@ -154,44 +153,46 @@ bool OwnProducts::remove(const QString &name)
         > 0;
 }
 
-std::optional<OwnProducts::Refusal> OwnProducts::check(const QString &name,
-                                                       const QStringList &values,
-                                                       const QString &oldName) const
+std::optional<OwnProducts::Refusal>
+OwnProducts::check(const QString &name, const QStringList &values, const QString &oldName) const
 {
     const QString nameField = tr("Название");
     if (name.trimmed().isEmpty())
-        return Refusal{nameField, tr("название не может быть пустым")};
+        return Refusal{false, nameField, tr("название не может быть пустым")};
     if (name.size() > MaxNameLength)
-        return Refusal{nameField, tr("название длиннее %1 знаков").arg(MaxNameLength)};
+        return Refusal{false, nameField, tr("название длиннее %1 знаков").arg(MaxNameLength)};
     if (name.contains(QLatin1Char('\t')) || name.contains(QLatin1Char('\n'))
         || name.contains(QLatin1Char('\r')))
-        return Refusal{nameField, tr("название не может содержать табуляцию или перенос строки")};
+        return Refusal{false, nameField,
+                       tr("название не может содержать табуляцию или перенос строки")};
     if (takenByBuiltIn(name))
-        return Refusal{nameField, tr("такой продукт уже есть во встроенной таблице")};
+        return Refusal{true, nameField, tr("такой продукт уже есть во встроенной таблице")};
     if (find(name) && !(!oldName.isEmpty() && sameName(name, oldName)))
-        return Refusal{nameField, tr("такой продукт уже есть среди ваших продуктов")};
+        return Refusal{true, nameField, tr("такой продукт уже есть среди ваших продуктов")};
 
     double grams = 0.0;
     for (int c = 0; c < FoodTable::ValueCount; ++c) {
         const std::optional<double> value = numberOf(values.value(c));
         if (!value)
-            return Refusal{fieldTitle(c), tr("значение не является числом")};
+            return Refusal{false, fieldTitle(c), tr("значение не является числом")};
         if (*value < 0.0)
-            return Refusal{fieldTitle(c), tr("значение не может быть отрицательным")};
+            return Refusal{false, fieldTitle(c), tr("значение не может быть отрицательным")};
         if (c != FoodTable::Energy && *value > 100.0)
-            return Refusal{fieldTitle(c), tr("в 100 г продукта не может быть больше 100 г")};
+            return Refusal{false, fieldTitle(c), tr("в 100 г продукта не может быть больше 100 г")};
         if (c != FoodTable::Energy)
             grams += *value;
     }
     if (grams > 100.5)
-        return Refusal{tr("Состав"),
+        return Refusal{false, tr("Состав"),
                        tr("вода, белок, жиры и углеводы вместе больше 100 г на 100 г продукта")};
     return std::nullopt;
 }
 
 double OwnProducts::energyOf(const QStringList &values)
 {
-    const auto value = [&](int c) { return numberOf(values.value(c)).value_or(0.0); };
+    const auto value = [&](int c) {
+        return numberOf(values.value(c)).value_or(0.0);
+    };
     return value(FoodTable::Protein) * EnergyValue::ProteinFactor
         + value(FoodTable::Fat) * EnergyValue::FatFactor
         + value(FoodTable::Carbohydrates) * EnergyValue::CarbohydratesFactor;

@@ -37,7 +37,10 @@ public:
     // field count, a value that is no number, invalid UTF-8, a line too long,
     // a name taken twice) is listed in problems. A file over MaxFileSize
     // loads nothing and is one problem.
-    static OwnProducts fromTsv(const QByteArray &data, QList<Problem> *problems = nullptr);
+    // With taken given, lines whose name is taken already are listed there
+    // instead (an import skips them).
+    static OwnProducts fromTsv(const QByteArray &data, QList<Problem> *problems = nullptr,
+                               QStringList *taken = nullptr);
     QByteArray toTsv() const;
 
     const QList<FoodTable::Product> &products() const { return m_products; }
@@ -52,6 +55,7 @@ public:
     // Why a product typed by the user cannot be kept, naming the field;
     // oldName is the product being edited (its own name is not taken).
     struct Refusal {
+        bool taken = false; // the name belongs to another product
         QString field;
         QString reason;
         QString message() const;
