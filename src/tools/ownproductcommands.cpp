@@ -1,0 +1,119 @@
+#include "tools/ownproductcommands.h"
+
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
+#include "files/safewrite.h"
+#include "ration/productstore.h"
+#include "tools/productdialog.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QString tsvFilter()
+{
+    return OwnProductCommands::tr("Таблица продуктов (*.tsv)");
+}
+
+void reportWriteError(QWidget *parent, const QString &error)
+{
+    MessageBox::critical(parent, OwnProductCommands::tr("Мои продукты"),
+                         OwnProductCommands::tr("Изменение не сохранено: %1").arg(error));
+}
+
+bool putFromDialog(QWidget *parent, ProductStore &store, const QString &oldName)
+{
+    ProductDialog dialog(store.products(), oldName, parent);
+    if (const FoodTable::Product *old = store.products().find(oldName))
+        dialog.setProduct(*old);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    QString error;
+    if (!store.put(dialog.product(), oldName, &error)) {
+        reportWriteError(parent, error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool OwnProductCommands::add(QWidget *parent, ProductStore &store)
+{
+    return putFromDialog(parent, store, QString());
+}
+
+bool OwnProductCommands::edit(QWidget *parent, ProductStore &store, const QString &name)
+{
+    return store.products().find(name) && putFromDialog(parent, store, name);
+}
+
+bool OwnProductCommands::remove(QWidget *parent, ProductStore &store, const QString &name)
+{
+    if (!store.products().find(name))
+        return false;
+    const QString question = tr("Удалить продукт «%1» из ваших продуктов? Рационы, в которых он "
+                                "есть, не изменятся.")
+                                 .arg(name);
+    if (MessageBox::ask(parent, QMessageBox::Question, tr("Мои продукты"), question,
+                        {{QMessageBox::Yes, tr("&Да")}, {QMessageBox::No, tr("&Нет")}},
+                        QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    QString error;
+    if (!store.remove(name, &error)) {
+        reportWriteError(parent, error);
+        return false;
+    }
+    return true;
+}
+
+bool OwnProductCommands::importFile(QWidget *parent, ProductStore &store)
+{
+    const QString path = FileDialog::openFileName(parent, tr("Импорт продуктов"),
+                                                  QDir::homePath(), tsvFilter());
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MessageBox::critical(parent, tr("Импорт продуктов"),
+                             tr("Не удалось прочитать файл «%1».")
+                                 .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    QStringList skipped;
+    QList<OwnProducts::Problem> problems;
+    QString error;
+    const int before = int(store.products().products().size());
+    if (!store.import(file.read(OwnProducts::MaxFileSize + 1), &skipped, &problems, &error)) {
+        reportWriteError(parent, error);
+        return false;
+    }
+    const int added = int(store.products().products().size()) - before;
+    QString report = tr("Добавлено продуктов: %1.").arg(added);
+    if (!skipped.isEmpty())
+        report += QLatin1Char('\n')
+            + tr("Пропущены, потому что такие названия уже есть: %1.")
+                  .arg(skipped.join(QStringLiteral(", ")));
+    for (const OwnProducts::Problem &problem : problems)
+        report += QLatin1Char('\n')
+            + (problem.line > 0 ? tr("Строка %1: %2").arg(problem.line).arg(problem.reason)
+                                : problem.reason);
+    MessageBox::information(parent, tr("Импорт продуктов"), report);
+    return added > 0;
+}
+
+void OwnProductCommands::exportFile(QWidget *parent, const ProductStore &store)
+{
+    const QString path = FileDialog::saveFileName(parent, tr("Экспорт продуктов"),
+                                                  QDir::homePath(), tr("Мои_продукты.tsv"),
+                                                  tsvFilter());
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!SafeWrite::writeFile(path, store.products().toTsv(), &error))
+        MessageBox::critical(parent, tr("Экспорт продуктов"),
+                             tr("Не удалось сохранить файл «%1»: %2.")
+                                 .arg(QDir::toNativeSeparators(path), error));
+}

@@ -1,0 +1,93 @@
+#include "dialogs.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
+#include "ration/productstore.h"
+#include "tools/ownproductcommands.h"
+#include "tools/ownproductsdialog.h"
+#include "tools/productdialog.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+class TestOwnProductCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(path());
+        MessageBox::clearHistory();
+        MessageBox::setShowBoxes(false);
+    }
+
+    void addEditRemoveThroughTheWindow()
+    {
+        ProductStore store(path());
+        OwnProductsDialog window(store);
+        whenDialogShows<ProductDialog>([](ProductDialog *dialog) {
+            dialog->NameEdit->setText(QStringLiteral("Сырники"));
+            dialog->ValueEdits[FoodTable::Protein]->setText(QStringLiteral("20"));
+            dialog->ValueEdits[FoodTable::Energy]->setText(QStringLiteral("84"));
+            dialog->accept();
+        });
+        window.AddButton->click();
+        QCOMPARE(window.ProductsList->topLevelItemCount(), 1);
+        window.ProductsList->setCurrentItem(window.ProductsList->topLevelItem(0));
+
+        whenDialogShows<ProductDialog>([](ProductDialog *dialog) {
+            QCOMPARE(dialog->ValueEdits[FoodTable::Protein]->text(), QStringLiteral("20"));
+            dialog->NameEdit->setText(QStringLiteral("Сырники с изюмом"));
+            dialog->accept();
+        });
+        window.EditButton->click();
+        QCOMPARE(window.ProductsList->topLevelItem(0)->text(0), QStringLiteral("Сырники с изюмом"));
+        QCOMPARE(ProductStore(path()).load().size(), 0);
+
+        MessageBox::setNextAnswer(QMessageBox::No);
+        window.RemoveButton->click();
+        QCOMPARE(window.ProductsList->topLevelItemCount(), 1);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        window.RemoveButton->click();
+        QCOMPARE(window.ProductsList->topLevelItemCount(), 0);
+        QVERIFY(!window.EditButton->isEnabled());
+    }
+
+    void importReportsWhatWasSkipped()
+    {
+        ProductStore store(path());
+        QVERIFY(store.put({QStringLiteral("Сырники"), {"60", "20", "10", "5", "198"}}, {}, nullptr));
+        const QString other = m_dir.filePath(QStringLiteral("other.tsv"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(OwnProducts().toTsv() + "Мои продукты\tсырники\t1\t1\t1\t1\t1\n"
+                   + "Мои продукты\tОладьи\t1\t1\t1\t1\t1\nМои продукты\tПлохие\n");
+        file.close();
+        FileDialog::setNextFileName(other);
+        QVERIFY(OwnProductCommands::importFile(nullptr, store));
+        QCOMPARE(store.products().products().size(), 2);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text,
+                 QStringLiteral("Добавлено продуктов: 1.\nПропущены, потому что такие названия "
+                                "уже есть: сырники.\nСтрока 4: 2 полей вместо 7"));
+
+        const QString exported = m_dir.filePath(QStringLiteral("exported.tsv"));
+        FileDialog::setNextFileName(exported);
+        OwnProductCommands::exportFile(nullptr, store);
+        QFile written(exported);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), store.products().toTsv());
+    }
+
+private:
+    QString path() const { return m_dir.filePath(QStringLiteral("products.tsv")); }
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestOwnProductCommands)
+#include "tst_ownproductcommands.moc"
