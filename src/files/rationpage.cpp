@@ -1,8 +1,9 @@
 #include "files/rationpage.h"
 
+#include "trcontext.h"
+
 #include "files/htmltext.h"
 
-#include <QCoreApplication>
 #include <QFileDevice>
 
 namespace RationPage {
@@ -11,9 +12,9 @@ const QString MagicLine = QStringLiteral("<!--Rationix_doc-->");
 const QString TitleLine = QStringLiteral("<title>");
 const QString RowLine = QStringLiteral("<tr bgcolor=\"White\">");
 
-namespace {
+TR_CONTEXT(RationPage)
 
-QString tr(const char *text) { return QCoreApplication::translate("RationPage", text); }
+namespace {
 
 // A text stands on one line of the page.
 QString oneLine(const QString &text)

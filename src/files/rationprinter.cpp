@@ -1,20 +1,19 @@
 #include "files/rationprinter.h"
 
+#include "trcontext.h"
+
 #include "dialogs/messagebox.h"
 #include "dialogs/printdialog.h"
 #include "files/rationpage.h"
 #include "files/safewrite.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("RationPrinter", text); }
-} // namespace
+TR_CONTEXT(RationPrinter)
 
 void RationPrinter::prepare(QPrinter *printer, const QString &documentName)
 {
