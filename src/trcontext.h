@@ -9,15 +9,14 @@
 //     TR_CONTEXT(SafeWrite)
 //
 // and call tr("...") as a class would.
-#define TR_CONTEXT(Context)                                                                        \
-    namespace {                                                                                    \
-    struct Context##Texts                                                                          \
-    {                                                                                              \
-        Q_DECLARE_TR_FUNCTIONS(Context)                                                            \
-    };                                                                                             \
-    [[maybe_unused]] QString tr(const char *text, const char *disambiguation = nullptr,            \
-                                int n = -1)                                                        \
-    {                                                                                              \
-        return Context##Texts::tr(text, disambiguation, n);                                        \
-    }                                                                                              \
+#define TR_CONTEXT(Context) \
+    namespace { \
+    struct Context##Texts { \
+        Q_DECLARE_TR_FUNCTIONS(Context) \
+    }; \
+    [[maybe_unused]] QString tr(const char *text, const char *disambiguation = nullptr, \
+                                int n = -1) \
+    { \
+        return Context##Texts::tr(text, disambiguation, n); \
+    } \
     }

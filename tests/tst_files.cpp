@@ -181,7 +181,8 @@ private Q_SLOTS:
                                << "Эта интернет-страница не является документом Rationix!";
         QTest::newRow("other page") << "page.html" << QByteArray("<html>\n</html>\n")
                                     << "Эта интернет-страница не является документом Rationix!";
-        QTest::newRow("folder") << "folder" << QByteArray() << "Ошибка чтения файла!";
+        QTest::newRow("folder") << "folder" << QByteArray()
+                                << "Это не обычный файл: загрузить из него рацион нельзя.";
     }
     void loadErrors()
     {

@@ -8,7 +8,8 @@
 FileStamp FileStamp::of(const QString &path)
 {
     FileStamp stamp;
-    struct stat st {};
+    struct stat st {
+    };
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
         return stamp;
     stamp.exists = true;
