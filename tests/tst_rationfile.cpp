@@ -54,16 +54,16 @@ private Q_SLOTS:
             "Файл записан не в UTF-8 и прочитан в кодировке %1. При сохранении он будет записан "
             "в UTF-8.");
         QTest::newRow("utf-8") << page.toUtf8() << false << QStringList();
-        QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + page.toUtf8() << false
-                                         << QStringList();
+        QTest::newRow("byte-order mark")
+            << "\xef\xbb\xbf" + page.toUtf8() << false << QStringList();
         QTest::newRow("CRLF") << QString(page).replace("\n", "\r\n").toUtf8() << false
                               << QStringList();
         QTest::newRow("cp1251") << encoded(page, "windows-1251") << true
                                 << QStringList{recodedNote.arg("CP1251")};
         QTest::newRow("koi8-r") << encoded(page, "KOI8-R") << true
                                 << QStringList{recodedNote.arg("KOI8-R")};
-        QTest::newRow("cp1251 with mark") << "\xef\xbb\xbf" + encoded(page, "windows-1251")
-                                          << true << QStringList{recodedNote.arg("CP1251")};
+        QTest::newRow("cp1251 with mark") << "\xef\xbb\xbf" + encoded(page, "windows-1251") << true
+                                          << QStringList{recodedNote.arg("CP1251")};
     }
     void reads()
     {
@@ -86,8 +86,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("encoding");
-        const QStringList texts = {"Обед", "Завтрак на двоих", "ВСЕГО:", "Сыр плавленный",
-                                   "Щи, борщ и каша: ёмко", "ЩИ И КАША", "Ёж"};
+        const QStringList texts = {"Обед",
+                                   "Завтрак на двоих",
+                                   "ВСЕГО:",
+                                   "Сыр плавленный",
+                                   "Щи, борщ и каша: ёмко",
+                                   "ЩИ И КАША",
+                                   "Ёж"};
         for (const QString &text : texts) {
             QTest::addRow("%s, CP1251", qPrintable(text)) << text << "CP1251";
             QTest::addRow("%s, KOI8-R", qPrintable(text)) << text << "KOI8-R";
@@ -187,14 +192,17 @@ private Q_SLOTS:
             QStringLiteral("Это не обычный файл: загрузить из него рацион нельзя.");
         QTest::newRow("plain") << "plain" << QString();
         QTest::newRow("link to plain") << "link" << QString();
-        QTest::newRow("missing") << "missing" << "Файл не существует!";
-        QTest::newRow("dangling link") << "dangling" << "Файл не существует!";
+        QTest::newRow("missing") << "missing"
+                                 << "Файл не существует!";
+        QTest::newRow("dangling link") << "dangling"
+                                       << "Файл не существует!";
         QTest::newRow("fifo") << "fifo" << notAFile;
         QTest::newRow("link to fifo") << "link to fifo" << notAFile;
         QTest::newRow("folder") << "folder" << notAFile;
         QTest::newRow("device") << "device" << notAFile;
         QTest::newRow("too large")
-            << "large" << "Файл слишком велик (65 МБ): загружаются файлы не больше 64 МБ.";
+            << "large"
+            << "Файл слишком велик (65 МБ): загружаются файлы не больше 64 МБ.";
         QTest::newRow("other page") << "other"
                                     << "Эта интернет-страница не является документом Rationix!";
     }

@@ -34,7 +34,8 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
             return refused(tr("Файл не существует!"));
         return refused(tr("Ошибка чтения файла!"));
     }
-    struct stat st {};
+    struct stat st {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return refused(tr("Это не обычный файл: загрузить из него рацион нельзя."));
@@ -105,8 +106,8 @@ LoadResult fromBytes(QByteArray bytes)
                                    .arg(QChar::ReplacementCharacter));
     }
     if (page.cut)
-        result.warnings.append(tr("Некоторые тексты длиннее %1 знаков и обрезаны.")
-                                   .arg(RationPage::MaxTextLength));
+        result.warnings.append(
+            tr("Некоторые тексты длиннее %1 знаков и обрезаны.").arg(RationPage::MaxTextLength));
     if (!page.complete)
         result.warnings.append(tr("Файл, похоже, записан не полностью: в нём нет строки итогов "
                                   "или конца страницы."));

@@ -19,8 +19,8 @@ constexpr qint64 MaxFileSize = qint64(64) * 1024 * 1024;
 struct LoadResult {
     enum Status {
         Ok,
-        Refused,    // nothing was loaded: failure says why
-        ReadError,  // the file failed part way: what was read is kept
+        Refused,   // nothing was loaded: failure says why
+        ReadError, // the file failed part way: what was read is kept
     };
     Status status = Refused;
     QString failure;       // the message for Refused and ReadError

@@ -8,8 +8,8 @@ namespace {
 
 // Frequency of each letter а..я in Russian text, per thousand letters.
 constexpr double Frequencies[32] = {
-    80, 16, 45, 17, 30, 85, 9,  16, 74, 12, 35, 44, 32, 67, 110, 28,
-    47, 55, 63, 26, 3,  10, 5,  14, 7,  4,  1,  19, 17, 3,  6,   20,
+    80, 16, 45, 17, 30, 85, 9, 16, 74, 12, 35, 44, 32, 67, 110, 28,
+    47, 55, 63, 26, 3,  10, 5, 14, 7,  4,  1,  19, 17, 3,  6,   20,
 };
 constexpr double CapitalWeight = 0.8;
 constexpr double StrangePenalty = 100;
