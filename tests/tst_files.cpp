@@ -380,10 +380,19 @@ private Q_SLOTS:
 
     void printFailureIsReported()
     {
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(home->filePath("no/such/folder/x.pdf"));
-        QVERIFY(!RationPrinter::printHtml(&printer, RationPage::printText(sample())));
+        active()->CentralWidget->loadRation(sample());
+        QPrinter probe;
+        RationPrinter::prepare(&probe, sample().name);
+        if (probe.outputFormat() != QPrinter::PdfFormat)
+            QSKIP("this machine has a printer");
+        // the PDF would go into a home folder that does not exist
+        qputenv("HOME", home->filePath("missing").toLocal8Bit());
+        PrintDialog::setNextAnswer(true);
+        trigger("FilePrintAction");
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().icon, QMessageBox::Critical);
+        QCOMPARE(MessageBox::history().first().title, QStringLiteral("Ошибка печати"));
+        QVERIFY(MessageBox::history().first().text.contains(home->filePath("missing")));
     }
 };
 

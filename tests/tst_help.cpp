@@ -362,9 +362,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opened"); // handed to the system
         QTest::addColumn<bool>("refused");
         QTest::newRow("page in the manual") << "second.html"
-                                            << "second.html" << "" << false;
+                                            << "second.html"
+                                            << "" << false;
         QTest::newRow("page in a subfolder") << "sub/third.html"
-                                             << "sub/third.html" << "" << false;
+                                             << "sub/third.html"
+                                             << "" << false;
         QTest::newRow("web page") << "https://example.org/a?b=1"
                                   << "index.html"
                                   << "https://example.org/a?b=1" << false;
@@ -372,13 +374,17 @@ private Q_SLOTS:
                               << "index.html"
                               << "mailto:someone@example.org" << false;
         QTest::newRow("file beside the manual") << "../outside.html"
-                                                << "index.html" << "" << true;
+                                                << "index.html"
+                                                << "" << true;
         QTest::newRow("absolute file") << "PLACES/work/outside.html"
-                                       << "index.html" << "" << true;
+                                       << "index.html"
+                                       << "" << true;
         QTest::newRow("file url") << "file://PLACES/work/outside.html"
-                                  << "index.html" << "" << true;
+                                  << "index.html"
+                                  << "" << true;
         QTest::newRow("link out of the manual") << "escape.html"
-                                                << "index.html" << "" << true;
+                                                << "index.html"
+                                                << "" << true;
     }
     void linksLeavingTheManual()
     {
@@ -394,8 +400,7 @@ private Q_SLOTS:
         UrlOpener::setOpenInSystem(false);
         UrlOpener::clearHistory();
         MessageBox::setShowBoxes(false);
-        THelpForm *help =
-            openManual(page("Первая", "<p><a href=\"" + href + "\">Ссылка</a></p>"));
+        THelpForm *help = openManual(page("Первая", "<p><a href=\"" + href + "\">Ссылка</a></p>"));
         QVERIFY(help);
         MessageBox::clearHistory();
         followLink(help->TextBrowser, QStringLiteral("Ссылка"));

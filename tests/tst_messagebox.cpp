@@ -60,8 +60,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("question");
         const QStringList texts = {"<b>жирный</b>", "<img src=\"/dev/zero\">",
-                                   "<a href=\"http://example.org\">ссылка</a>",
-                                   "Обед & <ужин>"};
+                                   "<a href=\"http://example.org\">ссылка</a>", "Обед & <ужин>"};
         for (const QString &text : texts) {
             QTest::addRow("%s, message", qPrintable(text)) << text << false;
             QTest::addRow("%s, question", qPrintable(text)) << text << true;
@@ -74,10 +73,11 @@ private Q_SLOTS:
         Seen seen;
         QPointer<QTimer> watch = readBox(&seen, QStringLiteral("&Нет"));
         if (question) {
-            const MessageBox::Button answer = MessageBox::ask(
-                nullptr, QMessageBox::Warning, QStringLiteral("Вопрос"), text,
-                {{QMessageBox::Yes, QStringLiteral("&Да")}, {QMessageBox::No, QStringLiteral("&Нет")}},
-                QMessageBox::Yes, QMessageBox::Yes);
+            const MessageBox::Button answer =
+                MessageBox::ask(nullptr, QMessageBox::Warning, QStringLiteral("Вопрос"), text,
+                                {{QMessageBox::Yes, QStringLiteral("&Да")},
+                                 {QMessageBox::No, QStringLiteral("&Нет")}},
+                                QMessageBox::Yes, QMessageBox::Yes);
             QCOMPARE(answer, QMessageBox::No);
         } else {
             MessageBox::critical(nullptr, QStringLiteral("Ошибка"), text);

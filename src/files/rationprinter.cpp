@@ -35,13 +35,6 @@ QTextDocument *rationDocument(QTextDocument *document, const QString &html)
 }
 } // namespace
 
-bool RationPrinter::printHtml(QPrinter *printer, const QString &html)
-{
-    QTextDocument document;
-    rationDocument(&document, html)->print(printer);
-    return printer->printerState() != QPrinter::Error;
-}
-
 void RationPrinter::print(QWidget *parent, const Ration &ration)
 {
     QTextDocument document;
