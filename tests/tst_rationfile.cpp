@@ -173,6 +173,31 @@ private Q_SLOTS:
         }
     }
 
+    // The magic line must be the whole first line.
+    void magicLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("ration");
+        const QByteArray magic = RationPage::MagicLine.toLatin1();
+        QTest::newRow("alone") << magic << true;
+        QTest::newRow("LF") << magic + "\n" << true;
+        QTest::newRow("CR") << magic + "\r" << true;
+        QTest::newRow("CRLF") << magic + "\r\n<title>\n" << true;
+        QTest::newRow("after a mark") << "\xef\xbb\xbf" + magic + "\n" << true;
+        QTest::newRow("more on the line") << magic + "x\n" << false;
+        QTest::newRow("not first") << " " + magic + "\n" << false;
+        QTest::newRow("cut") << magic.chopped(1) << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void magicLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, ration);
+        const RationFile::LoadResult result = RationFile::fromBytes(bytes);
+        QCOMPARE(result.status == RationFile::LoadResult::Ok, ration);
+        QCOMPARE(result.failure.isEmpty(), ration);
+    }
+
     void cutNeverSplitsACharacter()
     {
         Ration r = sample();

@@ -17,6 +17,8 @@ TR_CONTEXT(RationFile)
 
 namespace {
 
+constexpr qint64 Megabyte = qint64(1024) * 1024;
+
 LoadResult refused(const QString &failure)
 {
     LoadResult result;
@@ -43,8 +45,8 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
     if (st.st_size > MaxFileSize) {
         ::close(fd);
         return refused(tr("Файл слишком велик (%1 МБ): загружаются файлы не больше %2 МБ.")
-                           .arg(qint64(st.st_size) / (1024 * 1024))
-                           .arg(MaxFileSize / (1024 * 1024)));
+                           .arg(qint64(st.st_size) / Megabyte)
+                           .arg(MaxFileSize / Megabyte));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     LoadResult result;
@@ -69,22 +71,28 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
     return result;
 }
 
+// Where the page's body starts: after the magic line, which must come
+// first; -1 when it does not.
+qsizetype startOfBody(const QByteArray &bytes)
+{
+    const QByteArray magic = RationPage::MagicLine.toLatin1();
+    if (!bytes.startsWith(magic))
+        return -1;
+    const QByteArrayView rest = QByteArrayView(bytes).sliced(magic.size());
+    if (rest.isEmpty() || rest == "\r")
+        return bytes.size();
+    if (rest.startsWith("\r\n"))
+        return magic.size() + 2;
+    return rest.startsWith('\n') ? magic.size() + 1 : -1;
+}
+
 } // namespace
 
 LoadResult fromBytes(QByteArray bytes)
 {
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes.remove(0, 3);
-    const QByteArray magic = RationPage::MagicLine.toLatin1();
-    qsizetype bodyStart = magic.size();
-    if (!bytes.startsWith(magic))
-        bodyStart = -1;
-    else if (bytes.mid(bodyStart, 2) == "\r\n")
-        bodyStart += 2;
-    else if (bytes.mid(bodyStart, 1) == "\n")
-        bodyStart += 1;
-    else if (bodyStart != bytes.size())
-        bodyStart = -1;
+    const qsizetype bodyStart = startOfBody(bytes);
     if (bodyStart < 0)
         return refused(tr("Эта интернет-страница не является документом Rationix!"));
 
@@ -117,7 +125,7 @@ LoadResult fromBytes(QByteArray bytes)
 LoadResult load(const QString &path)
 {
     QByteArray bytes;
-    const LoadResult file = readFile(path, &bytes);
+    LoadResult file = readFile(path, &bytes);
     if (file.status == LoadResult::Refused)
         return file;
     LoadResult result = fromBytes(std::move(bytes));

@@ -25,7 +25,7 @@ constexpr qint64 ChunkSize = qint64(64) * 1024;
 QString resolved(const QString &path)
 {
     const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
+    QString canonical = info.canonicalFilePath();
     if (!canonical.isEmpty())
         return canonical;
     return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
