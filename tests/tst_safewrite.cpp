@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -251,6 +252,43 @@ private Q_SLOTS:
         QVERIFY(SafeWrite::writeFile(path, "new"));
         QCOMPARE(int(statOf(path).st_uid), 12345);
         QCOMPARE(int(statOf(path).st_gid), 23456);
+    }
+
+    // Seen as an ordinary user: the file's owner and group survive a
+    // replacement only if they are the user's own.
+    void ownerKeptOnlyForOwnFiles_data()
+    {
+        QTest::addColumn<int>("uid");
+        QTest::addColumn<int>("gid");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("own file, own group") << 65534 << 65534 << true;
+        QTest::newRow("own file, other group") << 65534 << 12345 << false;
+        QTest::newRow("other user's file") << 12345 << 65534 << false;
+    }
+    void ownerKeptOnlyForOwnFiles()
+    {
+        QFETCH(int, uid);
+        QFETCH(int, gid);
+        QFETCH(bool, kept);
+        if (::geteuid() != 0)
+            QSKIP("only root may act as another user");
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                          | QFile::ReadOther | QFile::ExeOther));
+        const QString path = dir.filePath("x.html");
+        QVERIFY(SafeWrite::writeFile(path, "old"));
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), uid_t(uid), gid_t(gid)), 0);
+        QList<gid_t> savedGroups(::getgroups(0, nullptr));
+        savedGroups.resize(::getgroups(int(savedGroups.size()), savedGroups.data()));
+        QCOMPARE(::setgroups(0, nullptr), 0);
+        QCOMPARE(::setegid(65534), 0);
+        QCOMPARE(::seteuid(65534), 0);
+        const bool ownerKept = SafeWrite::inspect(path).ownerKept;
+        QCOMPARE(::seteuid(0), 0);
+        QCOMPARE(::setegid(0), 0);
+        QCOMPARE(::setgroups(size_t(savedGroups.size()), savedGroups.data()), 0);
+        QCOMPARE(ownerKept, kept);
     }
 
     void hardLinksAreCounted()

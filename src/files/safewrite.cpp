@@ -31,6 +31,19 @@ QString resolved(const QString &path)
     return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
 }
 
+// True if this process may give a file this group.
+bool isMyGroup(gid_t group)
+{
+    if (group == ::getegid())
+        return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0)
+        return false;
+    QList<gid_t> groups(count);
+    const int listed = ::getgroups(count, groups.data());
+    return listed > 0 && groups.first(listed).contains(group);
+}
+
 mode_t newFileMode()
 {
     const mode_t mask = ::umask(0);
@@ -90,8 +103,7 @@ Target inspect(const QString &path)
     target.exists = true;
     target.regular = S_ISREG(st.st_mode);
     target.links = qint64(st.st_nlink);
-    const uid_t me = ::geteuid();
-    target.ownerKept = me == 0 || st.st_uid == me;
+    target.ownerKept = ::geteuid() == 0 || (st.st_uid == ::geteuid() && isMyGroup(st.st_gid));
     return target;
 }
 

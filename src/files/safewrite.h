@@ -27,6 +27,7 @@ struct Target {
     bool regular = false;  // a plain file (only such a file may be replaced)
     qint64 links = 0;      // names of the file: more than one is a hard link
     bool ownerKept = true; // the file's owner and group survive a replacement
+                           // (we are root, or own the file and are in its group)
 };
 Target inspect(const QString &path);
 
