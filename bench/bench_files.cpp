@@ -2,6 +2,7 @@
 // the number of rows, and refusing a large file of another kind.
 
 #include "benchutil.h"
+#include "files/rationfile.h"
 #include "files/rationpage.h"
 #include "files/safewrite.h"
 #include "ration/centralwidget.h"
@@ -40,6 +41,19 @@ int main(int argc, char *argv[])
     const QString path = dir.filePath(QStringLiteral("big.html"));
     const int runs = 7;
 
+    // Hostile files, first so that the peak memory is theirs: many row
+    // markers, a huge name, a huge file.
+    const QString markers = dir.filePath(QStringLiteral("markers.html"));
+    QByteArray markerBytes = RationPage::MagicLine.toLatin1() + '\n';
+    for (int i = 0; i < 500000; ++i)
+        markerBytes += RationPage::RowLine.toLatin1() + '\n';
+    SafeWrite::writeFile(markers, markerBytes);
+    const long before = bench::statusKiB("VmHWM");
+    const double markerMs = bench::medianMs(1, [&] { RationFile::load(markers); });
+    bench::report("load 500,000 row markers (10 MB)", markerMs, "ms");
+    bench::report("  peak memory added by it", double(bench::statusKiB("VmHWM") - before) / 1024.0,
+                  "MB");
+
     const Ration big = ration(10000);
     bench::report(
         "save 10,000 rows: page text + safe write (median)",
@@ -72,5 +86,27 @@ int main(int argc, char *argv[])
     SafeWrite::writeFile(other, QByteArray(50 * 1024 * 1024, '\x7f'));
     bench::report("refuse a 50 MB file of another kind (median)",
                   bench::medianMs(runs, [&] { readFile(other); }), "ms");
+
+    const QString longName = dir.filePath(QStringLiteral("name.html"));
+    Ration named = ration(1);
+    named.name = QString(1024 * 1024, QChar(u'ж'));
+    SafeWrite::writeFile(longName, RationPage::fileText(named).toUtf8());
+    bench::report("load a 1 MB name into a ration window (median)",
+                  bench::medianMs(3,
+                                  [&] {
+                                      TCentralWidget editor;
+                                      editor.loadRation(RationFile::load(longName).ration);
+                                  }),
+                  "ms");
+
+    const QString huge = dir.filePath(QStringLiteral("huge.html"));
+    {
+        QFile file(huge);
+        file.open(QIODevice::WriteOnly);
+        file.write(RationPage::MagicLine.toLatin1() + '\n');
+        file.resize(qint64(3) * 1024 * 1024 * 1024); // sparse
+    }
+    bench::report("refuse a 3 GB ration file (median)",
+                  bench::medianMs(runs, [&] { RationFile::load(huge); }), "ms");
     return 0;
 }

@@ -16,9 +16,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QStringEncoder>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -181,7 +185,8 @@ private Q_SLOTS:
                                << "Эта интернет-страница не является документом Rationix!";
         QTest::newRow("other page") << "page.html" << QByteArray("<html>\n</html>\n")
                                     << "Эта интернет-страница не является документом Rationix!";
-        QTest::newRow("folder") << "folder" << QByteArray() << "Ошибка чтения файла!";
+        QTest::newRow("folder") << "folder" << QByteArray()
+                                << "Это не обычный файл: загрузить из него рацион нельзя.";
     }
     void loadErrors()
     {
@@ -220,6 +225,128 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(home->filePath("обед.html")), chooseFile);
     }
 
+    // An old page in an 8-bit encoding opens with every letter, says how
+    // it was read, counts as changed, and saves as UTF-8 without a loss.
+    void oldEncodingOpensAndSaves_data()
+    {
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("cp1251") << "windows-1251"
+                                << "CP1251";
+        QTest::newRow("koi8-r") << "KOI8-R"
+                                << "KOI8-R";
+    }
+    void oldEncodingOpensAndSaves()
+    {
+        QFETCH(QString, encoding);
+        QFETCH(QString, shown);
+        Ration r = sample();
+        r.name = QStringLiteral("Обед на двоих");
+        QStringEncoder encoder(encoding.toLatin1().constData());
+        QVERIFY(encoder.isValid());
+        const QString path = home->filePath("old.html");
+        writeFile(path, encoder(RationPage::fileText(r)));
+        FileDialog::setNextFileName(path);
+        trigger("FileOpenAction");
+        QCOMPARE(active()->CentralWidget->ration().rows, r.rows);
+        QCOMPARE(active()->caption(), r.name);
+        QVERIFY(active()->isWindowModified());
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().icon, QMessageBox::Warning);
+        QVERIFY(MessageBox::history().first().text.contains(shown));
+
+        MessageBox::clearHistory();
+        FileDialog::setNextFileName(path);
+        MessageBox::setNextAnswer(QMessageBox::Yes); // replace the old file
+        trigger("FileSaveAction");
+        QCOMPARE(contents(path), RationPage::fileText(r).toUtf8());
+        QVERIFY(!active()->isWindowModified());
+    }
+
+    // Whatever stands at the chosen path, opening it never waits for it.
+    void opensOnlyPlainFiles()
+    {
+        const QString fifo = home->filePath("pipe.html");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        FileDialog::setNextFileName(fifo);
+        trigger("FileOpenAction");
+        QCOMPARE(form->Workspace->subWindowList().size(), 1);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text,
+                 QStringLiteral("Это не обычный файл: загрузить из него рацион нельзя."));
+    }
+
+    // Questions before a file is replaced: each "no" keeps the old file.
+    void replaceQuestions_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("answer");
+        const QString changed = QStringLiteral("изменён другой программой");
+        const QString linked = QStringLiteral("есть другие имена (жёсткие ссылки)");
+        const QString unreadable = QStringLiteral("Некоторые буквы прочитать не удалось");
+        QTest::newRow("changed on disk, no") << "changed" << changed << int(QMessageBox::No);
+        QTest::newRow("changed on disk, yes") << "changed" << changed << int(QMessageBox::Yes);
+        QTest::newRow("hard link, no") << "linked" << linked << int(QMessageBox::No);
+        QTest::newRow("hard link, yes") << "linked" << linked << int(QMessageBox::Yes);
+        QTest::newRow("unreadable letters, no")
+            << "unreadable" << unreadable << int(QMessageBox::No);
+        QTest::newRow("unreadable letters, yes")
+            << "unreadable" << unreadable << int(QMessageBox::Yes);
+    }
+    void replaceQuestions()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QString, question);
+        QFETCH(int, answer);
+        const QString path = home->filePath("x.html");
+        Ration r = sample();
+        if (situation == "unreadable")
+            r.name = QStringLiteral("Об") + QChar::ReplacementCharacter;
+        writeFile(path, RationPage::fileText(r).toUtf8());
+        FileDialog::setNextFileName(path);
+        trigger("FileOpenAction");
+        if (situation == "changed")
+            writeFile(path, "changed by another program");
+        else if (situation == "linked")
+            QCOMPARE(::link(QFile::encodeName(path).constData(),
+                            QFile::encodeName(home->filePath("y.html")).constData()),
+                     0);
+        const QByteArray before = contents(path);
+        MessageBox::clearHistory();
+        FileDialog::setNextFileName(path);
+        MessageBox::setNextAnswer(QMessageBox::Yes); // replace the file
+        MessageBox::setNextAnswer(MessageBox::Button(answer));
+        trigger("FileSaveAction");
+        QCOMPARE(MessageBox::history().size(), 2);
+        QVERIFY2(MessageBox::history().last().text.contains(question),
+                 qPrintable(MessageBox::history().last().text));
+        if (answer == QMessageBox::Yes)
+            QCOMPARE(contents(path),
+                     RationPage::fileText(active()->CentralWidget->ration()).toUtf8());
+        else
+            QCOMPARE(contents(path), before);
+    }
+
+    // A save over the window's own file, unchanged since, asks only the
+    // usual question.
+    void ownFileSavesWithoutMoreQuestions()
+    {
+        const QString path = home->filePath("x.html");
+        writeFile(path, RationPage::fileText(sample()).toUtf8());
+        FileDialog::setNextFileName(path);
+        trigger("FileOpenAction");
+        for (int round = 0; round < 2; ++round) {
+            MessageBox::clearHistory();
+            FileDialog::setNextFileName(path);
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            trigger("FileSaveAction");
+            QCOMPARE(MessageBox::history().size(), 1);
+            QCOMPARE(MessageBox::history().first().text,
+                     QStringLiteral("Перезаписать существующий файл?"));
+        }
+    }
+
     void printCancelled()
     {
         PrintDialog::setNextAnswer(false);
@@ -253,10 +380,19 @@ private Q_SLOTS:
 
     void printFailureIsReported()
     {
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(home->filePath("no/such/folder/x.pdf"));
-        QVERIFY(!RationPrinter::printHtml(&printer, RationPage::printText(sample())));
+        active()->CentralWidget->loadRation(sample());
+        QPrinter probe;
+        RationPrinter::prepare(&probe, sample().name);
+        if (probe.outputFormat() != QPrinter::PdfFormat)
+            QSKIP("this machine has a printer");
+        // the PDF would go into a home folder that does not exist
+        qputenv("HOME", home->filePath("missing").toLocal8Bit());
+        PrintDialog::setNextAnswer(true);
+        trigger("FilePrintAction");
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().icon, QMessageBox::Critical);
+        QCOMPARE(MessageBox::history().first().title, QStringLiteral("Ошибка печати"));
+        QVERIFY(MessageBox::history().first().text.contains(home->filePath("missing")));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/printdialog.h"
+#include "dialogs/urlopener.h"
 #include "help/helpform.h"
 #include "help/manuallocator.h"
 #include "mainformharness.h"
@@ -350,6 +351,69 @@ private Q_SLOTS:
         QTest::mouseClick(help->HomeButton, Qt::LeftButton);
         QVERIFY(shows("index.html", "Первая страница"));
         QVERIFY(enabled(true, false));
+    }
+
+    // Links stay within the manual: remote addresses go to the system's
+    // browser, local files elsewhere are refused; the page shown stays.
+    void linksLeavingTheManual_data()
+    {
+        QTest::addColumn<QString>("href");
+        QTest::addColumn<QString>("shown");  // the page then shown, in work/doc/
+        QTest::addColumn<QString>("opened"); // handed to the system
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("page in the manual") << "second.html"
+                                            << "second.html"
+                                            << "" << false;
+        QTest::newRow("page in a subfolder") << "sub/third.html"
+                                             << "sub/third.html"
+                                             << "" << false;
+        QTest::newRow("web page") << "https://example.org/a?b=1"
+                                  << "index.html"
+                                  << "https://example.org/a?b=1" << false;
+        QTest::newRow("mail") << "mailto:someone@example.org"
+                              << "index.html"
+                              << "mailto:someone@example.org" << false;
+        QTest::newRow("file beside the manual") << "../outside.html"
+                                                << "index.html"
+                                                << "" << true;
+        QTest::newRow("absolute file") << "PLACES/work/outside.html"
+                                       << "index.html"
+                                       << "" << true;
+        QTest::newRow("file url") << "file://PLACES/work/outside.html"
+                                  << "index.html"
+                                  << "" << true;
+        QTest::newRow("link out of the manual") << "escape.html"
+                                                << "index.html"
+                                                << "" << true;
+    }
+    void linksLeavingTheManual()
+    {
+        QFETCH(QString, href);
+        QFETCH(QString, shown);
+        QFETCH(QString, opened);
+        QFETCH(bool, refused);
+        href.replace("PLACES", QDir(at("work")).absolutePath().chopped(5));
+        QVERIFY(write("work/doc/second.html", page("Вторая", "<p>Вторая страница</p>")));
+        QVERIFY(write("work/doc/sub/third.html", page("Третья", "<p>Третья страница</p>")));
+        QVERIFY(write("work/outside.html", page("Чужая", "<p>Чужая страница</p>")));
+        QVERIFY(QFile::link(at("work/outside.html"), at("work/doc/escape.html")));
+        UrlOpener::setOpenInSystem(false);
+        UrlOpener::clearHistory();
+        MessageBox::setShowBoxes(false);
+        THelpForm *help = openManual(page("Первая", "<p><a href=\"" + href + "\">Ссылка</a></p>"));
+        QVERIFY(help);
+        MessageBox::clearHistory();
+        followLink(help->TextBrowser, QStringLiteral("Ссылка"));
+        UrlOpener::setOpenInSystem(true);
+        MessageBox::setShowBoxes(true);
+        QTRY_COMPARE(help->TextBrowser->source(),
+                     QUrl::fromLocalFile(QDir::current().filePath("doc/" + shown)));
+        QCOMPARE(UrlOpener::history(),
+                 opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
+        QCOMPARE(MessageBox::history().size(), refused ? 1 : 0);
+        if (refused)
+            QVERIFY(MessageBox::history().first().text.startsWith("Ссылка ведёт за пределы"));
+        QVERIFY(!help->TextBrowser->toPlainText().contains("Чужая"));
     }
 
     // Printing to a PDF file in the home folder, named after the page; a

@@ -1,32 +1,29 @@
+#include "files/filestamp.h"
 #include "files/safewrite.h"
+#include "files/systemerror.h"
+#include "limiteddevice.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileDevice>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
-// A device that takes a few bytes and then no more, reporting no error,
-// as a full disk may.
-class ShortDevice : public QIODevice
+struct stat statOf(const QString &path)
 {
-public:
-    explicit ShortDevice(qint64 capacity) : m_capacity(capacity) { open(WriteOnly); }
-    QByteArray data;
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *bytes, qint64 size) override
-    {
-        const qint64 n = qMin(size, m_capacity - qint64(data.size()));
-        data.append(bytes, n);
-        return n;
-    }
-
-private:
-    qint64 m_capacity;
-};
+    struct stat st {
+    };
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
 
 QByteArray contents(const QString &path)
 {
@@ -108,21 +105,258 @@ private Q_SLOTS:
         QVERIFY(!error.isEmpty());
     }
 
-    // A write that falls short leaves the old file byte for byte as it was.
-    void shortWriteKeepsOldFile()
+    // A write that falls short, or whose data does not reach the disk,
+    // leaves the old file byte for byte as it was and no temporary file.
+    void failedWriteKeepsOldFile_data()
     {
+        QTest::addColumn<int>("accepted"); // bytes the disk takes; -1: all, then sync fails
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("nothing taken") << 0 << "записаны не все данные (возможно, диск переполнен)";
+        QTest::newRow("cut off") << 5 << "записаны не все данные (возможно, диск переполнен)";
+        QTest::newRow("sync fails") << -1 << SystemError::reason(EBADF);
+    }
+    void failedWriteKeepsOldFile()
+    {
+        QFETCH(int, accepted);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath("x.html");
         QVERIFY(SafeWrite::writeFile(path, "old contents\n"));
-        SafeWrite::limitNextWrite(5);
+        const auto writer = [accepted](QFileDevice &file, const QByteArray &data) {
+            if (accepted >= 0) {
+                LimitedDevice disk(accepted, &file);
+                return SafeWrite::writeAll(disk, data);
+            }
+            // Everything is written, then the descriptor goes away under
+            // the file, so that syncing it fails.
+            const bool written = SafeWrite::writeAll(file, data);
+            ::close(file.handle());
+            return written;
+        };
         QString error;
-        QVERIFY(!SafeWrite::writeFile(path, QByteArray(1000, 'n'), &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!SafeWrite::writeFile(path, QByteArray(1000, 'n'), &error, writer));
+        QCOMPARE(error, reason);
         QCOMPARE(contents(path), QByteArray("old contents\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"x.html"});
-        // the limit applies to one write only
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"x.html"});
         QVERIFY(SafeWrite::writeFile(path, "new"));
         QCOMPARE(contents(path), QByteArray("new"));
+    }
+
+    void reasons_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no space") << ENOSPC << "недостаточно места на диске";
+        QTest::newRow("quota") << EDQUOT << "недостаточно места на диске";
+        QTest::newRow("no permission") << EACCES << "нет прав доступа";
+        QTest::newRow("read-only") << EROFS << "файловая система доступна только для чтения";
+        QTest::newRow("folder missing") << ENOENT << "папка не существует";
+        QTest::newRow("too large") << EFBIG << "файл слишком велик";
+        QTest::newRow("i/o") << EIO << "ошибка ввода-вывода";
+        QTest::newRow("other") << EXDEV
+                               << QStringLiteral("ошибка системы (%1)")
+                                      .arg(QString::fromLocal8Bit(std::strerror(EXDEV)));
+    }
+    void reasons()
+    {
+        QFETCH(int, error);
+        QFETCH(QString, reason);
+        QCOMPARE(SystemError::reason(error), reason);
+    }
+
+    // Only a plain file is replaced; a FIFO or device stays what it is
+    // (and writing neither blocks nor opens it).
+    void refusesOtherThanPlainFiles_data()
+    {
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("fifo") << false;
+        QTest::newRow("link to fifo") << true;
+    }
+    void refusesOtherThanPlainFiles()
+    {
+        QFETCH(bool, throughLink);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("pipe");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        QString path = fifo;
+        if (throughLink) {
+            path = dir.filePath("link.html");
+            QVERIFY(QFile::link(fifo, path));
+        }
+        QVERIFY(!SafeWrite::inspect(path).regular);
+        QVERIFY(SafeWrite::inspect(path).exists);
+        QString error;
+        QVERIFY(!SafeWrite::writeFile(path, "data", &error));
+        QCOMPARE(error, QStringLiteral("это не обычный файл"));
+        struct stat st {
+        };
+        QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+    }
+
+    // Through a symbolic link the file it points to is replaced; the link
+    // stays a link.
+    void linkTargetIsReplaced()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("real"));
+        const QString real = dir.filePath("real/обед.html");
+        const QString link = dir.filePath("обед.html");
+        QVERIFY(SafeWrite::writeFile(real, "old"));
+        QVERIFY(QFile::link(real, link));
+        QVERIFY(SafeWrite::writeFile(link, "new"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(contents(real), QByteArray("new"));
+        QCOMPARE(SafeWrite::inspect(link).path, QFileInfo(real).canonicalFilePath());
+    }
+
+    void modeIsKept_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("0640") << 0640;
+        QTest::newRow("0600") << 0600;
+        QTest::newRow("read-only 0444") << 0444;
+        QTest::newRow("0664") << 0664;
+    }
+    void modeIsKept()
+    {
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.html");
+        QVERIFY(SafeWrite::writeFile(path, "old"));
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+        QVERIFY(SafeWrite::writeFile(path, "new"));
+        QCOMPARE(contents(path), QByteArray("new"));
+        QCOMPARE(int(statOf(path).st_mode & 07777), mode);
+    }
+
+    void newFileTakesUsualMode()
+    {
+        QTemporaryDir dir;
+        const mode_t saved = ::umask(022);
+        const bool written = SafeWrite::writeFile(dir.filePath("x.html"), "new");
+        ::umask(saved);
+        QVERIFY(written);
+        QCOMPARE(int(statOf(dir.filePath("x.html")).st_mode & 07777), 0644);
+    }
+
+    void ownerIsKept()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root may give a file to another user");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.html");
+        QVERIFY(SafeWrite::writeFile(path, "old"));
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), 12345, 23456), 0);
+        QVERIFY(SafeWrite::inspect(path).ownerKept);
+        QVERIFY(SafeWrite::writeFile(path, "new"));
+        QCOMPARE(int(statOf(path).st_uid), 12345);
+        QCOMPARE(int(statOf(path).st_gid), 23456);
+    }
+
+    // Seen as an ordinary user: the file's owner and group survive a
+    // replacement only if they are the user's own.
+    void ownerKeptOnlyForOwnFiles_data()
+    {
+        QTest::addColumn<int>("uid");
+        QTest::addColumn<int>("gid");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("own file, own group") << 65534 << 65534 << true;
+        QTest::newRow("own file, other group") << 65534 << 12345 << false;
+        QTest::newRow("other user's file") << 12345 << 65534 << false;
+    }
+    void ownerKeptOnlyForOwnFiles()
+    {
+        QFETCH(int, uid);
+        QFETCH(int, gid);
+        QFETCH(bool, kept);
+        if (::geteuid() != 0)
+            QSKIP("only root may act as another user");
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                          | QFile::ReadOther | QFile::ExeOther));
+        const QString path = dir.filePath("x.html");
+        QVERIFY(SafeWrite::writeFile(path, "old"));
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), uid_t(uid), gid_t(gid)), 0);
+        QList<gid_t> savedGroups(::getgroups(0, nullptr));
+        savedGroups.resize(::getgroups(int(savedGroups.size()), savedGroups.data()));
+        QCOMPARE(::setgroups(0, nullptr), 0);
+        QCOMPARE(::setegid(65534), 0);
+        QCOMPARE(::seteuid(65534), 0);
+        const bool ownerKept = SafeWrite::inspect(path).ownerKept;
+        QCOMPARE(::seteuid(0), 0);
+        QCOMPARE(::setegid(0), 0);
+        QCOMPARE(::setgroups(size_t(savedGroups.size()), savedGroups.data()), 0);
+        QCOMPARE(ownerKept, kept);
+    }
+
+    void hardLinksAreCounted()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.html");
+        QVERIFY(SafeWrite::writeFile(path, "old"));
+        QCOMPARE(SafeWrite::inspect(path).links, 1);
+        QCOMPARE(::link(QFile::encodeName(path).constData(),
+                        QFile::encodeName(dir.filePath("y.html")).constData()),
+                 0);
+        QCOMPARE(SafeWrite::inspect(path).links, 2);
+        QVERIFY(!SafeWrite::inspect(dir.filePath("none.html")).exists);
+    }
+
+    // A writable file in a folder that is not: the folder is named.
+    void folderIsTheProblem()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root writes in any folder");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.html");
+        QVERIFY(SafeWrite::writeFile(path, "old"));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QString error;
+        const bool written = SafeWrite::writeFile(path, "new", &error);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!written);
+        QCOMPARE(error, QStringLiteral("нет прав на запись в папку «%1»").arg(dir.path()));
+        QCOMPARE(contents(path), QByteArray("old"));
+    }
+
+    void stampSeesChanges_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("untouched") << "" << false;
+        QTest::newRow("rewritten") << "rewrite" << true;
+        QTest::newRow("replaced, same size") << "replace" << true;
+        QTest::newRow("removed") << "remove" << true;
+        QTest::newRow("other file changed") << "other" << false;
+    }
+    void stampSeesChanges()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, changed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.html");
+        QVERIFY(SafeWrite::writeFile(path, "old"));
+        QVERIFY(SafeWrite::writeFile(dir.filePath("y.html"), "other"));
+        DocumentFile document;
+        QVERIFY(!document.changedOnDisk(path));
+        document.take(path);
+        if (change == "rewrite") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("er");
+        } else if (change == "replace") {
+            QVERIFY(SafeWrite::writeFile(path, "new"));
+        } else if (change == "remove") {
+            QVERIFY(QFile::remove(path));
+        } else if (change == "other") {
+            QVERIFY(SafeWrite::writeFile(dir.filePath("y.html"), "changed"));
+        }
+        QCOMPARE(document.changedOnDisk(path), changed);
+        QVERIFY(!document.changedOnDisk(dir.filePath("y.html")));
+        document.take(path);
+        QVERIFY(!document.changedOnDisk(path));
     }
 
     void writeAllNoticesShortDevice_data()
@@ -137,7 +371,7 @@ private Q_SLOTS:
     {
         QFETCH(qint64, capacity);
         QFETCH(bool, complete);
-        ShortDevice device(capacity);
+        LimitedDevice device(capacity);
         const QByteArray data(150000, 'd');
         QCOMPARE(SafeWrite::writeAll(device, data), complete);
         QCOMPARE(device.data.size(), qMin(capacity, qint64(data.size())));

@@ -3,7 +3,10 @@
 #include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
+#include "files/filestamp.h"
+#include "files/loadreport.h"
 #include "files/pagesaver.h"
+#include "files/rationfile.h"
 #include "files/rationpage.h"
 #include "files/rationprinter.h"
 #include "help/helpform.h"
@@ -220,6 +223,7 @@ TCalculateForm *TMainForm::addRationWindow()
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setCaption(tr("Без имени"));
     form->setSaveHandler([this](TCalculateForm *f) { return saveRation(f); });
+    m_files.remove(form); // a closed window's entry, should the address be reused
     QMdiSubWindow *frame = Workspace->addSubWindow(form);
     // The frame's own menu would claim Ctrl+W as well, and a key claimed
     // twice does nothing: the main window's "Закрыть" keeps it.
@@ -290,7 +294,7 @@ bool TMainForm::saveRation(TCalculateForm *form)
     TCentralWidget *editor = form->CentralWidget;
     const QString written =
         PageSaver::save(this, tr("Сохранить данные"), editor->RationEdit->text(),
-                        RationPage::fileText(editor->ration()));
+                        RationPage::fileText(editor->ration()), &m_files[form]);
     form->setCaption(editor->RationEdit->text());
     if (written.isEmpty())
         return false;
@@ -310,32 +314,19 @@ void TMainForm::FileLoadDataSlot()
                                                   tr("Файл HTML (*.html)"));
     if (path.isEmpty())
         return;
-    const QString caption = tr("Ошибка загрузки");
-    if (!QFile::exists(path)) {
-        MessageBox::critical(this, caption, tr("Файл не существует!"));
+    const RationFile::LoadResult page = RationFile::load(path);
+    if (!LoadReport::accepted(this, page))
         return;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::critical(this, caption, tr("Ошибка чтения файла!"));
-        return;
-    }
-    const RationPage::ReadResult page = RationPage::read(file);
-    if (page.status == RationPage::ReadResult::NotARation) {
-        MessageBox::critical(this, caption,
-                             tr("Эта интернет-страница не является документом Rationix!"));
-        return;
-    }
     TCalculateForm *form = addRationWindow();
     Ration ration = page.ration;
     if (!page.hasTitle)
         ration.name = form->CentralWidget->RationEdit->text();
     form->CentralWidget->loadRation(ration);
     form->setCaption(ration.name);
-    form->setWindowModified(false);
+    form->setWindowModified(page.recoded);
+    m_files[form].take(path);
     Workspace->currentSubWindow()->showMaximized();
-    if (page.status == RationPage::ReadResult::ReadError)
-        MessageBox::critical(this, caption, tr("Ошибка чтения файла!"));
+    LoadReport::warn(this, page);
 }
 
 void TMainForm::FilePrintSlot()

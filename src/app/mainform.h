@@ -1,5 +1,8 @@
 #pragma once
 
+#include "files/filestamp.h"
+
+#include <QHash>
 #include <QMainWindow>
 
 class QAction;
@@ -102,4 +105,7 @@ private:
     // is the only one and cascaded with the others otherwise.
     TCalculateForm *addRationWindow();
     bool saveRation(TCalculateForm *form);
+    // The file each ration window was loaded from or saved to (entries of
+    // closed windows stay until a new window takes the same address).
+    QHash<const QObject *, DocumentFile> m_files;
 };

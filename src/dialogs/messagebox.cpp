@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 namespace {
-MessageBox::Button nextAnswer = QMessageBox::NoButton;
+QList<MessageBox::Button> nextAnswers;
 QList<MessageBox::Shown> shownBoxes;
 bool showBoxes = true;
 
@@ -41,7 +41,13 @@ MessageBox::Button MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, cons
     return show(parent, icon, title, text, choices, defaultAnswer, escapeAnswer);
 }
 
-void MessageBox::setNextAnswer(Button answer) { nextAnswer = answer; }
+void MessageBox::setNextAnswer(Button answer)
+{
+    if (answer == QMessageBox::NoButton)
+        nextAnswers.clear();
+    else
+        nextAnswers.append(answer);
+}
 
 void MessageBox::setShowBoxes(bool show) { showBoxes = show; }
 
@@ -54,15 +60,16 @@ MessageBox::Button MessageBox::show(QWidget *parent, QMessageBox::Icon icon, con
                                     Button defaultAnswer, Button escapeAnswer)
 {
     shownBoxes.append(Shown{icon, title, text});
-    if (nextAnswer != QMessageBox::NoButton) {
-        const Button answer = nextAnswer;
-        nextAnswer = QMessageBox::NoButton;
-        return answer;
-    }
+    if (!nextAnswers.isEmpty())
+        return nextAnswers.takeFirst();
     if (!showBoxes)
         return choices.isEmpty() ? QMessageBox::Ok : defaultAnswer;
 
-    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    QMessageBox box(icon, title, QString(), QMessageBox::NoButton, parent);
+    // Texts often hold names read from files or typed by the user: they are
+    // shown as they are, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     if (choices.isEmpty()) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

@@ -24,7 +24,9 @@ public:
                       const QString &text, const QList<Choice> &choices, Button defaultAnswer,
                       Button escapeAnswer);
 
-    // Test seam: the next box returns this answer at once, without showing.
+    // Test seam: the next box returns this answer at once, without showing;
+    // answers given in a row go to the boxes that follow, in turn, and
+    // NoButton drops those not yet used.
     static void setNextAnswer(Button answer);
     // Test seam: boxes are not shown; each returns its default answer
     // unless setNextAnswer said otherwise.

@@ -2,28 +2,69 @@
 
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
+#include "files/filestamp.h"
 #include "files/safewrite.h"
+#include "trcontext.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("PageSaver", text); }
+TR_CONTEXT(PageSaver)
 
-// Asks whether the existing file may be replaced.
-bool confirmOverwrite(QWidget *parent)
+namespace {
+
+// Asks a yes-or-no question whose safe answer, and the default, is no.
+bool confirm(QWidget *parent, const QString &title, const QString &text)
 {
-    return MessageBox::ask(parent, QMessageBox::Warning, tr("Такой файл уже существует!"),
-                           tr("Перезаписать существующий файл?"),
+    return MessageBox::ask(parent, QMessageBox::Warning, title, text,
                            {{QMessageBox::Yes, tr("&Да")}, {QMessageBox::No, tr("&Нет")}},
                            QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
+
+// Asks every question that replacing the file at path raises; false as
+// soon as one is answered no, or the file may not be replaced at all.
+bool mayReplace(QWidget *parent, const QString &path, const DocumentFile *document)
+{
+    const SafeWrite::Target target = SafeWrite::inspect(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (target.exists && !target.regular) {
+        MessageBox::critical(parent, tr("Ошибка сохранения"),
+                             tr("«%1» не является обычным файлом: сохранить в него рацион "
+                                "нельзя.")
+                                 .arg(shown));
+        return false;
+    }
+    if (!target.exists)
+        return true;
+    const QString title = tr("Такой файл уже существует!");
+    if (!confirm(parent, title, tr("Перезаписать существующий файл?")))
+        return false;
+    if (document && document->changedOnDisk(path)
+        && !confirm(parent, title,
+                    tr("Файл «%1» изменён другой программой после того, как был загружен или "
+                       "сохранён в этом окне. Перезаписать его?")
+                        .arg(shown)))
+        return false;
+    if (target.links > 1
+        && !confirm(parent, title,
+                    tr("У файла «%1» есть другие имена (жёсткие ссылки); они сохранят прежнее "
+                       "содержимое. Сохранить?")
+                        .arg(shown)))
+        return false;
+    if (!target.ownerKept
+        && !confirm(parent, title,
+                    tr("Файл «%1» принадлежит другому пользователю; после сохранения его "
+                       "владельцем станете вы. Сохранить?")
+                        .arg(shown)))
+        return false;
+    return true;
+}
+
 } // namespace
 
 QString PageSaver::save(QWidget *parent, const QString &caption, const QString &proposedName,
-                        const QString &text)
+                        const QString &text, DocumentFile *document)
 {
     const QString chosen = FileDialog::saveFileName(parent, caption, QDir::homePath(),
                                                     SafeWrite::proposedFileName(proposedName),
@@ -31,7 +72,13 @@ QString PageSaver::save(QWidget *parent, const QString &caption, const QString &
     if (chosen.isEmpty())
         return QString();
     QString path = SafeWrite::withHtmlSuffix(chosen);
-    if (QFile::exists(path) && !confirmOverwrite(parent))
+    if (!mayReplace(parent, path, document))
+        return QString();
+    if (text.contains(QChar::ReplacementCharacter)
+        && !confirm(parent, tr("Нечитаемые буквы"),
+                    tr("Некоторые буквы прочитать не удалось, вместо них стоит знак «%1». "
+                       "Сохранить файл так?")
+                        .arg(QChar::ReplacementCharacter)))
         return QString();
     QString error;
     if (!SafeWrite::writeFile(path, text.toUtf8(), &error)) {
@@ -40,5 +87,7 @@ QString PageSaver::save(QWidget *parent, const QString &caption, const QString &
             tr("Не удалось сохранить файл «%1»: %2.").arg(QDir::toNativeSeparators(path), error));
         return QString();
     }
+    if (document)
+        document->take(path);
     return path;
 }

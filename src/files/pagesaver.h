@@ -3,16 +3,22 @@
 #include <QString>
 
 class QWidget;
+struct DocumentFile;
 
 // Saving a page the way the user expects: a file dialog in the home folder
 // proposing a name, ".html" added when missing, a question before an
-// existing file is replaced, a safe write, and a message when it fails.
+// existing file is replaced (and before its hard link is broken, its owner
+// lost, or another program's changes overwritten), a safe write, and a
+// message when it fails.
 class PageSaver
 {
 public:
     // The proposed name is made fit for a file name first
-    // (SafeWrite::proposedFileName). Returns the path written, or an empty text when nothing was
-    // written (cancelled, not confirmed, or failed and reported).
+    // (SafeWrite::proposedFileName). When document is given, saving over
+    // its file asks first if the file changed on disk since it was loaded
+    // or saved, and a successful save updates it. Returns the path
+    // written, or an empty text when nothing was written (cancelled, not
+    // confirmed, or failed and reported).
     static QString save(QWidget *parent, const QString &caption, const QString &proposedName,
-                        const QString &text);
+                        const QString &text, DocumentFile *document = nullptr);
 };

@@ -1,8 +1,9 @@
 #include "files/rationpage.h"
 
+#include "trcontext.h"
+
 #include "files/htmltext.h"
 
-#include <QCoreApplication>
 #include <QFileDevice>
 
 namespace RationPage {
@@ -11,9 +12,9 @@ const QString MagicLine = QStringLiteral("<!--Rationix_doc-->");
 const QString TitleLine = QStringLiteral("<title>");
 const QString RowLine = QStringLiteral("<tr bgcolor=\"White\">");
 
-namespace {
+TR_CONTEXT(RationPage)
 
-QString tr(const char *text) { return QCoreApplication::translate("RationPage", text); }
+namespace {
 
 // A text stands on one line of the page.
 QString oneLine(const QString &text)
@@ -22,11 +23,6 @@ QString oneLine(const QString &text)
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return line;
-}
-
-QString lineAt(const QStringList &lines, qsizetype index)
-{
-    return index < lines.size() ? lines[index] : QString();
 }
 
 } // namespace
@@ -139,25 +135,57 @@ QString printText(const Ration &ration)
 
 namespace {
 
-// Reads a page from its lines (the magic line first).
-ReadResult readLines(const QStringList &lines)
+// A text read from the page: unescaped, and cut to the longest allowed
+// (never between the halves of a surrogate pair).
+QString pageText(QStringView line, bool *cut)
 {
+    // An entity stands for one character in at most six.
+    const qsizetype window = MaxTextLength * 6;
+    QString text = HtmlText::unescape(line.left(window).toString());
+    if (text.size() > MaxTextLength || line.size() > window) {
+        qsizetype length = qMin(text.size(), MaxTextLength);
+        if (length > 0 && text[length - 1].isHighSurrogate())
+            --length;
+        text.truncate(length);
+        *cut = true;
+    }
+    return text;
+}
+
+QStringView viewAt(const QList<QStringView> &lines, qsizetype index)
+{
+    return index < lines.size() ? lines[index] : QStringView();
+}
+
+// Reads a page from its lines (those after the magic line).
+ReadResult readLines(const QList<QStringView> &lines)
+{
+    static const QString totalsLine = QStringLiteral("<tr bgcolor=\"Grey\">");
+    static const QString endLine = QStringLiteral("</html>");
     ReadResult result;
-    if (lines.isEmpty() || lines.first() != MagicLine)
-        return result;
     result.status = ReadResult::Ok;
+    bool hasTotals = false;
+    bool hasEnd = false;
+    constexpr qsizetype lastCell = 2 + qsizetype(3) * (Ration::ColumnCount - 1);
     for (qsizetype k = 0; k < lines.size(); ++k) {
-        const QString &line = lines[k];
+        const QStringView line = lines[k];
         if (line == TitleLine) {
-            result.ration.name = HtmlText::unescape(lineAt(lines, k + 1));
+            result.ration.name = pageText(viewAt(lines, k + 1), &result.cut);
             result.hasTitle = true;
         } else if (line == RowLine) {
             QStringList row;
+            row.reserve(Ration::ColumnCount);
             for (int c = 0; c < Ration::ColumnCount; ++c)
-                row.append(HtmlText::unescape(lineAt(lines, k + 2 + qsizetype(3) * c)));
+                row.append(pageText(viewAt(lines, k + 2 + qsizetype(3) * c), &result.cut));
             result.ration.rows.append(row);
+            k += lastCell;
+        } else if (line == totalsLine) {
+            hasTotals = true;
+        } else if (line == endLine) {
+            hasEnd = true;
         }
     }
+    result.complete = hasTotals && hasEnd;
     result.ration.totals = Ration::totalsOf(result.ration.rows);
     return result;
 }
@@ -177,22 +205,28 @@ ReadResult read(QIODevice &device)
         return ReadResult();
 
     const QByteArray rest = device.readAll();
-    QStringList lines{MagicLine};
-    QString text = QString::fromUtf8(rest);
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    if (!rest.isEmpty()) {
-        for (QString &line : text.split(QLatin1Char('\n'))) {
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
-            lines.append(line);
-        }
-    }
-    ReadResult result = readLines(lines);
+    ReadResult result = readBody(QString::fromUtf8(rest));
     const auto *file = qobject_cast<const QFileDevice *>(&device);
     if (!device.atEnd() || (file && file->error() != QFileDevice::NoError))
         result.status = ReadResult::ReadError;
     return result;
+}
+
+ReadResult readBody(QStringView text)
+{
+    QList<QStringView> lines;
+    lines.reserve(text.count(QLatin1Char('\n')) + 1);
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = text.mid(start, end - start);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        lines.append(line);
+        start = end + 1;
+    }
+    return readLines(lines);
 }
 
 } // namespace RationPage

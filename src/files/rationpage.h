@@ -12,8 +12,9 @@ class QIODevice;
 // Reading looks only at whole lines: the first line must be the magic line;
 // a line "<title>" is followed by the ration's name; a line
 // '<tr bgcolor="White">' starts a row whose seven texts stand 2, 5, 8, 11,
-// 14, 17 and 20 lines below it. Everything else is decoration, and the
-// totals are worked out again from the rows.
+// 14, 17 and 20 lines below it (a row marker among those lines is not
+// another row). Everything else is decoration, and the totals are worked
+// out again from the rows.
 namespace RationPage {
 
 extern const QString MagicLine; // <!--Rationix_doc-->
@@ -50,11 +51,19 @@ struct ReadResult {
     };
     Status status = NotARation;
     bool hasTitle = false; // false: the page names no ration
+    bool cut = false;      // a text was longer than MaxTextLength and was cut
+    bool complete = false; // the page has its totals row and its end
     Ration ration;
 };
+
+// The longest name or cell text read; longer ones are cut to it.
+constexpr qsizetype MaxTextLength = 4096;
 
 // Reads a page from UTF-8 text. The magic line is checked before anything
 // else is read, so a large file of another kind is refused at once.
 ReadResult read(QIODevice &device);
+
+// Reads the page that follows the magic line, from its decoded text.
+ReadResult readBody(QStringView text);
 
 } // namespace RationPage

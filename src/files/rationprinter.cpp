@@ -1,20 +1,19 @@
 #include "files/rationprinter.h"
 
+#include "trcontext.h"
+
 #include "dialogs/messagebox.h"
 #include "dialogs/printdialog.h"
 #include "files/rationpage.h"
 #include "files/safewrite.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("RationPrinter", text); }
-} // namespace
+TR_CONTEXT(RationPrinter)
 
 void RationPrinter::prepare(QPrinter *printer, const QString &documentName)
 {
@@ -35,13 +34,6 @@ QTextDocument *rationDocument(QTextDocument *document, const QString &html)
     return document;
 }
 } // namespace
-
-bool RationPrinter::printHtml(QPrinter *printer, const QString &html)
-{
-    QTextDocument document;
-    rationDocument(&document, html)->print(printer);
-    return printer->printerState() != QPrinter::Error;
-}
 
 void RationPrinter::print(QWidget *parent, const Ration &ration)
 {

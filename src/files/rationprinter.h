@@ -20,10 +20,6 @@ public:
     static void printDocument(QWidget *parent, const QString &documentName,
                               QTextDocument *document);
 
-    // Lays out and prints HTML on a printer that is set up; false if the
-    // job could not be started.
-    static bool printHtml(QPrinter *printer, const QString &html);
-
     // Prepares a printer: PDF output into the home folder when the machine
     // has no printer, so that printing to a file works.
     static void prepare(QPrinter *printer, const QString &documentName);

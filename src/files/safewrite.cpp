@@ -1,15 +1,83 @@
 #include "files/safewrite.h"
 
-#include <QCoreApplication>
-#include <QSaveFile>
+#include "files/systemerror.h"
+#include "trcontext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace SafeWrite {
 
+TR_CONTEXT(SafeWrite)
+
 namespace {
-qint64 nextLimit = -1;
+
 constexpr qint64 ChunkSize = qint64(64) * 1024;
 
-QString tr(const char *text) { return QCoreApplication::translate("SafeWrite", text); }
+// The path with every symbolic link followed; a link to a file that does
+// not exist yet gives the path the link names.
+QString resolved(const QString &path)
+{
+    const QFileInfo info(path);
+    QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+}
+
+// True if this process may give a file this group.
+bool isMyGroup(gid_t group)
+{
+    if (group == ::getegid())
+        return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0)
+        return false;
+    QList<gid_t> groups(count);
+    const int listed = ::getgroups(count, groups.data());
+    return listed > 0 && groups.first(listed).contains(group);
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Why a temporary file could not be made in the folder.
+QString folderProblem(const QString &folder, int error)
+{
+    if (error == EACCES || error == EPERM)
+        return tr("нет прав на запись в папку «%1»").arg(QDir::toNativeSeparators(folder));
+    return SystemError::reason(error);
+}
+
+void setError(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+}
+
+// Gives the new file the owner, group and mode of the one it replaces, as
+// far as the system lets us; a new file gets the usual mode.
+void copyOwnership(int fd, const struct stat *old)
+{
+    if (!old) {
+        ::fchmod(fd, newFileMode());
+        return;
+    }
+    if (::fchown(fd, old->st_uid, old->st_gid) != 0)
+        ::fchown(fd, uid_t(-1), old->st_gid);
+    ::fchmod(fd, old->st_mode & 07777);
+}
+
 } // namespace
 
 bool writeAll(QIODevice &device, const QByteArray &data)
@@ -24,36 +92,82 @@ bool writeAll(QIODevice &device, const QByteArray &data)
     return true;
 }
 
-void limitNextWrite(qint64 bytes) { nextLimit = bytes; }
-
-bool writeFile(const QString &path, const QByteArray &data, QString *error)
+Target inspect(const QString &path)
 {
-    const qint64 limit = nextLimit;
-    nextLimit = -1;
+    Target target;
+    target.path = resolved(path);
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(target.path).constData(), &st) != 0)
+        return target;
+    target.exists = true;
+    target.regular = S_ISREG(st.st_mode);
+    target.links = qint64(st.st_nlink);
+    target.ownerKept = ::geteuid() == 0 || (st.st_uid == ::geteuid() && isMyGroup(st.st_gid));
+    return target;
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
+bool writeFile(const QString &path, const QByteArray &data, QString *error, const Writer &writer)
+{
+    const QString target = resolved(path);
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old {
+    };
+    const bool exists = ::stat(targetName.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
+        setError(error, tr("это не обычный файл"));
         return false;
     }
-    const QByteArray accepted = limit >= 0 ? data.left(limit) : data;
-    const bool complete = writeAll(file, accepted) && accepted.size() == data.size();
-    if (!complete || !file.flush()) {
-        // Never commit a partial file over the old one.
-        QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
-        if (reason.isEmpty())
-            reason = tr("записаны не все данные (возможно, диск переполнен)");
-        file.cancelWriting();
-        file.commit();
-        if (error)
-            *error = reason;
+
+    const QFileInfo info(target);
+    const QString folder = info.absolutePath();
+    QByteArray tempName =
+        QFile::encodeName(folder + QLatin1String("/.") + info.fileName()) + ".XXXXXX";
+    const int fd = ::mkstemp(tempName.data());
+    if (fd < 0) {
+        setError(error, folderProblem(folder, errno));
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
+    bool closed = false;
+    const auto fail = [&](const QString &reason) {
+        if (!closed)
+            ::close(fd);
+        ::unlink(tempName.constData());
+        setError(error, reason);
         return false;
+    };
+
+    {
+        QFile file;
+        if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                       QFileDevice::DontCloseHandle))
+            return fail(SystemError::reason(EIO));
+        errno = 0;
+        const bool complete = writer ? writer(file, data) : writeAll(file, data);
+        const int writeError = errno;
+        if (!complete) {
+            if (file.error() != QFileDevice::NoError && writeError != 0)
+                return fail(SystemError::reason(writeError));
+            return fail(tr("записаны не все данные (возможно, диск переполнен)"));
+        }
+    }
+
+    copyOwnership(fd, exists ? &old : nullptr);
+    // The data must be on the disk before the new file takes the old one's
+    // place: a failing disk or network share reports it here, or at close.
+    if (::fdatasync(fd) != 0)
+        return fail(SystemError::reason(errno));
+    closed = true;
+    if (::close(fd) != 0)
+        return fail(SystemError::reason(errno));
+    if (::rename(tempName.constData(), targetName.constData()) != 0)
+        return fail(SystemError::reason(errno));
+
+    // The new name itself reaches the disk with the folder: best effort.
+    const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return true;
 }

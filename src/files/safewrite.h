@@ -3,20 +3,42 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QFileDevice;
 class QIODevice;
 
 // Writing a file so that it is either complete or not written at all: the
-// new contents go to a temporary file that replaces the old one only once
-// every byte has been written. A short write counts as a failure even when
-// the device reports no error.
+// new contents go to a temporary file in the same folder, are synced to
+// the disk, and only then replace the old file. A short write, or a failed
+// sync or close, cancels the write and leaves the old file as it was.
+// Links are followed: the file a symbolic link points to is replaced, not
+// the link. The replaced file's owner, group and mode are kept where the
+// system allows.
 namespace SafeWrite {
 
 // Writes all of data to device; false if any write fell short.
 bool writeAll(QIODevice &device, const QByteArray &data);
 
+// What stands at a path that is about to be written.
+struct Target {
+    QString path; // where the bytes will go: the path with links followed
+    bool exists = false;
+    bool regular = false;  // a plain file (only such a file may be replaced)
+    qint64 links = 0;      // names of the file: more than one is a hard link
+    bool ownerKept = true; // the file's owner and group survive a replacement
+                           // (we are root, or own the file and are in its group)
+};
+Target inspect(const QString &path);
+
+// Puts data into the temporary file; writeAll unless a caller (a test)
+// passes another.
+using Writer = std::function<bool(QFileDevice &file, const QByteArray &data)>;
+
 // Replaces the file at path with data. On failure the old file, if any, is
-// left as it was and error (if given) says why.
-bool writeFile(const QString &path, const QByteArray &data, QString *error = nullptr);
+// left as it was and error (if given) says why, in Russian.
+bool writeFile(const QString &path, const QByteArray &data, QString *error = nullptr,
+               const Writer &writer = {});
 
 // The name with ".html" appended, unless it already ends in ".html".
 QString withHtmlSuffix(const QString &fileName);
@@ -24,9 +46,5 @@ QString withHtmlSuffix(const QString &fileName);
 // A file name proposed for a document of this name: "Без_имени" for an
 // empty name, and a '/' (which would be taken for a folder) made '_'.
 QString proposedFileName(const QString &documentName);
-
-// Test seam: the next writeFile stops accepting bytes after this many, as
-// a full disk does.
-void limitNextWrite(qint64 bytes);
 
 } // namespace SafeWrite

@@ -1,6 +1,11 @@
 #include "help/helpform.h"
 
+#include "dialogs/messagebox.h"
+#include "dialogs/urlopener.h"
 #include "files/rationprinter.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -10,11 +15,38 @@
 
 namespace {
 // A browser that takes every local ".html" page as UTF-8, whether or not
-// the page names its encoding.
+// the page names its encoding. It stays within the manual's folder (that of
+// the first page shown): a link to a remote address opens in the system's
+// browser, and a link to a local file elsewhere is refused.
 class Utf8TextBrowser : public QTextBrowser
 {
 public:
     using QTextBrowser::QTextBrowser;
+
+protected:
+    void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override
+    {
+        const QUrl url = source().resolved(name);
+        if (!url.scheme().isEmpty() && !url.isLocalFile()) {
+            UrlOpener::open(url);
+            return;
+        }
+        const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
+        if (m_folder.isEmpty()) {
+            if (!path.isEmpty())
+                m_folder = QFileInfo(path).absolutePath();
+        } else if (!path.isEmpty() && !path.startsWith(m_folder + QLatin1Char('/'))) {
+            MessageBox::warning(this, THelpForm::tr("Справка"),
+                                THelpForm::tr("Ссылка ведёт за пределы справки: файл «%1» не "
+                                              "открыт.")
+                                    .arg(QDir::toNativeSeparators(url.toLocalFile())));
+            return;
+        }
+        QTextBrowser::doSetSource(name, type);
+    }
+
+private:
+    QString m_folder; // the manual's folder, links followed
 
     QVariant loadResource(int type, const QUrl &name) override
     {

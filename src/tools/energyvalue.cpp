@@ -1,10 +1,10 @@
 #include "tools/energyvalue.h"
 
+#include "trcontext.h"
+
 #include "files/htmltext.h"
 #include "files/rationpage.h"
 #include "ration/numbertext.h"
-
-#include <QCoreApplication>
 
 namespace EnergyValue {
 
@@ -12,9 +12,9 @@ const double ProteinFactor = 4.2;
 const double FatFactor = 9.4;
 const double CarbohydratesFactor = 4.1;
 
-namespace {
+TR_CONTEXT(EnergyValue)
 
-QString tr(const char *text) { return QCoreApplication::translate("EnergyValue", text); }
+namespace {
 
 // A share is shown as the single-precision number it rounds to.
 QString shareText(double share) { return NumberText::format(double(float(share))); }

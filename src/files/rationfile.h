@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ration/ration.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Loading a ration page from a file, whatever the file turns out to be:
+// only a plain file (links followed) of at most MaxFileSize bytes is read;
+// a UTF-8 byte-order mark is skipped; text that is not UTF-8 is read as
+// the 8-bit Russian encoding it looks like; over-long texts are cut; and a
+// page cut short is noticed. What the user should hear of it comes back as
+// texts, for the window to show.
+namespace RationFile {
+
+constexpr qint64 MaxFileSize = qint64(64) * 1024 * 1024;
+
+struct LoadResult {
+    enum Status {
+        Ok,
+        Refused,   // nothing was loaded: failure says why
+        ReadError, // the file failed part way: what was read is kept
+    };
+    Status status = Refused;
+    QString failure;       // the message for Refused and ReadError
+    bool hasTitle = false; // false: the page names no ration
+    Ration ration;
+    // The ration differs from the file's bytes (read from another
+    // encoding): the window should count as modified, so that saving
+    // writes it in UTF-8.
+    bool recoded = false;
+    QStringList warnings; // things the user should know, in Russian
+};
+
+LoadResult load(const QString &path);
+
+// The same for the file's contents.
+LoadResult fromBytes(QByteArray bytes);
+
+} // namespace RationFile

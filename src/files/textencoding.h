@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading text whose encoding is not known: UTF-8 when the bytes are valid
+// UTF-8, and otherwise one of the 8-bit Russian encodings that older
+// programs wrote (CP1251 on Windows, KOI8-R on older Unix systems), chosen
+// by which gives the more Russian-looking text.
+namespace TextEncoding {
+
+struct Decoded {
+    enum Kind {
+        Utf8,
+        EightBit,   // decoded from the 8-bit encoding named in encoding
+        Unreadable, // fits none: decoded as UTF-8 with U+FFFD for bad bytes
+    };
+    Kind kind = Utf8;
+    QString encoding; // "UTF-8", "CP1251" or "KOI8-R"
+    QString text;
+};
+
+Decoded decode(const QByteArray &bytes);
+
+// How Russian a text looks: the sum of the usual frequencies (per
+// thousand letters) of its Cyrillic letters, lower-case letters counting
+// in full and capitals a little less, less 100 for every character that is
+// neither Cyrillic nor ASCII and for every capital right after a small
+// letter.
+double russianScore(QStringView text);
+
+} // namespace TextEncoding
