@@ -10,6 +10,7 @@
 #include "ration/centralwidget.h"
 
 #include <QAction>
+#include <QDate>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -256,7 +257,8 @@ private Q_SLOTS:
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(home->filePath("no/such/folder/x.pdf"));
-        QVERIFY(!RationPrinter::printHtml(&printer, RationPage::printText(sample())));
+        QVERIFY(!RationPrinter::printHtml(&printer,
+                                          RationPage::printText(sample(), QDate::currentDate())));
     }
 };
 

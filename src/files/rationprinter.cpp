@@ -6,11 +6,14 @@
 #include "files/safewrite.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFont>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 QString tr(const char *text) { return QCoreApplication::translate("RationPrinter", text); }
@@ -27,26 +30,43 @@ void RationPrinter::prepare(QPrinter *printer, const QString &documentName)
     }
 }
 
-namespace {
-QTextDocument *rationDocument(QTextDocument *document, const QString &html)
+void RationPrinter::setUpDocument(QTextDocument *document, const QString &html)
 {
     document->setDefaultFont(QFont(QStringLiteral("Helvetica"), 12, QFont::Normal, false));
+    // Words are broken only where they end, so no column title is split.
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(option);
     document->setHtml(html);
-    return document;
 }
-} // namespace
 
 bool RationPrinter::printHtml(QPrinter *printer, const QString &html)
 {
     QTextDocument document;
-    rationDocument(&document, html)->print(printer);
+    setUpDocument(&document, html);
+    document.print(printer);
     return printer->printerState() != QPrinter::Error;
 }
 
 void RationPrinter::print(QWidget *parent, const Ration &ration)
 {
     QTextDocument document;
-    printDocument(parent, ration.name, rationDocument(&document, RationPage::printText(ration)));
+    setUpDocument(&document, RationPage::printText(ration, QDate::currentDate()));
+    printDocument(parent, ration.name, &document);
+}
+
+void RationPrinter::preview(QWidget *parent, const Ration &ration)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    prepare(&printer, ration.name);
+    QTextDocument document;
+    setUpDocument(&document, RationPage::printText(ration, QDate::currentDate()));
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
+    dialog.setWindowTitle(tr("Предварительный просмотр"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &document,
+                     [&document](QPrinter *target) { document.print(target); });
+    dialog.exec();
 }
 
 void RationPrinter::printDocument(QWidget *parent, const QString &documentName,
