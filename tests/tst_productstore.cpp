@@ -6,7 +6,10 @@
 #include <QTest>
 
 namespace {
-FoodTable::Product product(const QString &name) { return {name, {"60", "20", "10", "5", "198"}}; }
+FoodTable::Product product(const QString &name)
+{
+    return {name, {"60", "20", "10", "5", "198"}};
+}
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -77,8 +80,7 @@ private Q_SLOTS:
         OwnProducts other;
         other.put(product(QStringLiteral("сырники")));
         other.put(product(QStringLiteral("Вареники с вишней")));
-        const QByteArray data =
-            other.toTsv() + "Мои продукты\tБобы\t1\t1\t1\t1\t1\nплохая строка\n";
+        const QByteArray data = other.toTsv() + "Мои продукты\tБобы\t1\t1\t1\t1\t1\nплохая строка\n";
         QStringList skipped;
         QList<OwnProducts::Problem> problems;
         QVERIFY(store.import(data, &skipped, &problems, nullptr));

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-ProductStore::ProductStore(const QString &path, QObject *parent) : QObject(parent), m_path(path) { }
+ProductStore::ProductStore(const QString &path, QObject *parent) : QObject(parent), m_path(path) {}
 
 QString ProductStore::defaultPath()
 {
