@@ -5,6 +5,7 @@
 #include "ration/numbertext.h"
 #include "tools/energybar.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,10 +27,18 @@ QLabel *valueLabel(QWidget *parent, const QString &name)
 DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DishPanel"));
-    auto *layout = new QGridLayout(this);
-    layout->setObjectName(QStringLiteral("DishLayout"));
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *mainLayout = new QVBoxLayout(this);
+    mainLayout->setObjectName(QStringLiteral("DishLayout"));
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->setSpacing(5);
+    auto *inputLayout = new QHBoxLayout();
+    inputLayout->setObjectName(QStringLiteral("DishInputLayout"));
+    inputLayout->setSpacing(5);
+    mainLayout->addLayout(inputLayout);
+    auto *layout = new QGridLayout();
+    layout->setObjectName(QStringLiteral("DishValuesLayout"));
     layout->setSpacing(5);
+    mainLayout->addLayout(layout);
 
     auto *yieldLabel = new QLabel(tr("Выход готового блюда, г:"), this);
     yieldLabel->setObjectName(QStringLiteral("YieldLabel"));
@@ -38,6 +47,8 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     m_yieldEdit->setAccessibleName(tr("Выход готового блюда, г"));
     m_yieldEdit->setPlaceholderText(tr("масса продуктов"));
     m_yieldEdit->setToolTip(tr("Масса блюда после приготовления; пусто — сумма масс продуктов"));
+    m_yieldEdit->setMaximumWidth(m_yieldEdit->fontMetrics().horizontalAdvance(QLatin1Char('0'))
+                                 * 16);
     yieldLabel->setBuddy(m_yieldEdit);
     auto *portionsLabel = new QLabel(tr("Порций:"), this);
     portionsLabel->setObjectName(QStringLiteral("PortionsLabel"));
@@ -49,36 +60,39 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     m_fitLabel = new QLabel(this);
     m_fitLabel->setObjectName(QStringLiteral("YieldFitLabel"));
     m_fitLabel->setWordWrap(true);
+    QPalette warning = m_fitLabel->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xc0, 0x10, 0x10));
+    m_fitLabel->setPalette(warning);
+    inputLayout->addWidget(yieldLabel);
+    inputLayout->addWidget(m_yieldEdit);
+    inputLayout->addWidget(portionsLabel);
+    inputLayout->addWidget(m_portionsSpin);
+    inputLayout->addWidget(m_fitLabel, 1);
 
-    layout->addWidget(yieldLabel, 0, 0, 1, 2);
-    layout->addWidget(m_yieldEdit, 0, 2);
-    layout->addWidget(portionsLabel, 0, 3, Qt::AlignRight);
-    layout->addWidget(m_portionsSpin, 0, 4);
-    layout->addWidget(m_fitLabel, 0, 5, 1, 2);
-
-    const QStringList captions{tr("Масса"),    tr("Вода"),     tr("Белок"),
-                               tr("Жиры"),     tr("Углеводы"), tr("ККал")};
+    const QStringList captions{tr("Масса"), tr("Вода"),     tr("Белок"),
+                               tr("Жиры"),  tr("Углеводы"), tr("ККал")};
     const QString rowNames[] = {tr("На 100 г"), tr("На порцию")};
     QList<QLabel *> *rows[] = {&m_per100g, &m_perPortion};
     for (int c = 0; c < captions.size(); ++c) {
         auto *caption = new QLabel(captions[c], this);
         caption->setObjectName(QStringLiteral("DishCaption%1").arg(c));
-        layout->addWidget(caption, 1, c + 1);
+        layout->addWidget(caption, 0, c + 1);
+        layout->setColumnStretch(c + 1, 1);
     }
     for (int r = 0; r < 2; ++r) {
         auto *rowLabel = new QLabel(QStringLiteral("<b>%1</b>").arg(rowNames[r]), this);
         rowLabel->setObjectName(r == 0 ? QStringLiteral("Per100gLabel")
                                        : QStringLiteral("PerPortionLabel"));
-        layout->addWidget(rowLabel, r + 2, 0);
+        layout->addWidget(rowLabel, r + 1, 0);
         for (int c = 0; c < captions.size(); ++c) {
             QLabel *value = valueLabel(this, rowLabel->objectName() + QString::number(c));
             value->setAccessibleName(rowNames[r] + QStringLiteral(": ") + captions[c]);
-            layout->addWidget(value, r + 2, c + 1);
+            layout->addWidget(value, r + 1, c + 1);
             rows[r]->append(value);
         }
     }
     m_energyBar = new EnergyBar(this);
-    layout->addWidget(m_energyBar, 4, 0, 1, captions.size() + 1);
+    mainLayout->addWidget(m_energyBar);
 
     connect(m_yieldEdit, &QLineEdit::editingFinished, this, &DishPanel::takeYield);
     connect(m_portionsSpin, &QSpinBox::valueChanged, this, &DishPanel::takePortions);
@@ -160,10 +174,8 @@ QString DishPanel::refusal(int check) const
     switch (Dish::YieldCheck(check)) {
     case Dish::YieldCheck::NotANumber:
         return tr("Выход должен быть числом граммов, например 450 или 450,5.");
-    case Dish::YieldCheck::NotPositive:
-        return tr("Выход должен быть больше нуля.");
-    case Dish::YieldCheck::TooLarge:
-        return tr("Выход не может быть больше 1 000 000 г.");
+    case Dish::YieldCheck::NotPositive: return tr("Выход должен быть больше нуля.");
+    case Dish::YieldCheck::TooLarge: return tr("Выход не может быть больше 1 000 000 г.");
     default:
         return tr("Выход не может быть меньше %1 г: столько весят продукты без воды.")
             .arg(NumberText::format(Dish(m_totals).smallestYield()));
@@ -180,8 +192,7 @@ void DishPanel::showValues()
             rows[r]->at(c)->setText(values[r].value(c));
     }
     m_fitLabel->setText(
-        dish.yieldFits()
-            ? QString()
-            : tr("Выход меньше, чем весят продукты без воды (%1 г): увеличьте выход.")
-                  .arg(NumberText::format(dish.smallestYield())));
+        dish.yieldFits() ? QString()
+                         : tr("Выход меньше, чем весят продукты без воды (%1 г): увеличьте выход.")
+                               .arg(NumberText::format(dish.smallestYield())));
 }

@@ -18,6 +18,14 @@ QColor colorOf(EnergyStructure::Nutrient nutrient)
     return colors[nutrient];
 }
 
+// A mark such as "выше нормы 55–75 %" is kept on one line.
+QString unbroken(QString html)
+{
+    html.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+    html.replace(QStringLiteral("–"), QStringLiteral("\u2060–\u2060"));
+    return html;
+}
+
 } // namespace
 
 EnergyBar::EnergyBar(QWidget *parent) : QWidget(parent)
@@ -53,7 +61,7 @@ void EnergyBar::setTotals(const QStringList &sixTotals)
             QString share = m_structure->shareText(nutrient).toHtmlEscaped();
             if (!mark.isEmpty())
                 share += QStringLiteral(" (<b><font color=\"%1\">%2</font></b>)")
-                             .arg(OffGoal.name(), mark.toHtmlEscaped());
+                             .arg(OffGoal.name(), unbroken(mark.toHtmlEscaped()));
             shares.append(share);
         }
         m_label->setText(tr("Энергетическая структура: ") + shares.join(QStringLiteral(", ")));
@@ -94,7 +102,7 @@ void EnergyBar::paintEvent(QPaintEvent *event)
         painter.fillRect(part, colorOf(nutrient));
         const bool off = m_structure->range(nutrient) != EnergyStructure::Range::Within;
         if (off) {
-            painter.fillRect(part, QBrush(OffGoal.lighter(150), Qt::BDiagPattern));
+            painter.fillRect(part, QBrush(OffGoal.lighter(170), Qt::BDiagPattern));
             painter.setPen(QPen(OffGoal, 2));
         } else {
             painter.setPen(palette().color(QPalette::Mid));
