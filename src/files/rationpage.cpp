@@ -96,7 +96,9 @@ QStringList dishLines(const Ration &ration, const QString &yieldText)
     lines += cellLines(black, tr("Выход готового блюда, г"), true);
     lines += cellLines(black, yieldText);
     lines += cellLines(black, tr("Порций"), true);
-    lines += cellLines(black, QString::number(ration.portions));
+    QStringList portions = cellLines(black, QString::number(ration.portions));
+    portions.first().replace(QStringLiteral("<td>"), QStringLiteral("<td colspan=\"4\">"));
+    lines += portions;
     lines.append(QStringLiteral("</tr>"));
     const Dish dish(ration.totals, Dish::parseYield(ration.yield), ration.portions);
     const QStringList values[] = {dish.per100g(), dish.perPortion()};
@@ -180,8 +182,10 @@ QStringList energyStructureLines(const QStringList &totals)
                 ? structure->shareText(nutrient)
                 : QStringLiteral("%1 (<b>%2</b>)").arg(structure->shareText(nutrient), mark));
     }
-    return {QStringLiteral("<p>"),
-            tr("Энергетическая структура: ") + shares.join(QStringLiteral(", ")) + QLatin1Char('.'),
+    // "22.6 %" and "10–15 %" stay on one line
+    const QString text =
+        shares.join(QStringLiteral(", ")).replace(QStringLiteral(" %"), QStringLiteral("&nbsp;%"));
+    return {QStringLiteral("<p>"), tr("Энергетическая структура: ") + text + QLatin1Char('.'),
             tr("Рекомендации ВОЗ: белки 10–15 %, жиры 15–30 %, углеводы 55–75 % энергии."),
             QStringLiteral("</p>")};
 }
@@ -204,10 +208,14 @@ QString printText(const Ration &ration, const QDate &date)
                       QStringLiteral("</p>")};
     const QString shownYield =
         ration.yield.isEmpty() ? NumberText::format(Dish(ration.totals).yield()) : ration.yield;
-    lines += tableLines(ration, QStringLiteral("Black"),
-                        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                                       "width=\"100%\">"),
-                        shownYield);
+    QStringList table = tableLines(ration, QStringLiteral("Black"),
+                                   QStringLiteral("<table border=\"1\" cellspacing=\"0\" "
+                                                  "cellpadding=\"3\" width=\"100%\">"),
+                                   shownYield);
+    // A number such as "5.15476" is not broken after its point.
+    for (QString &line : table)
+        line.replace(QLatin1Char('.'), QStringLiteral(".\u2060"));
+    lines += table;
     lines += {QStringLiteral("<p>"),
               tr("Масса, вода, белки, жиры и углеводы — в граммах (г), энергия — в килокалориях "
                  "(ккал)."),

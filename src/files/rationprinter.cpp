@@ -64,8 +64,11 @@ void RationPrinter::preview(QWidget *parent, const Ration &ration)
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
     dialog.setWindowTitle(tr("Предварительный просмотр"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &document,
-                     [&document](QPrinter *target) { document.print(target); });
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &document, [&document](QPrinter *target) {
+            document.setPageSize(target->pageLayout().paintRectPixels(target->resolution()).size());
+            document.print(target);
+        });
     dialog.exec();
 }
 
@@ -82,6 +85,8 @@ void RationPrinter::printDocument(QWidget *parent, const QString &documentName,
         MessageBox::critical(parent, tr("Ошибка печати"), tr("Принтер не установлен!"));
         return;
     }
+    // Laid out on the printer's own page, inside its margins alone.
+    document->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
     document->print(&printer);
     if (printer.printerState() == QPrinter::Error) {
         const QString target = printer.outputFormat() == QPrinter::PdfFormat
