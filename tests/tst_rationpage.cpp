@@ -124,6 +124,8 @@ private Q_SLOTS:
         for (int i = 0; i < rows; ++i)
             r.rows.append(QStringList(7, QStringLiteral("x")));
         QCOMPARE(RationPage::fileLines(r).size(), 62 + 23 * rows);
+        r.portions = 2;
+        QCOMPARE(RationPage::fileLines(r).size(), 62 + 23 * rows + 60);
         QCOMPARE(RationPage::printText(r, QDate(2026, 12, 8)).count("<tr bgcolor=\"White\">"),
                  rows);
     }
