@@ -121,6 +121,21 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 0);
     }
 
+    // A yield typed without Enter is taken when the window asks for it.
+    void typedYieldCommitted()
+    {
+        DishPanel panel;
+        panel.setTotals(Recipe);
+        QSignalSpy changed(&panel, &DishPanel::dishChanged);
+        yieldEdit(panel)->setText(QStringLiteral("160"));
+        QCOMPARE(panel.yieldText(), QString());
+        panel.commitTypedYield();
+        QCOMPARE(panel.yieldText(), QStringLiteral("160"));
+        QCOMPARE(changed.size(), 1);
+        panel.commitTypedYield();
+        QCOMPARE(changed.size(), 1);
+    }
+
     // The portions box takes whole numbers from 1 to 1000 and nothing else.
     void portions_data()
     {

@@ -99,6 +99,10 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     setTotals({});
 }
 
+// The yield edit, losing the focus while it is being destroyed with the
+// panel, still reports editing finished: by then the panel is gone.
+DishPanel::~DishPanel() { m_yieldEdit->disconnect(this); }
+
 void DishPanel::setTotals(const QStringList &sixTotals)
 {
     m_totals = sixTotals;

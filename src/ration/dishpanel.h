@@ -18,6 +18,7 @@ class DishPanel : public QWidget
 
 public:
     explicit DishPanel(QWidget *parent = nullptr);
+    ~DishPanel() override;
 
     // The ration's six totals (mass, water, protein, fat, carbohydrates,
     // energy) as number texts, whenever they change.
@@ -25,6 +26,10 @@ public:
 
     // The yield as accepted ("" when none, '.' as the decimal point).
     QString yieldText() const { return m_yield; }
+    // Takes a yield that is typed but not yet confirmed with Enter or by
+    // leaving the field (a save by shortcut leaves it where it is), or
+    // refuses it as Enter would.
+    void commitTypedYield() { takeYield(); }
     int portions() const;
     // Shows a stored dish without asking and without dishChanged(): a yield
     // that is not a number the panel would take is shown as none.
