@@ -322,6 +322,23 @@ private Q_SLOTS:
         QVERIFY(MessageBox::history().isEmpty());
     }
 
+    // A page printed from a window (the help browser) keeps its layout on
+    // screen: the printout is laid out on a copy.
+    void printLeavesTheShownDocument()
+    {
+        QPrinter probe;
+        RationPrinter::prepare(&probe, QStringLiteral("Справка"));
+        if (probe.outputFormat() != QPrinter::PdfFormat)
+            QSKIP("this machine has a printer");
+        QTextDocument shown;
+        shown.setHtml(QStringLiteral("<p>Страница справки</p>"));
+        shown.setTextWidth(300);
+        PrintDialog::setNextAnswer(true);
+        RationPrinter::printDocument(nullptr, QStringLiteral("Справка"), &shown);
+        QCOMPARE(shown.pageSize().width(), 300.0);
+        QVERIFY(contents(home->filePath("Справка.pdf")).startsWith("%PDF"));
+    }
+
     void printFailureIsReported()
     {
         QPrinter printer;

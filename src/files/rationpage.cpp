@@ -185,7 +185,10 @@ QStringList energyStructureLines(const QStringList &totals)
     // "22.6 %" and "10–15 %" stay on one line
     const QString text =
         shares.join(QStringLiteral(", ")).replace(QStringLiteral(" %"), QStringLiteral("&nbsp;%"));
-    return {QStringLiteral("<p>"), tr("Энергетическая структура: ") + text + QLatin1Char('.'),
+    return {QStringLiteral("<p>"),
+            tr("Энергетическая структура: ") + text + QLatin1Char('.'),
+            QStringLiteral("</p>"),
+            QStringLiteral("<p>"),
             tr("Рекомендации ВОЗ: белки 10–15 %, жиры 15–30 %, углеводы 55–75 % энергии."),
             QStringLiteral("</p>")};
 }

@@ -15,6 +15,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <memory>
+
 namespace {
 QString tr(const char *text) { return QCoreApplication::translate("RationPrinter", text); }
 } // namespace
@@ -30,6 +32,20 @@ void RationPrinter::prepare(QPrinter *printer, const QString &documentName)
     }
 }
 
+namespace {
+
+// Lays a copy of the document out on the printer's own page, inside the
+// printer's margins alone, and prints it. The document itself may be the
+// one a window shows, so its own layout is left as it is.
+void printOnPages(QTextDocument *document, QPrinter *printer)
+{
+    const std::unique_ptr<QTextDocument> copy(document->clone(document));
+    copy->setPageSize(printer->pageLayout().paintRectPixels(printer->resolution()).size());
+    copy->print(printer);
+}
+
+} // namespace
+
 void RationPrinter::setUpDocument(QTextDocument *document, const QString &html)
 {
     document->setDefaultFont(QFont(QStringLiteral("Helvetica"), 12, QFont::Normal, false));
@@ -44,7 +60,7 @@ bool RationPrinter::printHtml(QPrinter *printer, const QString &html)
 {
     QTextDocument document;
     setUpDocument(&document, html);
-    document.print(printer);
+    printOnPages(&document, printer);
     return printer->printerState() != QPrinter::Error;
 }
 
@@ -64,11 +80,8 @@ void RationPrinter::preview(QWidget *parent, const Ration &ration)
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
     dialog.setWindowTitle(tr("Предварительный просмотр"));
-    QObject::connect(
-        &dialog, &QPrintPreviewDialog::paintRequested, &document, [&document](QPrinter *target) {
-            document.setPageSize(target->pageLayout().paintRectPixels(target->resolution()).size());
-            document.print(target);
-        });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &document,
+                     [&document](QPrinter *target) { printOnPages(&document, target); });
     dialog.exec();
 }
 
@@ -85,9 +98,7 @@ void RationPrinter::printDocument(QWidget *parent, const QString &documentName,
         MessageBox::critical(parent, tr("Ошибка печати"), tr("Принтер не установлен!"));
         return;
     }
-    // Laid out on the printer's own page, inside its margins alone.
-    document->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    document->print(&printer);
+    printOnPages(document, &printer);
     if (printer.printerState() == QPrinter::Error) {
         const QString target = printer.outputFormat() == QPrinter::PdfFormat
             ? QDir::toNativeSeparators(printer.outputFileName())
