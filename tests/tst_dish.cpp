@@ -61,8 +61,10 @@ private Q_SLOTS:
         const double inf = std::numeric_limits<double>::infinity();
         QTest::newRow("zero") << 0.0 << int(Dish::YieldCheck::NotPositive);
         QTest::newRow("negative") << -5.0 << int(Dish::YieldCheck::NotPositive);
-        QTest::newRow("nan") << std::nan("") << int(Dish::YieldCheck::NotPositive);
-        QTest::newRow("inf") << inf << int(Dish::YieldCheck::NotPositive);
+        QTest::newRow("nan") << std::nan("") << int(Dish::YieldCheck::NotANumber);
+        QTest::newRow("inf") << inf << int(Dish::YieldCheck::TooLarge);
+        QTest::newRow("-inf") << -inf << int(Dish::YieldCheck::NotPositive);
+        QTest::newRow("rounded smallest") << 99.99995 << int(Dish::YieldCheck::Ok);
         QTest::newRow("over a tonne") << 1e6 + 1 << int(Dish::YieldCheck::TooLarge);
         QTest::newRow("a tonne") << 1e6 << int(Dish::YieldCheck::Ok);
         QTest::newRow("below dry matter") << 99.9 << int(Dish::YieldCheck::TooSmall);
@@ -74,6 +76,75 @@ private Q_SLOTS:
         const Dish dish(Recipe);
         QCOMPARE(dish.smallestYield(), 100.0);
         QTEST(int(dish.checkYield(yield)), "check");
+    }
+
+    // What a person may type as a yield.
+    void checkYieldText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("check");
+        QTest::addColumn<double>("value"); // when taken
+        const int ok = int(Dish::YieldCheck::Ok);
+        const int nan = int(Dish::YieldCheck::NotANumber);
+        QTest::newRow("whole") << "150" << ok << 150.0;
+        QTest::newRow("decimal comma") << "150,5" << ok << 150.5;
+        QTest::newRow("decimal point, blanks") << " 150.5 " << ok << 150.5;
+        QTest::newRow("exponent") << "1e3" << ok << 1000.0;
+        QTest::newRow("trailing text") << "150abc" << nan << 0.0;
+        QTest::newRow("two commas") << "1,5,0" << nan << 0.0;
+        QTest::newRow("grouped") << "1 000" << nan << 0.0;
+        QTest::newRow("word") << "много" << nan << 0.0;
+        QTest::newRow("inf") << "inf" << nan << 0.0;
+        QTest::newRow("nan") << "nan" << nan << 0.0;
+        QTest::newRow("zero") << "0" << int(Dish::YieldCheck::NotPositive) << 0.0;
+        QTest::newRow("negative") << "-150" << int(Dish::YieldCheck::NotPositive) << 0.0;
+        QTest::newRow("beyond a double") << "1e999" << int(Dish::YieldCheck::TooLarge) << 0.0;
+        QTest::newRow("over a tonne") << "1000000.5" << int(Dish::YieldCheck::TooLarge) << 0.0;
+        QTest::newRow("too small") << "99" << int(Dish::YieldCheck::TooSmall) << 0.0;
+    }
+    void checkYieldText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, check);
+        QFETCH(double, value);
+        double read = -1.0;
+        QCOMPARE(int(Dish(Recipe).checkYieldText(text, &read)), check);
+        if (check == int(Dish::YieldCheck::Ok))
+            QCOMPARE(read, value);
+    }
+
+    // A yield that no longer holds the products shows no numbers at all.
+    void yieldBelowDryMatterShowsNoValues()
+    {
+        const Dish dish(Recipe, 50.0, 2);
+        QVERIFY(!dish.yieldFits());
+        QCOMPARE(dish.per100g(), QStringList(6, QStringLiteral("—")));
+        QCOMPARE(dish.perPortion(), QStringList(6, QStringLiteral("—")));
+        QVERIFY(Dish(Recipe, 100.0).yieldFits());
+        QVERIFY(Dish(Recipe).yieldFits());
+    }
+
+    void energyStructureText_data()
+    {
+        QTest::addColumn<QList<double>>("grams"); // protein, fat, carbohydrates
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("balanced") << QList<double>{25, 25, 130}
+                                  << "Белки 12.0 %, Жиры 26.9 %, Углеводы 61.1 %";
+        QTest::newRow("fatty") << QList<double>{10, 40, 50}
+                               << "Белки 6.7 % (ниже нормы 10–15 %), Жиры 60.4 % (выше нормы "
+                                  "15–30 %), Углеводы 32.9 % (ниже нормы 55–75 %)";
+        // 15.04 % is shown as 15.0 % and so is within 10–15 %
+        QTest::newRow("on the bound, as shown")
+            << QList<double>{15.04 / 4.2, 0, 84.96 / 4.1}
+            << "Белки 15.0 %, Жиры 0.0 % (ниже нормы 15–30 %), Углеводы 85.0 % (выше нормы "
+               "55–75 %)";
+    }
+    void energyStructureText()
+    {
+        QFETCH(QList<double>, grams);
+        const auto structure = EnergyStructure::of(grams[0], grams[1], grams[2]);
+        QVERIFY(structure);
+        QTEST(structure->summary(), "summary");
     }
 
     void energyStructure_data()

@@ -1,4 +1,5 @@
 #include "app/mainform.h"
+#include "dialogs.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/printdialog.h"
@@ -9,17 +10,26 @@
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QDate>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QStringEncoder>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -376,6 +386,84 @@ private Q_SLOTS:
         const QByteArray pdf = contents(home->filePath("Неделя.pdf"));
         QVERIFY(pdf.startsWith("%PDF"));
         QVERIFY2(pdfPages(pdf) > 1, qPrintable(QString::number(pdfPages(pdf))));
+    }
+
+    // The printout's table spans the page, and no column title is broken
+    // inside a word, on common paper sizes.
+    void printLayout_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<bool>("spans");
+        QTest::newRow("A4") << int(QPageSize::A4) << int(QPageLayout::Portrait) << true;
+        QTest::newRow("Letter") << int(QPageSize::Letter) << int(QPageLayout::Portrait) << true;
+        QTest::newRow("A4 landscape") << int(QPageSize::A4) << int(QPageLayout::Landscape) << true;
+        QTest::newRow("A6: titles whole though wider")
+            << int(QPageSize::A6) << int(QPageLayout::Portrait) << false;
+    }
+    void printLayout()
+    {
+        QFETCH(int, size);
+        QFETCH(int, orientation);
+        QFETCH(bool, spans);
+        QPrinter printer(QPrinter::ScreenResolution);
+        RationPrinter::prepare(&printer, QStringLiteral("x"));
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(size)));
+        printer.setPageOrientation(QPageLayout::Orientation(orientation));
+        Ration r = sample();
+        r.yield = QStringLiteral("140");
+        r.portions = 2;
+        QTextDocument document;
+        RationPrinter::setUpDocument(&document, RationPage::printText(r, QDate(2026, 12, 8)));
+        const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+        document.setPageSize(page);
+        QTextTable *table = nullptr;
+        for (QTextFrame *frame : document.rootFrame()->childFrames())
+            table = table ? table : qobject_cast<QTextTable *>(frame);
+        QVERIFY(table);
+        QCOMPARE(table->columns(), 7);
+        const qreal width = document.documentLayout()->frameBoundingRect(table).width();
+        QVERIFY2(width >= page.width() * 0.95, qPrintable(QString::number(width)));
+        if (spans)
+            QVERIFY2(width <= page.width() + 1, qPrintable(QString::number(width)));
+        for (int c = 0; c < 7; ++c) {
+            const QTextBlock block = table->cellAt(0, c).firstCursorPosition().block();
+            QVERIFY2(block.text().size() > 2, qPrintable(block.text()));
+            QCOMPARE(block.layout()->lineCount(), 1);
+        }
+    }
+
+    void printPreviewShowsThePages()
+    {
+        active()->CentralWidget->loadRation(sample());
+        int pages = 0;
+        QString title;
+        whenDialogShows<QPrintPreviewDialog>([&](QPrintPreviewDialog *dialog) {
+            title = dialog->windowTitle();
+            pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+            dialog->reject();
+        });
+        trigger("FilePrintPreviewAction");
+        QCOMPARE(title, QStringLiteral("Предварительный просмотр"));
+        QCOMPARE(pages, 1);
+        QVERIFY(MessageBox::history().isEmpty());
+    }
+
+    // A page printed from a window (the help browser) keeps its layout on
+    // screen: the printout is laid out on a copy.
+    void printLeavesTheShownDocument()
+    {
+        QPrinter probe;
+        RationPrinter::prepare(&probe, QStringLiteral("Справка"));
+        if (probe.outputFormat() != QPrinter::PdfFormat)
+            QSKIP("this machine has a printer");
+        QTextDocument shown;
+        shown.setHtml(QStringLiteral("<p>Страница справки</p>"));
+        shown.setTextWidth(300);
+        PrintDialog::setNextAnswer(true);
+        RationPrinter::printDocument(nullptr, QStringLiteral("Справка"), &shown);
+        QCOMPARE(shown.pageSize().width(), 300.0);
+        QVERIFY(contents(home->filePath("Справка.pdf")).startsWith("%PDF"));
     }
 
     void printFailureIsReported()

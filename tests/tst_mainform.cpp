@@ -96,6 +96,8 @@ private Q_SLOTS:
         row("FileOpenAction", "Загрузить", "Ctrl+O", "Загрузить данные, сохранённые в файл", true);
         row("FileSaveAction", "Сохранить", "Ctrl+S", "Сохранить данные рациона в файл", true);
         row("FilePrintAction", "Печать", "Ctrl+P", "Напечатать данные текущего окна", true);
+        row("FilePrintPreviewAction", "Предварительный просмотр", "",
+            "Показать, как будет напечатан рацион текущего окна", false);
         row("FileCloseAction", "Закрыть", "Ctrl+W", "Закрыть активное окно", true);
         row("FileCloseAllAction", "Закрыть всё", "Ctrl+A", "Закрыть все окна", false);
         row("ToolsFindAction", "Найти", "F3", "Найти продукт / группу продуктов в списке", true);
@@ -137,7 +139,7 @@ private Q_SLOTS:
         QCOMPARE(titles, QStringList({"Файл", "Сервис", "Окно", "-", "Справка"}));
         QCOMPARE(entries(form->FileMenu->actions()),
                  QStringList({"Создать", "Загрузить", "Сохранить", "-", "Закрыть", "Закрыть всё",
-                              "-", "Печать", "-", "Выход"}));
+                              "-", "Печать", "Предварительный просмотр", "-", "Выход"}));
         QCOMPARE(entries(form->ToolsMenu->actions()),
                  QStringList({"Найти", "-", "Энергетическая ценность"}));
         QCOMPARE(entries(form->WindowMenu->actions()),

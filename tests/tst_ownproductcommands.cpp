@@ -61,7 +61,8 @@ private Q_SLOTS:
     void importReportsWhatWasSkipped()
     {
         ProductStore store(path());
-        QVERIFY(store.put({QStringLiteral("Сырники"), {"60", "20", "10", "5", "198"}}, {}, nullptr));
+        QVERIFY(
+            store.put({QStringLiteral("Сырники"), {"60", "20", "10", "5", "198"}}, {}, nullptr));
         const QString other = m_dir.filePath(QStringLiteral("other.tsv"));
         QFile file(other);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -41,8 +41,8 @@ private Q_SLOTS:
         const int none = QMessageBox::NoButton;
         QTest::newRow("good") << "Сырники" << QStringList{"60", "20", "10", "5", "198.5"} << none
                               << "" << true;
-        QTest::newRow("decimal comma") << "Сырники" << QStringList{"60", "20", "10", "5", "198,5"}
-                                       << none << "" << true;
+        QTest::newRow("decimal comma")
+            << "Сырники" << QStringList{"60", "20", "10", "5", "198,5"} << none << "" << true;
         QTest::newRow("name taken")
             << "ЁЖИКИ" << QStringList{"60", "20", "10", "5", "198.5"} << none
             << "Название: такой продукт уже есть среди ваших продуктов." << false;
@@ -50,11 +50,11 @@ private Q_SLOTS:
             << "Сырники" << QStringList{"60", "двадцать", "10", "5", "198.5"} << none
             << "Белок: значение не является числом." << false;
         QTest::newRow("energy far off, kept")
-            << "Сырники" << QStringList{"60", "20", "10", "5", "300"} << int(QMessageBox::Yes)
-            << "" << true;
+            << "Сырники" << QStringList{"60", "20", "10", "5", "300"} << int(QMessageBox::Yes) << ""
+            << true;
         QTest::newRow("energy far off, not kept")
-            << "Сырники" << QStringList{"60", "20", "10", "5", "300"} << int(QMessageBox::No)
-            << "" << false;
+            << "Сырники" << QStringList{"60", "20", "10", "5", "300"} << int(QMessageBox::No) << ""
+            << false;
     }
     void accept()
     {
@@ -76,7 +76,8 @@ private Q_SLOTS:
         QCOMPARE(accepts.size(), accepted ? 1 : 0);
         if (!said.isEmpty())
             QCOMPARE(MessageBox::history().value(0).text, said);
-        QCOMPARE(MessageBox::history().size(), said.isEmpty() && answer == QMessageBox::NoButton ? 0 : 1);
+        QCOMPARE(MessageBox::history().size(),
+                 said.isEmpty() && answer == QMessageBox::NoButton ? 0 : 1);
         if (accepted)
             QVERIFY(!dialog.product().values[FoodTable::Energy].contains(QLatin1Char(',')));
     }

@@ -2,6 +2,7 @@
 #include "files/rationpage.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -21,6 +22,34 @@ RationPage::ReadResult readText(const QByteArray &bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     return RationPage::read(buffer);
+}
+
+// Reads a page as a reader that knows only the plain ration page does: the
+// magic first line, the line after "<title>", and the seven texts below each
+// white row marker. Nothing else of the page counts.
+struct PlainPage {
+    bool ok = false;
+    QString name;
+    QList<QStringList> rows;
+};
+PlainPage readPlainly(const QString &text)
+{
+    const QStringList lines = text.split('\n');
+    PlainPage page;
+    if (lines.isEmpty() || lines.first() != "<!--Rationix_doc-->")
+        return page;
+    page.ok = true;
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        if (lines[k] == "<title>" && k + 1 < lines.size())
+            page.name = lines[k + 1];
+        if (lines[k] == "<tr bgcolor=\"White\">") {
+            QStringList row;
+            for (int c = 0; c < 7; ++c)
+                row.append(lines.value(k + 2 + 3 * c));
+            page.rows.append(row);
+        }
+    }
+    return page;
 }
 
 Ration twoRows()
@@ -95,19 +124,119 @@ private Q_SLOTS:
         for (int i = 0; i < rows; ++i)
             r.rows.append(QStringList(7, QStringLiteral("x")));
         QCOMPARE(RationPage::fileLines(r).size(), 62 + 23 * rows);
-        QCOMPARE(RationPage::printText(r).count('\n'), 55 + 23 * rows);
+        r.portions = 2;
+        QCOMPARE(RationPage::fileLines(r).size(), 62 + 23 * rows + 60);
+        QCOMPARE(RationPage::printText(r, QDate(2026, 12, 8)).count("<tr bgcolor=\"White\">"),
+                 rows);
     }
 
+    // The printout names the ration and the day, says the units, and shows
+    // the dish rows and the energy structure only when there are any.
+    void printPage_data()
+    {
+        QTest::addColumn<QString>("yield");
+        QTest::addColumn<int>("portions");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("plain ration")
+            << "" << 1
+            << QStringList{"Обед", "Дата: 08.12.2026", "(ккал)", "Белки 41.9 %", "Углеводы 56.6 %"}
+            << QStringList{"На 100 г", "Порций", "<title>", "<!--Rationix_doc-->"};
+        QTest::newRow("yield given")
+            << "150" << 1 << QStringList{"На 100 г", "На порцию", "150", "77.3333"}
+            << QStringList{};
+        QTest::newRow("portions only: yield is the mass")
+            << "" << 2 << QStringList{"Выход готового блюда, г", "83", "58"} << QStringList{};
+    }
     void printPage()
     {
-        const QStringList lines = RationPage::printText(twoRows()).split('\n');
+        QFETCH(QString, yield);
+        QFETCH(int, portions);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        Ration r = twoRows();
+        r.yield = yield;
+        r.portions = portions;
+        // as a person reads it: without the marks that only keep words whole
+        const QStringList lines = RationPage::printText(r, QDate(2026, 12, 8))
+                                      .remove(QChar(0x2060))
+                                      .replace("&nbsp;", " ")
+                                      .split('\n');
         QCOMPARE(lines.first(), QStringLiteral("<html>"));
-        QVERIFY(!lines.contains("<!--Rationix_doc-->"));
-        QVERIFY(!lines.contains("<title>"));
-        QVERIFY(!lines.contains("Обед"));
-        QVERIFY(lines.contains("<td><font color=\"Black\"><b>"));
-        QVERIFY(!lines.contains("<td><font color=\"Yellow\"><b>"));
-        QCOMPARE(lines.at(29), QStringLiteral("<tr bgcolor=\"White\">"));
+        for (const QString &text : present)
+            QVERIFY2(lines.filter(text).size() > 0, qPrintable(text));
+        for (const QString &text : absent)
+            QVERIFY2(!lines.contains(text), qPrintable(text));
+        QVERIFY(lines.indexOf("Обед") < lines.indexOf("<tr bgcolor=\"Blue\">"));
+    }
+
+    void printEmptyRationHasNoStructure()
+    {
+        Ration r;
+        r.rows = {QStringList(7, QString())};
+        r.totals = QStringList(6, QStringLiteral("0.00"));
+        const QString text = RationPage::printText(r, QDate(2026, 1, 1));
+        QVERIFY(!text.contains("Энергетическая структура"));
+        QVERIFY(!text.contains("nan"));
+        QVERIFY(text.contains("ккал"));
+    }
+
+    // A dish's yield and portions come back from its page; a page without
+    // them, or with values the program would refuse, gives no yield and one
+    // portion.
+    void dishRoundTrip_data()
+    {
+        QTest::addColumn<QString>("yield");
+        QTest::addColumn<int>("portions");
+        QTest::addColumn<QString>("yieldBack");
+        QTest::addColumn<int>("portionsBack");
+        QTest::newRow("none") << "" << 1 << "" << 1;
+        QTest::newRow("yield") << "150" << 1 << "150" << 1;
+        QTest::newRow("portions") << "" << 4 << "" << 4;
+        QTest::newRow("both") << "1.5" << 1000 << "1.5" << 1000;
+        QTest::newRow("below dry matter kept") << "1" << 2 << "1" << 2;
+        QTest::newRow("markup as yield") << "<title>" << 2 << "" << 2;
+        QTest::newRow("nan") << "nan" << 2 << "" << 2;
+        QTest::newRow("over a tonne") << "1000001" << 3 << "" << 3;
+        QTest::newRow("zero portions") << "100" << 0 << "100" << 1;
+        QTest::newRow("too many portions") << "100" << 1001 << "100" << 1;
+    }
+    void dishRoundTrip()
+    {
+        QFETCH(QString, yield);
+        QFETCH(int, portions);
+        Ration r = twoRows();
+        r.yield = yield;
+        r.portions = portions;
+        const QString text = RationPage::fileText(r);
+        const auto back = readText(text.toUtf8());
+        QCOMPARE(back.status, RationPage::ReadResult::Ok);
+        QTEST(back.ration.yield, "yieldBack");
+        QTEST(back.ration.portions, "portionsBack");
+        QCOMPARE(back.ration.rows, r.rows);
+        QCOMPARE(back.ration.name, r.name);
+        QCOMPARE(text == RationPage::fileText(twoRows()), !r.hasDish());
+    }
+
+    // A dish page read by the plain rule: the same name and rows, nothing more.
+    void dishPageReadPlainly()
+    {
+        Ration r = twoRows();
+        r.yield = QStringLiteral("180");
+        r.portions = 3;
+        const QString text = RationPage::fileText(r);
+        const PlainPage plain = readPlainly(text);
+        QVERIFY(plain.ok);
+        QCOMPARE(plain.name, r.name);
+        QCOMPARE(plain.rows, r.rows);
+        // and a browser finds the dish rows below the totals
+        const QStringList lines = text.split('\n');
+        const qsizetype totals = lines.indexOf("<tr bgcolor=\"Grey\">");
+        QVERIFY(totals > 0);
+        QVERIFY(lines.indexOf("На 100 г") > totals);
+        QVERIFY(lines.indexOf("На порцию") > lines.indexOf("На 100 г"));
+        QVERIFY(lines.indexOf("На порцию") < lines.indexOf("</table>"));
+        QCOMPARE(lines.filter("<tr").size(), lines.filter("</tr>").size());
     }
 
     void escaping_data()

@@ -101,6 +101,13 @@ void TMainForm::CreateActionsSlot()
     FilePrintAction = createAction("FilePrintAction", tr("Печать"), "print.png", tr("Ctrl+P"),
                                    tr("Напечатать данные текущего окна"));
     connect(FilePrintAction, &QAction::triggered, this, &TMainForm::FilePrintSlot);
+    FilePrintPreviewAction =
+        createAction("FilePrintPreviewAction", tr("Предварительный просмотр"), nullptr, QString(),
+                     tr("Показать, как будет напечатан рацион текущего окна"));
+    connect(FilePrintPreviewAction, &QAction::triggered, this, [this] {
+        if (TCalculateForm *form = activeRation())
+            RationPrinter::preview(this, form->CentralWidget->ration());
+    });
     FileCloseAction = createAction("FileCloseAction", tr("Закрыть"), "no.png", tr("Ctrl+W"),
                                    tr("Закрыть активное окно"));
     connect(FileCloseAction, &QAction::triggered, this, &TMainForm::FileCloseSlot);
@@ -149,7 +156,7 @@ void TMainForm::CreateMenusSlot()
     FileMenu->addSeparator();
     FileMenu->addActions({FileCloseAction, FileCloseAllAction});
     FileMenu->addSeparator();
-    FileMenu->addAction(FilePrintAction);
+    FileMenu->addActions({FilePrintAction, FilePrintPreviewAction});
     FileMenu->addSeparator();
     FileMenu->addAction(FileExitAction);
 

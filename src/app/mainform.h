@@ -43,6 +43,7 @@ public:
     QAction *FileOpenAction;
     QAction *FileSaveAction;
     QAction *FilePrintAction;
+    QAction *FilePrintPreviewAction;
     QAction *FileCloseAction;
     QAction *FileCloseAllAction;
     QAction *ToolsFindAction;

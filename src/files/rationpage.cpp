@@ -3,7 +3,11 @@
 #include "trcontext.h"
 
 #include "files/htmltext.h"
+#include "ration/dish.h"
+#include "ration/numbertext.h"
+#include "tools/energystructure.h"
 
+#include <QDate>
 #include <QFileDevice>
 
 namespace RationPage {
@@ -11,6 +15,7 @@ namespace RationPage {
 const QString MagicLine = QStringLiteral("<!--Rationix_doc-->");
 const QString TitleLine = QStringLiteral("<title>");
 const QString RowLine = QStringLiteral("<tr bgcolor=\"White\">");
+const QString DishLine = QStringLiteral("<tr bgcolor=\"Silver\" id=\"dish\">");
 
 TR_CONTEXT(RationPage)
 
@@ -78,6 +83,32 @@ QStringList rowLines(const QList<QStringList> &rows)
     return lines;
 }
 
+QStringList dishLines(const Ration &ration, const QString &yieldText)
+{
+    if (!ration.hasDish())
+        return {};
+    const QString black = QStringLiteral("Black");
+    QStringList lines{DishLine};
+    lines += cellLines(black, tr("Выход готового блюда, г"), true);
+    lines += cellLines(black, yieldText);
+    lines += cellLines(black, tr("Порций"), true);
+    QStringList portions = cellLines(black, QString::number(ration.portions));
+    portions.first().replace(QStringLiteral("<td>"), QStringLiteral("<td colspan=\"4\">"));
+    lines += portions;
+    lines.append(QStringLiteral("</tr>"));
+    const Dish dish(ration.totals, Dish::parseYield(ration.yield), ration.portions);
+    const QStringList values[] = {dish.per100g(), dish.perPortion()};
+    const QString captions[] = {tr("На 100 г"), tr("На порцию")};
+    for (int i = 0; i < 2; ++i) {
+        lines.append(QStringLiteral("<tr bgcolor=\"Silver\">"));
+        lines += cellLines(black, captions[i], true);
+        for (const QString &value : values[i])
+            lines += cellLines(black, value);
+        lines.append(QStringLiteral("</tr>"));
+    }
+    return lines;
+}
+
 namespace {
 
 // The totals row: "ВСЕГО:" and the six totals, bold in the given colour.
@@ -91,13 +122,15 @@ QStringList totalsRowLines(const QStringList &totals, const QString &color)
     return lines;
 }
 
-QStringList tableLines(const Ration &ration, const QString &totalsColor)
+QStringList tableLines(const Ration &ration, const QString &totalsColor, const QString &table,
+                       const QString &yieldText)
 {
-    QStringList lines{QStringLiteral("<body>"), QStringLiteral("<table border=\"2\">")};
+    QStringList lines{table};
     lines += headerRowLines(columnTitles());
     lines += rowLines(ration.rows);
     lines += totalsRowLines(ration.totals, totalsColor);
-    lines += {QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>")};
+    lines += dishLines(ration, yieldText);
+    lines.append(QStringLiteral("</table>"));
     return lines;
 }
 
@@ -107,7 +140,10 @@ QStringList fileLines(const Ration &ration)
 {
     QStringList lines{MagicLine};
     lines += headLines(ration.name);
-    lines += tableLines(ration, QStringLiteral("Yellow"));
+    lines.append(QStringLiteral("<body>"));
+    lines += tableLines(ration, QStringLiteral("Yellow"), QStringLiteral("<table border=\"2\">"),
+                        ration.yield);
+    lines += {QStringLiteral("</body>"), QStringLiteral("</html>")};
     return lines;
 }
 
@@ -123,13 +159,68 @@ QString joinLines(const QStringList &lines)
 
 QString fileText(const Ration &ration) { return joinLines(fileLines(ration)); }
 
-QString printText(const Ration &ration)
+namespace {
+
+// The energy structure under a printed table, each share off its goal in bold.
+QStringList energyStructureLines(const QStringList &totals)
 {
-    QStringList lines{QStringLiteral("<html>"), QStringLiteral("<head>"),
+    const auto structure = EnergyStructure::of(double(NumberText::parse(totals.value(2))),
+                                               double(NumberText::parse(totals.value(3))),
+                                               double(NumberText::parse(totals.value(4))));
+    if (!structure)
+        return {};
+    QStringList shares;
+    for (int n = 0; n < EnergyStructure::NutrientCount; ++n) {
+        const auto nutrient = EnergyStructure::Nutrient(n);
+        const QString mark = structure->rangeText(nutrient);
+        shares.append(
+            mark.isEmpty()
+                ? structure->shareText(nutrient)
+                : QStringLiteral("%1 (<b>%2</b>)").arg(structure->shareText(nutrient), mark));
+    }
+    // "22.6 %" and "10–15 %" stay on one line
+    const QString text =
+        shares.join(QStringLiteral(", ")).replace(QStringLiteral(" %"), QStringLiteral("&nbsp;%"));
+    return {QStringLiteral("<p>"),
+            tr("Энергетическая структура: ") + text + QLatin1Char('.'),
+            QStringLiteral("</p>"),
+            QStringLiteral("<p>"),
+            tr("Рекомендации ВОЗ: белки 10–15 %, жиры 15–30 %, углеводы 55–75 % энергии."),
+            QStringLiteral("</p>")};
+}
+
+} // namespace
+
+QString printText(const Ration &ration, const QDate &date)
+{
+    QStringList lines{QStringLiteral("<html>"),
+                      QStringLiteral("<head>"),
                       QStringLiteral("<meta http-equiv=\"Content-Type\" "
                                      "content=\"text/html; charset=utf-8\">"),
-                      QStringLiteral("</head>")};
-    lines += tableLines(ration, QStringLiteral("Black"));
+                      QStringLiteral("</head>"),
+                      QStringLiteral("<body>"),
+                      QStringLiteral("<h2>"),
+                      oneLine(ration.name),
+                      QStringLiteral("</h2>"),
+                      QStringLiteral("<p>"),
+                      tr("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
+                      QStringLiteral("</p>")};
+    const QString shownYield =
+        ration.yield.isEmpty() ? NumberText::format(Dish(ration.totals).yield()) : ration.yield;
+    QStringList table = tableLines(ration, QStringLiteral("Black"),
+                                   QStringLiteral("<table border=\"1\" cellspacing=\"0\" "
+                                                  "cellpadding=\"3\" width=\"100%\">"),
+                                   shownYield);
+    // A number such as "5.15476" is not broken after its point.
+    for (QString &line : table)
+        line.replace(QLatin1Char('.'), QStringLiteral(".\u2060"));
+    lines += table;
+    lines += {QStringLiteral("<p>"),
+              tr("Масса, вода, белки, жиры и углеводы — в граммах (г), энергия — в килокалориях "
+                 "(ккал)."),
+              QStringLiteral("</p>")};
+    lines += energyStructureLines(ration.totals);
+    lines += {QStringLiteral("</body>"), QStringLiteral("</html>")};
     return joinLines(lines);
 }
 
@@ -155,6 +246,18 @@ QString pageText(QStringView line, bool *cut)
 QStringView viewAt(const QList<QStringView> &lines, qsizetype index)
 {
     return index < lines.size() ? lines[index] : QStringView();
+}
+
+// The yield and portions of the dish row at lines[k]; a yield or a number
+// of portions that the dish panel would refuse is not taken.
+void readDish(const QList<QStringView> &lines, qsizetype k, Ration *ration)
+{
+    const QString yield = HtmlText::unescape(viewAt(lines, k + 5).toString()).trimmed();
+    // Without products nothing is too small: only the number itself is checked.
+    ration->yield = Dish({}).checkYieldText(yield) == Dish::YieldCheck::Ok ? yield : QString();
+    bool ok = false;
+    const int portions = viewAt(lines, k + 11).toInt(&ok);
+    ration->portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;
 }
 
 // Reads a page from its lines (those after the magic line).
@@ -183,6 +286,8 @@ ReadResult readLines(const QList<QStringView> &lines)
             hasTotals = true;
         } else if (line == endLine) {
             hasEnd = true;
+        } else if (line == DishLine) {
+            readDish(lines, k, &result.ration);
         }
     }
     result.complete = hasTotals && hasEnd;

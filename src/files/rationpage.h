@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class QDate;
 class QIODevice;
 
 // The ration page: an HTML page, one tag or one text per line, that a
@@ -14,12 +15,16 @@ class QIODevice;
 // '<tr bgcolor="White">' starts a row whose seven texts stand 2, 5, 8, 11,
 // 14, 17 and 20 lines below it (a row marker among those lines is not
 // another row). Everything else is decoration, and the totals are worked
-// out again from the rows.
+// out again from the rows. A dish's yield and portions stand in a row of
+// their own below the totals, led by a line '<tr bgcolor="Silver" id="dish">',
+// 5 and 11 lines below it; the rows of values per 100 g and per portion
+// follow it and are worked out again too.
 namespace RationPage {
 
 extern const QString MagicLine; // <!--Rationix_doc-->
 extern const QString TitleLine; // <title>
 extern const QString RowLine;   // <tr bgcolor="White">
+extern const QString DishLine;  // <tr bgcolor="Silver" id="dish">
 
 // Column titles of the page's header row.
 QStringList columnTitles();
@@ -32,13 +37,18 @@ QStringList cellLines(const QString &color, const QString &text, bool bold = fal
 QStringList headerRowLines(const QStringList &titles);
 // The ration's rows, 23 lines each.
 QStringList rowLines(const QList<QStringList> &rows);
+// Below the totals of a dish: the yield and portions row, then the values
+// per 100 g and per portion (60 lines); nothing when the ration has no dish
+// data. yieldText is the yield as it is to be shown.
+QStringList dishLines(const Ration &ration, const QString &yieldText);
 
 // The whole file, 62 + 23n lines for n rows.
 QStringList fileLines(const Ration &ration);
 // The file's text: UTF-8 encoding is the caller's; every line ends in LF.
 QString fileText(const Ration &ration);
-// The page that printing lays out: the table alone, 55 + 23n lines.
-QString printText(const Ration &ration);
+// The page that printing lays out: the name and the given date, the table
+// across the page, the units, and the energy structure when there is any.
+QString printText(const Ration &ration, const QDate &date);
 
 // Joins lines into text, every line followed by LF.
 QString joinLines(const QStringList &lines);

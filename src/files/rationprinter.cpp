@@ -7,11 +7,16 @@
 #include "files/rationpage.h"
 #include "files/safewrite.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFont>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
+#include <QTextOption>
+
+#include <memory>
 
 TR_CONTEXT(RationPrinter)
 
@@ -27,18 +32,48 @@ void RationPrinter::prepare(QPrinter *printer, const QString &documentName)
 }
 
 namespace {
-QTextDocument *rationDocument(QTextDocument *document, const QString &html)
+
+// Lays a copy of the document out on the printer's own page, inside the
+// printer's margins alone, and prints it. The document itself may be the
+// one a window shows, so its own layout is left as it is.
+void printOnPages(QTextDocument *document, QPrinter *printer)
+{
+    const std::unique_ptr<QTextDocument> copy(document->clone(document));
+    copy->setPageSize(printer->pageLayout().paintRectPixels(printer->resolution()).size());
+    copy->print(printer);
+}
+
+} // namespace
+
+void RationPrinter::setUpDocument(QTextDocument *document, const QString &html)
 {
     document->setDefaultFont(QFont(QStringLiteral("Helvetica"), 12, QFont::Normal, false));
+    // Words are broken only where they end, so no column title is split.
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(option);
     document->setHtml(html);
-    return document;
 }
-} // namespace
 
 void RationPrinter::print(QWidget *parent, const Ration &ration)
 {
     QTextDocument document;
-    printDocument(parent, ration.name, rationDocument(&document, RationPage::printText(ration)));
+    setUpDocument(&document, RationPage::printText(ration, QDate::currentDate()));
+    printDocument(parent, ration.name, &document);
+}
+
+void RationPrinter::preview(QWidget *parent, const Ration &ration)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    prepare(&printer, ration.name);
+    QTextDocument document;
+    setUpDocument(&document, RationPage::printText(ration, QDate::currentDate()));
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
+    dialog.setWindowTitle(tr("Предварительный просмотр"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &document,
+                     [&document](QPrinter *target) { printOnPages(&document, target); });
+    dialog.exec();
 }
 
 void RationPrinter::printDocument(QWidget *parent, const QString &documentName,
@@ -54,7 +89,7 @@ void RationPrinter::printDocument(QWidget *parent, const QString &documentName,
         MessageBox::critical(parent, tr("Ошибка печати"), tr("Принтер не установлен!"));
         return;
     }
-    document->print(&printer);
+    printOnPages(document, &printer);
     if (printer.printerState() == QPrinter::Error) {
         const QString target = printer.outputFormat() == QPrinter::PdfFormat
             ? QDir::toNativeSeparators(printer.outputFileName())

@@ -2,12 +2,18 @@
 
 #include "ration/numbertext.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 enum { Mass, Water };
-}
+
+// The smallest yield is shown with six significant digits; a yield typed
+// as shown must pass although it may lie a rounding step below.
+constexpr double RoundingSlack = 1e-6;
+} // namespace
 
 Dish::Dish(const QStringList &totals, double yield, int portions)
     : m_yield(std::isfinite(yield) && yield > 0.0 ? yield : 0.0),
@@ -21,12 +27,14 @@ double Dish::yield() const { return m_yield > 0.0 ? m_yield : m_totals[Mass]; }
 
 QStringList Dish::valuesFor(double mass) const
 {
+    if (!yieldFits())
+        return QStringList(6, QStringLiteral("—"));
     const double whole = yield();
     QStringList values{NumberText::format(mass)};
     for (int i = Water; i < 6; ++i) {
         double total = m_totals[i];
         if (i == Water)
-            total += whole - m_totals[Mass];
+            total = std::max(0.0, total + whole - m_totals[Mass]);
         const double value = whole > 0.0 ? total * mass / whole : 0.0;
         values.append(NumberText::format(std::isfinite(value) ? value : 0.0));
     }
@@ -37,11 +45,42 @@ double Dish::smallestYield() const { return std::max(0.0, m_totals[Mass] - m_tot
 
 Dish::YieldCheck Dish::checkYield(double yield) const
 {
-    if (!std::isfinite(yield) || yield <= 0.0)
+    if (std::isnan(yield))
+        return YieldCheck::NotANumber;
+    if (yield <= 0.0)
         return YieldCheck::NotPositive;
-    if (yield > MaxYield)
+    if (yield > MaxYield) // infinity too
         return YieldCheck::TooLarge;
-    if (yield < smallestYield())
+    if (yield < smallestYield() * (1.0 - RoundingSlack))
         return YieldCheck::TooSmall;
     return YieldCheck::Ok;
+}
+
+Dish::YieldCheck Dish::checkYieldText(const QString &text, double *value) const
+{
+    const double yield = parseYield(text);
+    if (value)
+        *value = yield;
+    return checkYield(yield);
+}
+
+bool Dish::yieldFits() const
+{
+    return m_yield == 0.0 || m_yield >= smallestYield() * (1.0 - RoundingSlack);
+}
+
+double Dish::parseYield(const QString &text)
+{
+    QString number = text.trimmed();
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    // Only plain decimal numbers: no "inf", "nan", hex or thousands groups.
+    for (const QChar c : std::as_const(number)) {
+        if (!c.isDigit() && c != QLatin1Char('.') && c != QLatin1Char('-') && c != QLatin1Char('+')
+            && c != QLatin1Char('e') && c != QLatin1Char('E'))
+            return std::nan("");
+    }
+    bool ok = false;
+    const double value = QLocale::c().toDouble(number, &ok);
+    // A number too large for a double reads as infinite, and is too large.
+    return ok || std::isinf(value) ? value : std::nan("");
 }

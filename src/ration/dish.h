@@ -13,7 +13,7 @@ public:
     static constexpr double MaxYield = 1e6;
     static constexpr int MaxPortions = 1000;
 
-    enum class YieldCheck { Ok, NotPositive, TooLarge, TooSmall };
+    enum class YieldCheck { Ok, NotANumber, NotPositive, TooLarge, TooSmall };
 
     // totals: the ration's six totals (mass, water, protein, fat,
     // carbohydrates, energy) as number texts. A yield of 0 stands for no
@@ -24,7 +24,8 @@ public:
     int portions() const { return m_portions; }
 
     // The six values of the given mass of the finished dish, as texts
-    // formatted like the totals; all "0" while the dish weighs nothing.
+    // formatted like the totals; all "0" while the dish weighs nothing, and
+    // all "—" while the yield cannot hold the products (see yieldFits).
     QStringList valuesFor(double mass) const;
     QStringList per100g() const { return valuesFor(100.0); }
     QStringList perPortion() const { return valuesFor(yield() / m_portions); }
@@ -33,6 +34,15 @@ public:
     double smallestYield() const;
     // Whether a yield typed by the user can be taken.
     YieldCheck checkYield(double yield) const;
+    // The same for a typed text: one number, blanks around it allowed, '.'
+    // or ',' as the decimal point. The number read goes to *value.
+    YieldCheck checkYieldText(const QString &text, double *value = nullptr) const;
+    // Whether the yield holds at least the products' dry matter; a yield
+    // that is not given always fits.
+    bool yieldFits() const;
+
+    // A typed yield as a number: NaN when the text is not one number.
+    static double parseYield(const QString &text);
 
 private:
     double m_totals[6] = {};

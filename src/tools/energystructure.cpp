@@ -30,9 +30,51 @@ double EnergyStructure::goalHigh(Nutrient nutrient) { return Goals[nutrient][1];
 
 EnergyStructure::Range EnergyStructure::range(Nutrient nutrient) const
 {
-    if (percent[nutrient] < goalLow(nutrient))
+    // Judged as shown, to a tenth of a per cent: "15.0 %" is within 10–15 %.
+    const double shown = std::round(percent[nutrient] * 10.0) / 10.0;
+    if (shown < goalLow(nutrient))
         return Range::Below;
-    if (percent[nutrient] > goalHigh(nutrient))
+    if (shown > goalHigh(nutrient))
         return Range::Above;
     return Range::Within;
+}
+
+QString EnergyStructure::name(Nutrient nutrient)
+{
+    switch (nutrient) {
+    case Protein: return tr("Белки");
+    case Fat: return tr("Жиры");
+    default: return tr("Углеводы");
+    }
+}
+
+QString EnergyStructure::percentText(double value)
+{
+    return QString::number(value, 'f', 1) + QStringLiteral(" %");
+}
+
+QString EnergyStructure::shareText(Nutrient nutrient) const
+{
+    return name(nutrient) + QLatin1Char(' ') + percentText(percent[nutrient]);
+}
+
+QString EnergyStructure::rangeText(Nutrient nutrient) const
+{
+    const Range where = range(nutrient);
+    if (where == Range::Within)
+        return {};
+    const QString goal = QStringLiteral("%1–%2 %").arg(goalLow(nutrient)).arg(goalHigh(nutrient));
+    return where == Range::Above ? tr("выше нормы %1").arg(goal) : tr("ниже нормы %1").arg(goal);
+}
+
+QString EnergyStructure::summary() const
+{
+    QStringList parts;
+    for (int n = 0; n < NutrientCount; ++n) {
+        const auto nutrient = Nutrient(n);
+        const QString mark = rangeText(nutrient);
+        parts.append(mark.isEmpty() ? shareText(nutrient)
+                                    : QStringLiteral("%1 (%2)").arg(shareText(nutrient), mark));
+    }
+    return parts.join(QStringLiteral(", "));
 }

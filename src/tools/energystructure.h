@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <optional>
 
 // How the energy of a ration splits between its protein, fat and
@@ -20,4 +23,15 @@ struct EnergyStructure {
     static double goalLow(Nutrient nutrient);
     static double goalHigh(Nutrient nutrient);
     Range range(Nutrient nutrient) const;
+
+    // How the shares read for a person: "Белки", "12.3 %", "Белки 12.3 %",
+    // and for a share off its goal "выше нормы 10–15 %" (empty within it).
+    static QString name(Nutrient nutrient);
+    static QString percentText(double value);
+    QString shareText(Nutrient nutrient) const;
+    QString rangeText(Nutrient nutrient) const;
+    // All three shares in one line, each with its mark if off the goal.
+    QString summary() const;
+
+    Q_DECLARE_TR_FUNCTIONS(EnergyStructure)
 };

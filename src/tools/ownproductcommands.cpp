@@ -11,10 +11,7 @@
 
 namespace {
 
-QString tsvFilter()
-{
-    return OwnProductCommands::tr("Таблица продуктов (*.tsv)");
-}
+QString tsvFilter() { return OwnProductCommands::tr("Таблица продуктов (*.tsv)"); }
 
 void reportWriteError(QWidget *parent, const QString &error)
 {
@@ -71,15 +68,15 @@ bool OwnProductCommands::remove(QWidget *parent, ProductStore &store, const QStr
 
 bool OwnProductCommands::importFile(QWidget *parent, ProductStore &store)
 {
-    const QString path = FileDialog::openFileName(parent, tr("Импорт продуктов"),
-                                                  QDir::homePath(), tsvFilter());
+    const QString path =
+        FileDialog::openFileName(parent, tr("Импорт продуктов"), QDir::homePath(), tsvFilter());
     if (path.isEmpty())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::critical(parent, tr("Импорт продуктов"),
-                             tr("Не удалось прочитать файл «%1».")
-                                 .arg(QDir::toNativeSeparators(path)));
+        MessageBox::critical(
+            parent, tr("Импорт продуктов"),
+            tr("Не удалось прочитать файл «%1».").arg(QDir::toNativeSeparators(path)));
         return false;
     }
     QStringList skipped;
@@ -106,14 +103,13 @@ bool OwnProductCommands::importFile(QWidget *parent, ProductStore &store)
 
 void OwnProductCommands::exportFile(QWidget *parent, const ProductStore &store)
 {
-    const QString path = FileDialog::saveFileName(parent, tr("Экспорт продуктов"),
-                                                  QDir::homePath(), tr("Мои_продукты.tsv"),
-                                                  tsvFilter());
+    const QString path = FileDialog::saveFileName(parent, tr("Экспорт продуктов"), QDir::homePath(),
+                                                  tr("Мои_продукты.tsv"), tsvFilter());
     if (path.isEmpty())
         return;
     QString error;
     if (!SafeWrite::writeFile(path, store.products().toTsv(), &error))
-        MessageBox::critical(parent, tr("Экспорт продуктов"),
-                             tr("Не удалось сохранить файл «%1»: %2.")
-                                 .arg(QDir::toNativeSeparators(path), error));
+        MessageBox::critical(
+            parent, tr("Экспорт продуктов"),
+            tr("Не удалось сохранить файл «%1»: %2.").arg(QDir::toNativeSeparators(path), error));
 }

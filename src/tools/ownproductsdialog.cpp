@@ -20,8 +20,8 @@ OwnProductsDialog::OwnProductsDialog(ProductStore &store, QWidget *parent)
     ProductsList->setObjectName(QStringLiteral("ProductsList"));
     ProductsList->setAccessibleName(tr("Мои продукты"));
     ProductsList->setRootIsDecorated(false);
-    ProductsList->setHeaderLabels({tr("Наименование"), tr("Вода"), tr("Белок"), tr("Жиры"),
-                                   tr("Углеводы"), tr("ККал")});
+    ProductsList->setHeaderLabels(
+        {tr("Наименование"), tr("Вода"), tr("Белок"), tr("Жиры"), tr("Углеводы"), tr("ККал")});
     ProductsList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ProductsList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(ProductsList);
