@@ -1,8 +1,10 @@
 #include "app/mainform.h"
 
+#include "app/savedsettings.h"
+#include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
-#include "app/windowtiling.h"
+#include "files/filecheck.h"
 #include "files/pagesaver.h"
 #include "files/rationpage.h"
 #include "files/rationprinter.h"
@@ -17,10 +19,13 @@
 #include "tools/foodsearch.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -30,11 +35,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+
+#include <memory>
 
 TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
@@ -47,6 +56,7 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     CreateActionsSlot();
     CreateMenusSlot();
     CreateToolBarsSlot();
+    createDesktopActions();
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -57,6 +67,7 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     resize(QSize(600, 480).expandedTo(minimumSizeHint()));
     InitViewSlot();
     pFileNewSlot();
+    updateCommandStates();
 }
 
 void TMainForm::LanguageChangeSlot() { setWindowTitle(tr("Калькулятор калорий Korvent")); }
@@ -141,7 +152,7 @@ void TMainForm::CreateActionsSlot()
 
 void TMainForm::CreateMenusSlot()
 {
-    FileMenu = new QMenu(tr("Файл"), this);
+    FileMenu = new QMenu(tr("&Файл"), this);
     FileMenu->addActions({FileNewAction, FileOpenAction, FileSaveAction});
     FileMenu->addSeparator();
     FileMenu->addActions({FileCloseAction, FileCloseAllAction});
@@ -150,16 +161,16 @@ void TMainForm::CreateMenusSlot()
     FileMenu->addSeparator();
     FileMenu->addAction(FileExitAction);
 
-    ToolsMenu = new QMenu(tr("Сервис"), this);
+    ToolsMenu = new QMenu(tr("&Сервис"), this);
     ToolsMenu->addAction(ToolsFindAction);
     ToolsMenu->addSeparator();
     ToolsMenu->addAction(ToolsEnergyValueAction);
 
-    WindowMenu = new QMenu(tr("Окно"), this);
+    WindowMenu = new QMenu(tr("&Окно"), this);
     WindowMenu->addActions({WindowCascadeAction, WindowTileHorizontalAction,
                             WindowTileVerticalAction, WindowTileAction});
 
-    HelpMenu = new QMenu(tr("Справка"), this);
+    HelpMenu = new QMenu(tr("&Справка"), this);
     HelpMenu->addAction(HelpContentsAction);
     HelpMenu->addSeparator();
     HelpMenu->addActions({HelpAboutAction, HelpAboutQtAction});
@@ -174,6 +185,7 @@ void TMainForm::CreateMenusSlot()
 void TMainForm::CreateToolBarsSlot()
 {
     FileToolBar = new QToolBar(tr("Панель \"Файл\""), this);
+    FileToolBar->setObjectName(QStringLiteral("FileToolBar"));
     addToolBar(Qt::TopToolBarArea, FileToolBar);
     FileToolBar->addAction(FileExitAction);
     FileToolBar->addSeparator();
@@ -184,12 +196,14 @@ void TMainForm::CreateToolBarsSlot()
     FileToolBar->addAction(FileCloseAction);
 
     ToolsToolBar = new QToolBar(tr("Панель \"Сервис\""), this);
+    ToolsToolBar->setObjectName(QStringLiteral("ToolsToolBar"));
     addToolBar(Qt::TopToolBarArea, ToolsToolBar);
     ToolsToolBar->addAction(ToolsFindAction);
     ToolsToolBar->addSeparator();
     ToolsToolBar->addAction(ToolsEnergyValueAction);
 
     HelpToolBar = new QToolBar(tr("Панель \"Справка\""), this);
+    HelpToolBar->setObjectName(QStringLiteral("HelpToolBar"));
     addToolBar(Qt::TopToolBarArea, HelpToolBar);
     HelpToolBar->addActions({HelpContentsAction, HelpAboutAction});
     HelpToolBar->addSeparator();
@@ -200,11 +214,13 @@ void TMainForm::InitViewSlot()
 {
     Workspace = new QMdiArea(this);
     Workspace->setObjectName(QStringLiteral("Workspace"));
+    Workspace->setAccessibleName(tr("Окна рационов"));
     Workspace->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(Workspace);
+    connect(Workspace, &QMdiArea::subWindowActivated, this, &TMainForm::updateCommandStates);
 }
 
 void TMainForm::TimeSlot()
@@ -235,6 +251,10 @@ TCalculateForm *TMainForm::addRationWindow()
         Workspace->cascadeSubWindows();
     }
     Workspace->setActiveSubWindow(frame);
+    // The list is shorter only once the frame is gone.
+    connect(frame, &QObject::destroyed, this, &TMainForm::updateCommandStates,
+            Qt::QueuedConnection);
+    updateCommandStates();
     return form;
 }
 
@@ -274,6 +294,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    saveWindowState();
     event->accept();
 }
 
@@ -294,6 +315,7 @@ bool TMainForm::saveRation(TCalculateForm *form)
     form->setCaption(editor->RationEdit->text());
     if (written.isEmpty())
         return false;
+    noteRecentFile(written);
     form->setWindowModified(false);
     return true;
 }
@@ -308,24 +330,42 @@ void TMainForm::FileLoadDataSlot()
 {
     const QString path = FileDialog::openFileName(this, tr("Загрузить данные"), QDir::homePath(),
                                                   tr("Файл HTML (*.html)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadFile(path, false);
+}
+
+TCalculateForm *TMainForm::loadFile(const QString &path, bool nameFile)
+{
     const QString caption = tr("Ошибка загрузки");
-    if (!QFile::exists(path)) {
-        MessageBox::critical(this, caption, tr("Файл не существует!"));
-        return;
+    // The file's name, and why it could not be read, follow the usual message
+    // when the file was not the user's choice a moment ago.
+    auto fail = [&](const QString &text, const QString &reason = QString()) {
+        QString shown = text;
+        if (nameFile) {
+            shown += QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
+            if (!reason.isEmpty())
+                shown += QStringLiteral("\n") + reason;
+        }
+        MessageBox::critical(this, caption, shown);
+        return nullptr;
+    };
+    switch (FileCheck::problemOf(path)) {
+    case FileCheck::Problem::None: break;
+    case FileCheck::Problem::Missing: return fail(tr("Файл не существует!"));
+    case FileCheck::Problem::Directory:
+        return fail(tr("Ошибка чтения файла!"), tr("Это папка, а не файл."));
+    case FileCheck::Problem::NotRegular:
+        return fail(tr("Ошибка чтения файла!"),
+                    tr("Это не обычный файл, а канал, устройство или сокет."));
+    case FileCheck::Problem::Unreadable:
+        return fail(tr("Ошибка чтения файла!"), tr("Нет прав на чтение."));
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::critical(this, caption, tr("Ошибка чтения файла!"));
-        return;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(tr("Ошибка чтения файла!"));
     const RationPage::ReadResult page = RationPage::read(file);
-    if (page.status == RationPage::ReadResult::NotARation) {
-        MessageBox::critical(this, caption,
-                             tr("Эта интернет-страница не является документом Rationix!"));
-        return;
-    }
+    if (page.status == RationPage::ReadResult::NotARation)
+        return fail(tr("Эта интернет-страница не является документом Rationix!"));
     TCalculateForm *form = addRationWindow();
     Ration ration = page.ration;
     if (!page.hasTitle)
@@ -334,8 +374,12 @@ void TMainForm::FileLoadDataSlot()
     form->setCaption(ration.name);
     form->setWindowModified(false);
     Workspace->currentSubWindow()->showMaximized();
-    if (page.status == RationPage::ReadResult::ReadError)
-        MessageBox::critical(this, caption, tr("Ошибка чтения файла!"));
+    if (page.status == RationPage::ReadResult::ReadError) {
+        fail(tr("Ошибка чтения файла!"));
+        return form;
+    }
+    noteRecentFile(path);
+    return form;
 }
 
 void TMainForm::FilePrintSlot()
@@ -507,3 +551,219 @@ void TMainForm::HelpAboutSlot()
 }
 
 void TMainForm::HelpAboutQtSlot() { QMessageBox::aboutQt(this, tr("Калькулятор калорий Korvent")); }
+
+namespace {
+
+std::unique_ptr<QSettings> openSettings()
+{
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Rationix"), QStringLiteral("Rationix"));
+}
+
+const QString GeometryKey = QStringLiteral("window/geometry");
+const QString StateKey = QStringLiteral("window/state");
+
+} // namespace
+
+int TMainForm::openFiles(const QStringList &paths)
+{
+    int opened = 0;
+    for (const QString &path : paths) {
+        if (loadFile(path, true))
+            ++opened;
+    }
+    return opened;
+}
+
+int TMainForm::openStartFiles(const QStringList &paths)
+{
+    const QList<QMdiSubWindow *> before = Workspace->subWindowList();
+    const int opened = openFiles(paths);
+    if (opened == 0)
+        return 0;
+    // The empty ration that every start opens is not wanted beside the
+    // files, unless the user has begun to fill it meanwhile.
+    for (QMdiSubWindow *window : before) {
+        auto *form = qobject_cast<TCalculateForm *>(window->widget());
+        if (form && !form->isWindowModified() && form->CentralWidget->ration().rows.isEmpty())
+            window->close();
+    }
+    return opened;
+}
+
+void TMainForm::showAsLastTime()
+{
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (SavedSettings::usable(*settings)
+        && restoreGeometry(settings->value(GeometryKey).toByteArray())) {
+        restoreState(settings->value(StateKey).toByteArray());
+        show();
+        return;
+    }
+    showMaximized();
+}
+
+void TMainForm::saveWindowState() const
+{
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (!SavedSettings::writable(*settings))
+        return;
+    settings->setValue(GeometryKey, saveGeometry());
+    settings->setValue(StateKey, saveState());
+    SavedSettings::stamp(*settings);
+}
+
+void TMainForm::bringToFront()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFiles(paths);
+}
+
+void TMainForm::createDesktopActions()
+{
+    setAcceptDrops(true);
+
+    m_recentMenu = new QMenu(tr("Недавние файлы"), this);
+    m_recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
+    FileMenu->insertMenu(FileExitAction, m_recentMenu);
+    FileMenu->insertSeparator(FileExitAction);
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (SavedSettings::usable(*settings))
+        m_recentFiles.load(*settings);
+    updateRecentMenu();
+
+    m_nextWindowAction = createAction("WindowNextAction", tr("Следующее"), nullptr, tr("Ctrl+Tab"),
+                                      tr("Перейти к следующему окну"));
+    connect(m_nextWindowAction, &QAction::triggered, this,
+            [this] { Workspace->activateNextSubWindow(); });
+    m_previousWindowAction = createAction("WindowPreviousAction", tr("Предыдущее"), nullptr,
+                                          tr("Ctrl+Shift+Tab"), tr("Перейти к предыдущему окну"));
+    connect(m_previousWindowAction, &QAction::triggered, this,
+            [this] { Workspace->activatePreviousSubWindow(); });
+    WindowMenu->addSeparator();
+    WindowMenu->addActions({m_nextWindowAction, m_previousWindowAction});
+    m_windowListGroup = new QActionGroup(this);
+    m_windowListGroup->setExclusive(true);
+    connect(WindowMenu, &QMenu::aboutToShow, this, &TMainForm::updateWindowMenu);
+}
+
+void TMainForm::updateWindowMenu()
+{
+    const QList<QAction *> old = m_windowListGroup->actions();
+    for (QAction *action : old)
+        delete action;
+    const QList<QAction *> entries = WindowMenu->actions();
+    if (entries.last()->isSeparator())
+        delete entries.last();
+
+    const QList<QMdiSubWindow *> windows = Workspace->subWindowList();
+    if (windows.isEmpty())
+        return;
+    WindowMenu->addSeparator();
+    QMdiSubWindow *current = Workspace->currentSubWindow();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        auto *form = qobject_cast<TCalculateForm *>(windows[i]->widget());
+        QString name = form ? form->caption() : windows[i]->windowTitle();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
+                                   : QStringLiteral("%1 %2").arg(i + 1).arg(name);
+        QAction *action = WindowMenu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(windows[i] == current);
+        m_windowListGroup->addAction(action);
+        QMdiSubWindow *window = windows[i];
+        connect(action, &QAction::triggered, this,
+                [this, window] { Workspace->setActiveSubWindow(window); });
+    }
+}
+
+void TMainForm::updateCommandStates()
+{
+    const bool any = !Workspace->subWindowList().isEmpty();
+    const QList<QAction *> needRation = {FileSaveAction,
+                                         FilePrintAction,
+                                         FileCloseAction,
+                                         FileCloseAllAction,
+                                         ToolsEnergyValueAction,
+                                         WindowCascadeAction,
+                                         WindowTileHorizontalAction,
+                                         WindowTileVerticalAction,
+                                         WindowTileAction,
+                                         m_nextWindowAction,
+                                         m_previousWindowAction};
+    for (QAction *action : needRation)
+        action->setEnabled(any);
+    ToolsFindAction->setEnabled(any && !(FindForm && FindForm->isVisible()));
+}
+
+void TMainForm::noteRecentFile(const QString &path)
+{
+    m_recentFiles.add(path);
+    storeRecentFiles();
+}
+
+void TMainForm::updateRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList &paths = m_recentFiles.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        action->setData(paths[i]);
+        const QString path = paths[i];
+        connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    m_recentMenu->setEnabled(!paths.isEmpty());
+}
+
+void TMainForm::openRecentFile(const QString &path)
+{
+    if (FileCheck::problemOf(path) == FileCheck::Problem::Missing) {
+        m_recentFiles.remove(path);
+        storeRecentFiles();
+        MessageBox::warning(this, tr("Недавние файлы"),
+                            tr("Файл больше не существует и убран из списка недавних файлов:")
+                                + QStringLiteral("\n\n") + QDir::toNativeSeparators(path));
+        return;
+    }
+    loadFile(path, true);
+}
+
+void TMainForm::storeRecentFiles()
+{
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (SavedSettings::writable(*settings)) {
+        m_recentFiles.save(*settings);
+        SavedSettings::stamp(*settings);
+    }
+    updateRecentMenu();
+}

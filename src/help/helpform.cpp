@@ -84,6 +84,12 @@ void THelpForm::LanguageChangeSlot()
     HomeButton->setText(tr("Домой"));
     BackButton->setText(tr("<<"));
     ForwardButton->setText(tr(">>"));
+    // The arrows say nothing to a screen reader.
+    BackButton->setAccessibleName(tr("Назад"));
+    BackButton->setToolTip(tr("Назад"));
+    ForwardButton->setAccessibleName(tr("Вперёд"));
+    ForwardButton->setToolTip(tr("Вперёд"));
+    TextBrowser->setAccessibleName(tr("Страница справки"));
     PrintButton->setText(tr("Напечатать"));
     CloseButton->setText(tr("Закрыть"));
 }
