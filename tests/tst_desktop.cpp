@@ -47,13 +47,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("added");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("most recent first") << QStringList{"/a", "/b", "/c"}
-                                           << QStringList{"/c", "/b", "/a"};
+        QTest::newRow("most recent first")
+            << QStringList{"/a", "/b", "/c"} << QStringList{"/c", "/b", "/a"};
         QTest::newRow("again moves to front")
             << QStringList{"/a", "/b", "/a"} << QStringList{"/a", "/b"};
         QTest::newRow("two spellings of one file")
-            << QStringList{"/x/a.html", "/x/y/../a.html", "/x//a.html"}
-            << QStringList{"/x/a.html"};
+            << QStringList{"/x/a.html", "/x/y/../a.html", "/x//a.html"} << QStringList{"/x/a.html"};
         QTest::newRow("empty ignored") << QStringList{"/a", ""} << QStringList{"/a"};
         QStringList ten;
         for (int i = 0; i < 10; ++i)
@@ -93,11 +92,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("list") << QByteArray("[General]\nrecentFiles=/a, /b\n")
                               << QStringList{"/a", "/b"};
-        QTest::newRow("one text") << QByteArray("[General]\nrecentFiles=/a\n")
-                                  << QStringList{"/a"};
+        QTest::newRow("one text") << QByteArray("[General]\nrecentFiles=/a\n") << QStringList{"/a"};
         QTest::newRow("repeats and blanks")
             << QByteArray("[General]\nrecentFiles=/a, \"\", /a, /b\n") << QStringList{"/a", "/b"};
-        QTest::newRow("number") << QByteArray("[General]\nrecentFiles=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n")
+        QTest::newRow("number") << QByteArray(
+            "[General]\nrecentFiles=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n")
                                 << QStringList{};
         QTest::newRow("more than eight")
             << QByteArray("[General]\nrecentFiles=/1,/2,/3,/4,/5,/6,/7,/8,/9,/10\n")
@@ -123,8 +122,8 @@ private Q_SLOTS:
         QTest::newRow("ours") << QByteArray("[General]\nsettingsVersion=1\n") << true << true;
         QTest::newRow("none yet") << QByteArray() << false << true;
         QTest::newRow("future") << QByteArray("[General]\nsettingsVersion=2\n") << false << false;
-        QTest::newRow("not a number") << QByteArray("[General]\nsettingsVersion=new\n") << false
-                                      << false;
+        QTest::newRow("not a number")
+            << QByteArray("[General]\nsettingsVersion=new\n") << false << false;
         QTest::newRow("zero") << QByteArray("[General]\nsettingsVersion=0\n") << false << false;
         QTest::newRow("damaged") << QByteArray("[General\nsettingsVersion=1\n\xff\xfe=") << false
                                  << false;
@@ -160,7 +159,8 @@ private Q_SLOTS:
     void messageRoundTrip()
     {
         QFETCH(QStringList, paths);
-        const std::optional<QStringList> back = InstanceMessage::decode(InstanceMessage::encode(paths));
+        const std::optional<QStringList> back =
+            InstanceMessage::decode(InstanceMessage::encode(paths));
         QVERIFY(back);
         QCOMPARE(*back, paths);
     }
@@ -176,9 +176,8 @@ private Q_SLOTS:
         QTest::newRow("escape at end") << QByteArray("RATIONIX-OPEN 1\nF /a\\\nEND\n");
         QTest::newRow("empty path") << QByteArray("RATIONIX-OPEN 1\nF \nEND\n");
         QTest::newRow("unknown line") << QByteArray("RATIONIX-OPEN 1\nX /a\nEND\n");
-        QTest::newRow("too long")
-            << QByteArray("RATIONIX-OPEN 1\nF /" + QByteArray(InstanceMessage::MaxSize, 'a') +
-                          "\nEND\n");
+        QTest::newRow("too long") << QByteArray(
+            "RATIONIX-OPEN 1\nF /" + QByteArray(InstanceMessage::MaxSize, 'a') + "\nEND\n");
     }
     void messageRefused()
     {
@@ -233,11 +232,9 @@ private Q_SLOTS:
         if (!QFile::exists(folder + QStringLiteral("/qtbase_ru.qm")))
             QSKIP("Qt's Russian translations are not installed (qt6-translations-l10n)");
         QVERIFY(!QtTranslations::installRussian(QCoreApplication::instance(), dir.path()));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                 QStringLiteral("Cancel"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
         QVERIFY(QtTranslations::installRussian(QCoreApplication::instance()));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                 QStringLiteral("Отмена"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
     }
 };
 

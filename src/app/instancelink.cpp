@@ -8,14 +8,9 @@
 
 #include <unistd.h>
 
-QString InstanceLink::defaultName()
-{
-    return QStringLiteral("rationix-%1").arg(::getuid());
-}
+QString InstanceLink::defaultName() { return QStringLiteral("rationix-%1").arg(::getuid()); }
 
-InstanceLink::InstanceLink(const QString &name, QObject *parent) : QObject(parent), m_name(name)
-{
-}
+InstanceLink::InstanceLink(const QString &name, QObject *parent) : QObject(parent), m_name(name) { }
 
 bool InstanceLink::sendToRunning(const QStringList &paths, int timeoutMs) const
 {

@@ -584,8 +584,7 @@ int TMainForm::openStartFiles(const QStringList &paths)
     // The empty ration that every start opens is not wanted beside the
     // files, unless the user has begun to fill it meanwhile.
     for (QMdiSubWindow *window : before) {
-        auto *form = qobject_cast<TCalculateForm *>(window->widget());
-        if (form && !form->isWindowModified() && form->CentralWidget->ration().rows.isEmpty())
+        if (window->widget() && !window->widget()->isWindowModified())
             window->close();
     }
     return opened;
@@ -596,10 +595,17 @@ void TMainForm::showAsLastTime()
     const std::unique_ptr<QSettings> settings = openSettings();
     if (SavedSettings::usable(*settings)
         && restoreGeometry(settings->value(GeometryKey).toByteArray())) {
-        restoreState(settings->value(StateKey).toByteArray());
-        show();
-        return;
+        // A cut-off record can be taken without complaint and give a window
+        // too small to use.
+        const QSize least = QSize(200, 150).expandedTo(minimumSizeHint());
+        if (isMaximized() || isFullScreen()
+            || (width() >= least.width() && height() >= least.height())) {
+            restoreState(settings->value(StateKey).toByteArray());
+            show();
+            return;
+        }
     }
+    resize(QSize(600, 480).expandedTo(minimumSizeHint()));
     showMaximized();
 }
 

@@ -9,9 +9,9 @@ bool QtTranslations::installRussian(QCoreApplication *app, const QString &folder
                                     const QString &baseName)
 {
     auto *translator = new QTranslator(app);
-    if (!translator->load(QLocale(QLocale::Russian, QLocale::Russia), baseName,
-                          QStringLiteral("_"), folder) ||
-        !QCoreApplication::installTranslator(translator)) {
+    if (!translator->load(QLocale(QLocale::Russian, QLocale::Russia), baseName, QStringLiteral("_"),
+                          folder)
+        || !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }
