@@ -70,7 +70,10 @@ class TestDesktopWindow : public QObject
     {
         return form->findChild<QAction *>(QString::fromLatin1(name));
     }
-    QMenu *recentMenu() const { return form->findChild<QMenu *>(QStringLiteral("RecentFilesMenu")); }
+    QMenu *recentMenu() const
+    {
+        return form->findChild<QMenu *>(QStringLiteral("RecentFilesMenu"));
+    }
 
     // The window menu as the user sees it when opening it.
     QStringList windowEntries(QList<bool> *checked = nullptr) const
@@ -108,8 +111,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<QStringList>("failed");
-        QTest::newRow("two rations") << QStringList{"a.html", "b.html"}
-                                     << QStringList{"Завтрак", "Обед"} << QStringList{};
+        QTest::newRow("two rations")
+            << QStringList{"a.html", "b.html"} << QStringList{"Завтрак", "Обед"} << QStringList{};
         QTest::newRow("missing between")
             << QStringList{"a.html", "none.html", "b.html"} << QStringList{"Завтрак", "Обед"}
             << QStringList{"none.html"};
@@ -266,12 +269,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("needsRation");
-        const char *needing[] = {"FileSaveAction",         "FilePrintAction",
-                                 "FileCloseAction",        "FileCloseAllAction",
-                                 "ToolsFindAction",        "ToolsEnergyValueAction",
-                                 "WindowCascadeAction",    "WindowTileHorizontalAction",
+        const char *needing[] = {"FileSaveAction",           "FilePrintAction",
+                                 "FileCloseAction",          "FileCloseAllAction",
+                                 "ToolsFindAction",          "ToolsEnergyValueAction",
+                                 "WindowCascadeAction",      "WindowTileHorizontalAction",
                                  "WindowTileVerticalAction", "WindowTileAction",
-                                 "WindowNextAction",       "WindowPreviousAction"};
+                                 "WindowNextAction",         "WindowPreviousAction"};
         for (const char *name : needing)
             QTest::newRow(name) << QString::fromLatin1(name) << true;
         const char *always[] = {"FileExitAction",     "FileNewAction",   "FileOpenAction",

@@ -3,6 +3,7 @@
 #include "app/savedsettings.h"
 #include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
+#include "dialogs/focusframe.h"
 #include "dialogs/messagebox.h"
 #include "files/filecheck.h"
 #include "files/pagesaver.h"
@@ -36,6 +37,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -236,6 +238,11 @@ TCalculateForm *TMainForm::addRationWindow()
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setCaption(tr("Без имени"));
     form->setSaveHandler([this](TCalculateForm *f) { return saveRation(f); });
+    const QList<QPushButton *> buttons = form->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->isFlat())
+            FocusFrame::showOn(button);
+    }
     QMdiSubWindow *frame = Workspace->addSubWindow(form);
     // The frame's own menu would claim Ctrl+W as well, and a key claimed
     // twice does nothing: the main window's "Закрыть" keeps it.
@@ -679,6 +686,12 @@ void TMainForm::createDesktopActions()
     m_windowListGroup = new QActionGroup(this);
     m_windowListGroup->setExclusive(true);
     connect(WindowMenu, &QMenu::aboutToShow, this, &TMainForm::updateWindowMenu);
+
+    // The button that a toolbar too short for its buttons shows.
+    for (QToolBar *bar : {FileToolBar, ToolsToolBar, HelpToolBar}) {
+        if (auto *more = bar->findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button")))
+            more->setAccessibleName(tr("Другие кнопки панели"));
+    }
 }
 
 void TMainForm::updateWindowMenu()

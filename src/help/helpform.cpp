@@ -1,5 +1,7 @@
 #include "help/helpform.h"
 
+#include "dialogs/focusframe.h"
+
 #include "files/rationprinter.h"
 
 #include <QHBoxLayout>
@@ -74,6 +76,7 @@ QPushButton *THelpForm::addButton(const char *name)
     auto *button = new QPushButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setFlat(true);
+    FocusFrame::showOn(button);
     ButtonsLayout->addWidget(button);
     return button;
 }
