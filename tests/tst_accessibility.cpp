@@ -34,10 +34,8 @@ bool needsName(QAccessibleInterface *iface)
     case QAccessible::RadioButton:
     case QAccessible::PushButton:
     case QAccessible::ButtonMenu:
-    case QAccessible::Slider:
-        return true;
-    default:
-        return iface->state().focusable && !iface->state().invisible;
+    case QAccessible::Slider: return true;
+    default: return iface->state().focusable && !iface->state().invisible;
     }
 }
 
@@ -128,8 +126,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("name");
-        QTest::newRow("back") << "BackButton" << "Назад";
-        QTest::newRow("forward") << "ForwardButton" << "Вперёд";
+        QTest::newRow("back") << "BackButton"
+                              << "Назад";
+        QTest::newRow("forward") << "ForwardButton"
+                                 << "Вперёд";
     }
     void arrowsHaveMeaning()
     {

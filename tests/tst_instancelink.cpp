@@ -24,7 +24,7 @@ namespace {
 class Sender : public QThread
 {
 public:
-    Sender(const QString &name, const QStringList &paths) : m_name(name), m_paths(paths) {}
+    Sender(const QString &name, const QStringList &paths) : m_name(name), m_paths(paths) { }
     bool sent = false;
 
 protected:
