@@ -134,7 +134,7 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : form->menuBar()->actions())
             titles.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(titles, QStringList({"&Файл", "&Сервис", "&Окно", "-", "&Справка"}));
+        QCOMPARE(titles, QStringList({"&Файл", "&Сервис", "&Окно", "-", "С&правка"}));
         QCOMPARE(entries(form->FileMenu->actions()),
                  QStringList({"Создать", "Загрузить", "Сохранить", "-", "Закрыть", "Закрыть всё",
                               "-", "Печать", "-", "Недавние файлы", "-", "Выход"}));

@@ -172,7 +172,7 @@ void TMainForm::CreateMenusSlot()
     WindowMenu->addActions({WindowCascadeAction, WindowTileHorizontalAction,
                             WindowTileVerticalAction, WindowTileAction});
 
-    HelpMenu = new QMenu(tr("&Справка"), this);
+    HelpMenu = new QMenu(tr("С&правка"), this);
     HelpMenu->addAction(HelpContentsAction);
     HelpMenu->addSeparator();
     HelpMenu->addActions({HelpAboutAction, HelpAboutQtAction});
