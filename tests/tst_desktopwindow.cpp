@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include <sys/stat.h>
 
@@ -256,6 +257,15 @@ private Q_SLOTS:
         QCOMPARE(form->activeRation()->caption(), QStringLiteral("Второй & третий"));
         action("WindowPreviousAction")->trigger();
         action("WindowPreviousAction")->trigger();
+        QCOMPARE(form->activeRation()->caption(), QStringLiteral("Ужин"));
+        // The keys, from inside a ration window.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        form->activeRation()->CentralWidget->FoodsList->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(form->activeRation()->caption(), QStringLiteral("Без имени"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(form->activeRation()->caption(), QStringLiteral("Ужин"));
 
         // A closed window leaves the list.
