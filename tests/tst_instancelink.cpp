@@ -107,6 +107,18 @@ private Q_SLOTS:
         QTRY_COMPARE(received.size(), 1);
     }
 
+    // A second link on a name in use leaves the first one serving.
+    void secondListenerRefused()
+    {
+        InstanceLink first(name());
+        QVERIFY(first.listen());
+        InstanceLink second(name());
+        QVERIFY(!second.listen());
+        QSignalSpy received(&first, &InstanceLink::filesReceived);
+        QVERIFY(sendFromThread({QStringLiteral("/c.html")}));
+        QTRY_COMPARE(received.size(), 1);
+    }
+
     // A client that sends rubbish or stops half way is not taken for a
     // request, and the link still serves the next one.
     void brokenClients_data()

@@ -31,16 +31,20 @@ bool InstanceLink::listen()
 {
     if (m_server)
         return true;
+    // A program that is alive, even one that did not answer in time, keeps
+    // its socket: listening with access limited to the user would silently
+    // put a new socket in its place. One that nobody listens on was left
+    // by a program that is gone.
+    QLocalSocket probe;
+    probe.connectToServer(m_name);
+    if (probe.waitForConnected(1000))
+        return false;
+    QLocalServer::removeServer(m_name);
     auto *server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(m_name)) {
-        // Nobody answered on the name (sendToRunning is tried first), so the
-        // socket was left by a program that is gone.
-        QLocalServer::removeServer(m_name);
-        if (!server->listen(m_name)) {
-            delete server;
-            return false;
-        }
+        delete server;
+        return false;
     }
     m_server = server;
     connect(m_server, &QLocalServer::newConnection, this, &InstanceLink::acceptConnections);

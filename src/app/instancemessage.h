@@ -12,7 +12,7 @@
 namespace InstanceMessage {
 
 // A message longer than this is refused unread.
-constexpr qsizetype MaxSize = 1024 * 1024;
+constexpr qsizetype MaxSize = qsizetype(1) << 20;
 
 QByteArray encode(const QStringList &paths);
 // The paths, or nothing when the bytes are not a whole message.
