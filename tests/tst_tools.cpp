@@ -144,7 +144,7 @@ private Q_SLOTS:
         QVERIFY(!form->activeRation());
         // Without any window the commands are greyed out; triggered all the
         // same, they still do nothing.
-        QCOMPARE(findAction()->isEnabled(), !closeAll);
+        QTRY_COMPARE(findAction()->isEnabled(), !closeAll);
         findAction()->setEnabled(true);
         trigger("ToolsFindAction");
         QVERIFY(findDialogs().isEmpty());

@@ -6,6 +6,7 @@
 #include <QLocalSocket>
 #include <QTimer>
 
+#include <memory>
 #include <unistd.h>
 
 QString InstanceLink::defaultName() { return QStringLiteral("rationix-%1").arg(::getuid()); }
@@ -54,8 +55,8 @@ bool InstanceLink::listen()
 void InstanceLink::acceptConnections()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        auto *buffer = new QByteArray;
-        connect(socket, &QObject::destroyed, this, [buffer] { delete buffer; });
+        // Lives as long as the connection below, that is as the socket.
+        auto buffer = std::make_shared<QByteArray>();
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         // A client that never finishes its message is dropped.
         QTimer::singleShot(10000, socket, &QLocalSocket::abort);

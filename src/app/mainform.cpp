@@ -222,7 +222,10 @@ void TMainForm::InitViewSlot()
     Workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(Workspace);
-    connect(Workspace, &QMdiArea::subWindowActivated, this, &TMainForm::updateCommandStates);
+    // Queued: the workspace also reports while the main window is being
+    // destroyed, when its own members must no longer be called.
+    connect(Workspace, &QMdiArea::subWindowActivated, this, &TMainForm::updateCommandStates,
+            Qt::QueuedConnection);
 }
 
 void TMainForm::TimeSlot()
