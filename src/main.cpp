@@ -1,15 +1,38 @@
+#include "app/instancelink.h"
 #include "app/mainform.h"
+#include "app/qttranslations.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rationix"));
+    QApplication::setOrganizationName(QStringLiteral("Rationix"));
     QApplication::setApplicationVersion(QStringLiteral(RATIONIX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.rationix"));
+    QtTranslations::installRussian(&app);
+
+    // Every argument that Qt left is a file to open. The running program
+    // may have another working directory, so the paths travel absolute.
+    QStringList files;
+    const QStringList arguments = QApplication::arguments().mid(1);
+    for (const QString &argument : arguments)
+        files.append(QFileInfo(argument).absoluteFilePath());
+
+    InstanceLink link;
+    if (link.sendToRunning(files))
+        return 0;
+    link.listen();
 
     auto *mainForm = new TMainForm(nullptr, "MainForm");
-    mainForm->showMaximized();
+    QObject::connect(&link, &InstanceLink::filesReceived, mainForm,
+                     [mainForm](const QStringList &paths) {
+                         mainForm->bringToFront();
+                         mainForm->openFiles(paths);
+                     });
+    mainForm->showAsLastTime();
+    mainForm->openStartFiles(files);
     return app.exec();
 }

@@ -7,6 +7,8 @@
 #include "dialogs/messagebox.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -16,6 +18,14 @@ struct MainFormHarness {
 
     void open()
     {
+        // What the window keeps between runs never goes to the user's own
+        // settings, even when a test runs outside ctest.
+        if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+            qputenv("XDG_CONFIG_HOME",
+                    QDir::temp()
+                        .filePath(QStringLiteral("rationix-test-config-%1")
+                                      .arg(QCoreApplication::applicationPid()))
+                        .toLocal8Bit());
         MessageBox::clearHistory();
         form = new TMainForm(nullptr, "MainForm");
         form->show();

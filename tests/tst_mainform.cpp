@@ -136,15 +136,16 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : form->menuBar()->actions())
             titles.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(titles, QStringList({"Файл", "Сервис", "Окно", "-", "Справка"}));
+        QCOMPARE(titles, QStringList({"&Файл", "&Сервис", "&Окно", "-", "С&правка"}));
         QCOMPARE(entries(form->FileMenu->actions()),
                  QStringList({"Создать", "Загрузить", "Сохранить", "-", "Закрыть", "Закрыть всё",
-                              "-", "Печать", "Предварительный просмотр", "-", "Выход"}));
+                              "-", "Печать", "Предварительный просмотр", "-", "Недавние файлы", "-",
+                              "Выход"}));
         QCOMPARE(entries(form->ToolsMenu->actions()),
                  QStringList({"Найти", "-", "Энергетическая ценность"}));
         QCOMPARE(entries(form->WindowMenu->actions()),
                  QStringList({"Каскад", "Упорядочить по горизонтали", "Упорядочить по вертикали",
-                              "Замостить"}));
+                              "Замостить", "-", "Следующее", "Предыдущее"}));
         QCOMPARE(entries(form->HelpMenu->actions()),
                  QStringList({"Разделы", "-", "О программе", "О библиотеке Qt"}));
 

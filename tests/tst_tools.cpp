@@ -142,10 +142,15 @@ private Q_SLOTS:
             QCOMPARE(form->Workspace->subWindowList().size(), 1);
         }
         QVERIFY(!form->activeRation());
+        // Without any window the commands are greyed out; triggered all the
+        // same, they still do nothing.
+        QTRY_COMPARE(findAction()->isEnabled(), !closeAll);
+        findAction()->setEnabled(true);
         trigger("ToolsFindAction");
         QVERIFY(findDialogs().isEmpty());
         QVERIFY(!form->FindForm);
         QVERIFY(findAction()->isEnabled());
+        form->findChild<QAction *>(QStringLiteral("ToolsEnergyValueAction"))->setEnabled(true);
         trigger("ToolsEnergyValueAction");
         QVERIFY(form->findChildren<TEnergyValueForm *>().isEmpty());
         QVERIFY(MessageBox::history().isEmpty());

@@ -1,7 +1,9 @@
 #include "app/mainform.h"
 
+#include "app/savedsettings.h"
 #include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
+#include "dialogs/focusframe.h"
 #include "dialogs/messagebox.h"
 #include "files/filestamp.h"
 #include "files/loadreport.h"
@@ -20,10 +22,13 @@
 #include "tools/foodsearch.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -33,11 +38,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+
+#include <memory>
 
 TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
@@ -50,6 +60,7 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     CreateActionsSlot();
     CreateMenusSlot();
     CreateToolBarsSlot();
+    createDesktopActions();
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -60,6 +71,7 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     resize(QSize(600, 480).expandedTo(minimumSizeHint()));
     InitViewSlot();
     pFileNewSlot();
+    updateCommandStates();
 }
 
 void TMainForm::LanguageChangeSlot() { setWindowTitle(tr("Калькулятор калорий Korvent")); }
@@ -151,7 +163,7 @@ void TMainForm::CreateActionsSlot()
 
 void TMainForm::CreateMenusSlot()
 {
-    FileMenu = new QMenu(tr("Файл"), this);
+    FileMenu = new QMenu(tr("&Файл"), this);
     FileMenu->addActions({FileNewAction, FileOpenAction, FileSaveAction});
     FileMenu->addSeparator();
     FileMenu->addActions({FileCloseAction, FileCloseAllAction});
@@ -160,16 +172,16 @@ void TMainForm::CreateMenusSlot()
     FileMenu->addSeparator();
     FileMenu->addAction(FileExitAction);
 
-    ToolsMenu = new QMenu(tr("Сервис"), this);
+    ToolsMenu = new QMenu(tr("&Сервис"), this);
     ToolsMenu->addAction(ToolsFindAction);
     ToolsMenu->addSeparator();
     ToolsMenu->addAction(ToolsEnergyValueAction);
 
-    WindowMenu = new QMenu(tr("Окно"), this);
+    WindowMenu = new QMenu(tr("&Окно"), this);
     WindowMenu->addActions({WindowCascadeAction, WindowTileHorizontalAction,
                             WindowTileVerticalAction, WindowTileAction});
 
-    HelpMenu = new QMenu(tr("Справка"), this);
+    HelpMenu = new QMenu(tr("С&правка"), this);
     HelpMenu->addAction(HelpContentsAction);
     HelpMenu->addSeparator();
     HelpMenu->addActions({HelpAboutAction, HelpAboutQtAction});
@@ -184,6 +196,7 @@ void TMainForm::CreateMenusSlot()
 void TMainForm::CreateToolBarsSlot()
 {
     FileToolBar = new QToolBar(tr("Панель \"Файл\""), this);
+    FileToolBar->setObjectName(QStringLiteral("FileToolBar"));
     addToolBar(Qt::TopToolBarArea, FileToolBar);
     FileToolBar->addAction(FileExitAction);
     FileToolBar->addSeparator();
@@ -194,12 +207,14 @@ void TMainForm::CreateToolBarsSlot()
     FileToolBar->addAction(FileCloseAction);
 
     ToolsToolBar = new QToolBar(tr("Панель \"Сервис\""), this);
+    ToolsToolBar->setObjectName(QStringLiteral("ToolsToolBar"));
     addToolBar(Qt::TopToolBarArea, ToolsToolBar);
     ToolsToolBar->addAction(ToolsFindAction);
     ToolsToolBar->addSeparator();
     ToolsToolBar->addAction(ToolsEnergyValueAction);
 
     HelpToolBar = new QToolBar(tr("Панель \"Справка\""), this);
+    HelpToolBar->setObjectName(QStringLiteral("HelpToolBar"));
     addToolBar(Qt::TopToolBarArea, HelpToolBar);
     HelpToolBar->addActions({HelpContentsAction, HelpAboutAction});
     HelpToolBar->addSeparator();
@@ -210,11 +225,16 @@ void TMainForm::InitViewSlot()
 {
     Workspace = new QMdiArea(this);
     Workspace->setObjectName(QStringLiteral("Workspace"));
+    Workspace->setAccessibleName(tr("Окна рационов"));
     Workspace->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(Workspace);
+    // Queued: the workspace also reports while the main window is being
+    // destroyed, when its own members must no longer be called.
+    connect(Workspace, &QMdiArea::subWindowActivated, this, &TMainForm::updateCommandStates,
+            Qt::QueuedConnection);
 }
 
 void TMainForm::TimeSlot()
@@ -231,6 +251,11 @@ TCalculateForm *TMainForm::addRationWindow()
     form->setCaption(tr("Без имени"));
     form->setSaveHandler([this](TCalculateForm *f) { return saveRation(f); });
     m_files.remove(form); // a closed window's entry, should the address be reused
+    const QList<QPushButton *> buttons = form->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->isFlat())
+            FocusFrame::showOn(button);
+    }
     QMdiSubWindow *frame = Workspace->addSubWindow(form);
     // The frame's own menu would claim Ctrl+W as well, and a key claimed
     // twice does nothing: the main window's "Закрыть" keeps it.
@@ -246,6 +271,10 @@ TCalculateForm *TMainForm::addRationWindow()
         Workspace->cascadeSubWindows();
     }
     Workspace->setActiveSubWindow(frame);
+    // The list is shorter only once the frame is gone.
+    connect(frame, &QObject::destroyed, this, &TMainForm::updateCommandStates,
+            Qt::QueuedConnection);
+    updateCommandStates();
     return form;
 }
 
@@ -285,6 +314,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    saveWindowState();
     event->accept();
 }
 
@@ -305,6 +335,7 @@ bool TMainForm::saveRation(TCalculateForm *form)
     form->setCaption(editor->RationEdit->text());
     if (written.isEmpty())
         return false;
+    noteRecentFile(written);
     form->setWindowModified(false);
     return true;
 }
@@ -319,11 +350,19 @@ void TMainForm::FileLoadDataSlot()
 {
     const QString path = FileDialog::openFileName(this, tr("Загрузить данные"), QDir::homePath(),
                                                   tr("Файл HTML (*.html)"));
-    if (path.isEmpty())
-        return;
-    const RationFile::LoadResult page = RationFile::load(path);
+    if (!path.isEmpty())
+        loadFile(path, false);
+}
+
+TCalculateForm *TMainForm::loadFile(const QString &path, bool nameFile)
+{
+    RationFile::LoadResult page = RationFile::load(path);
+    // The file's name follows the usual message when the file was not the
+    // user's choice a moment ago.
+    if (nameFile && !page.failure.isEmpty())
+        page.failure += QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
     if (!LoadReport::accepted(this, page))
-        return;
+        return nullptr;
     TCalculateForm *form = addRationWindow();
     Ration ration = page.ration;
     if (!page.hasTitle)
@@ -334,6 +373,9 @@ void TMainForm::FileLoadDataSlot()
     m_files[form].take(path);
     Workspace->currentSubWindow()->showMaximized();
     LoadReport::warn(this, page);
+    if (page.status == RationFile::LoadResult::Ok)
+        noteRecentFile(path);
+    return form;
 }
 
 void TMainForm::FilePrintSlot()
@@ -505,3 +547,231 @@ void TMainForm::HelpAboutSlot()
 }
 
 void TMainForm::HelpAboutQtSlot() { QMessageBox::aboutQt(this, tr("Калькулятор калорий Korvent")); }
+
+namespace {
+
+std::unique_ptr<QSettings> openSettings()
+{
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Rationix"), QStringLiteral("Rationix"));
+}
+
+const QString GeometryKey = QStringLiteral("window/geometry");
+const QString StateKey = QStringLiteral("window/state");
+
+} // namespace
+
+int TMainForm::openFiles(const QStringList &paths)
+{
+    int opened = 0;
+    for (const QString &path : paths) {
+        if (loadFile(path, true))
+            ++opened;
+    }
+    return opened;
+}
+
+int TMainForm::openStartFiles(const QStringList &paths)
+{
+    const QList<QMdiSubWindow *> before = Workspace->subWindowList();
+    const int opened = openFiles(paths);
+    if (opened == 0)
+        return 0;
+    // The empty ration that every start opens is not wanted beside the
+    // files, unless the user has begun to fill it meanwhile.
+    for (QMdiSubWindow *window : before) {
+        if (window->widget() && !window->widget()->isWindowModified())
+            window->close();
+    }
+    return opened;
+}
+
+void TMainForm::showAsLastTime()
+{
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (SavedSettings::usable(*settings)
+        && restoreGeometry(settings->value(GeometryKey).toByteArray())) {
+        // A cut-off record can be taken without complaint and give a window
+        // too small to use.
+        const QSize least = QSize(200, 150).expandedTo(minimumSizeHint());
+        if (isMaximized() || isFullScreen()
+            || (width() >= least.width() && height() >= least.height())) {
+            restoreState(settings->value(StateKey).toByteArray());
+            show();
+            return;
+        }
+    }
+    resize(QSize(600, 480).expandedTo(minimumSizeHint()));
+    showMaximized();
+}
+
+void TMainForm::saveWindowState() const
+{
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (!SavedSettings::writable(*settings))
+        return;
+    settings->setValue(GeometryKey, saveGeometry());
+    settings->setValue(StateKey, saveState());
+    SavedSettings::stamp(*settings);
+}
+
+void TMainForm::bringToFront()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFiles(paths);
+}
+
+void TMainForm::createDesktopActions()
+{
+    setAcceptDrops(true);
+
+    m_recentMenu = new QMenu(tr("Недавние файлы"), this);
+    m_recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
+    FileMenu->insertMenu(FileExitAction, m_recentMenu);
+    FileMenu->insertSeparator(FileExitAction);
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (SavedSettings::usable(*settings))
+        m_recentFiles.load(*settings);
+    updateRecentMenu();
+
+    m_nextWindowAction = createAction("WindowNextAction", tr("Следующее"), nullptr, tr("Ctrl+Tab"),
+                                      tr("Перейти к следующему окну"));
+    connect(m_nextWindowAction, &QAction::triggered, this,
+            [this] { Workspace->activateNextSubWindow(); });
+    m_previousWindowAction = createAction("WindowPreviousAction", tr("Предыдущее"), nullptr,
+                                          tr("Ctrl+Shift+Tab"), tr("Перейти к предыдущему окну"));
+    connect(m_previousWindowAction, &QAction::triggered, this,
+            [this] { Workspace->activatePreviousSubWindow(); });
+    WindowMenu->addSeparator();
+    WindowMenu->addActions({m_nextWindowAction, m_previousWindowAction});
+    m_windowListGroup = new QActionGroup(this);
+    m_windowListGroup->setExclusive(true);
+    connect(WindowMenu, &QMenu::aboutToShow, this, &TMainForm::updateWindowMenu);
+
+    // The button that a toolbar too short for its buttons shows.
+    for (QToolBar *bar : {FileToolBar, ToolsToolBar, HelpToolBar}) {
+        if (auto *more = bar->findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button")))
+            more->setAccessibleName(tr("Другие кнопки панели"));
+    }
+}
+
+void TMainForm::updateWindowMenu()
+{
+    const QList<QAction *> old = m_windowListGroup->actions();
+    for (QAction *action : old)
+        delete action;
+    const QList<QAction *> entries = WindowMenu->actions();
+    if (entries.last()->isSeparator())
+        delete entries.last();
+
+    const QList<QMdiSubWindow *> windows = Workspace->subWindowList();
+    if (windows.isEmpty())
+        return;
+    WindowMenu->addSeparator();
+    QMdiSubWindow *current = Workspace->currentSubWindow();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        auto *form = qobject_cast<TCalculateForm *>(windows[i]->widget());
+        QString name = form ? form->caption() : windows[i]->windowTitle();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
+                                   : QStringLiteral("%1 %2").arg(i + 1).arg(name);
+        QAction *action = WindowMenu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(windows[i] == current);
+        m_windowListGroup->addAction(action);
+        QMdiSubWindow *window = windows[i];
+        connect(action, &QAction::triggered, this,
+                [this, window] { Workspace->setActiveSubWindow(window); });
+    }
+}
+
+void TMainForm::updateCommandStates()
+{
+    const bool any = !Workspace->subWindowList().isEmpty();
+    const QList<QAction *> needRation = {FileSaveAction,
+                                         FilePrintAction,
+                                         FileCloseAction,
+                                         FileCloseAllAction,
+                                         ToolsEnergyValueAction,
+                                         WindowCascadeAction,
+                                         WindowTileHorizontalAction,
+                                         WindowTileVerticalAction,
+                                         WindowTileAction,
+                                         m_nextWindowAction,
+                                         m_previousWindowAction};
+    for (QAction *action : needRation)
+        action->setEnabled(any);
+    ToolsFindAction->setEnabled(any && !(FindForm && FindForm->isVisible()));
+}
+
+void TMainForm::noteRecentFile(const QString &path)
+{
+    m_recentFiles.add(path);
+    storeRecentFiles();
+}
+
+void TMainForm::updateRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList &paths = m_recentFiles.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        action->setData(paths[i]);
+        const QString path = paths[i];
+        connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    m_recentMenu->setEnabled(!paths.isEmpty());
+}
+
+void TMainForm::openRecentFile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_recentFiles.remove(path);
+        storeRecentFiles();
+        MessageBox::warning(this, tr("Недавние файлы"),
+                            tr("Файл больше не существует и убран из списка недавних файлов:")
+                                + QStringLiteral("\n\n") + QDir::toNativeSeparators(path));
+        return;
+    }
+    loadFile(path, true);
+}
+
+void TMainForm::storeRecentFiles()
+{
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (SavedSettings::writable(*settings)) {
+        m_recentFiles.save(*settings);
+        SavedSettings::stamp(*settings);
+    }
+    updateRecentMenu();
+}

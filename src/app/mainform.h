@@ -2,10 +2,13 @@
 
 #include "files/filestamp.h"
 
+#include "app/recentfiles.h"
 #include <QHash>
+
 #include <QMainWindow>
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -30,6 +33,21 @@ public:
     // The ration window that commands work on: the workspace's current
     // window, or null when the workspace lists none or none is current.
     TCalculateForm *activeRation() const;
+
+    // Opens each file in a ration window of its own, as "Загрузить" does; a
+    // file that cannot be opened is reported by name and the others still
+    // open. Returns how many were opened. The command line, files dropped
+    // on the window, a later start of the program and the recent files all
+    // come here.
+    int openFiles(const QStringList &paths);
+    // The same at start-up: when any file opened, the empty ration that the
+    // start opened is closed again.
+    int openStartFiles(const QStringList &paths);
+    // Shows the window as it was left last time (size, place, maximized,
+    // toolbars), or maximized when nothing usable was kept.
+    void showAsLastTime();
+    // Brings the window to the front, out of the minimized state.
+    void bringToFront();
 
     TFindForm *FindForm;
     TEnergyValueForm *EnergyValueForm;
@@ -98,6 +116,8 @@ private Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QAction *createAction(const char *objectName, const QString &text, const char *icon,
@@ -109,4 +129,26 @@ private:
     // The file each ration window was loaded from or saved to (entries of
     // closed windows stay until a new window takes the same address).
     QHash<const QObject *, DocumentFile> m_files;
+    // Loads one ration file into a new window; with nameFile the messages
+    // say which file failed. Returns the window, or null after a message.
+    TCalculateForm *loadFile(const QString &path, bool nameFile);
+
+    void createDesktopActions();
+    // «Окно»: the arrangement commands, next and previous, and the list of
+    // open ration windows, the active one checked.
+    void updateWindowMenu();
+    // Commands that need a ration window are enabled only while one is open.
+    void updateCommandStates();
+    void updateRecentMenu();
+    void openRecentFile(const QString &path);
+    void noteRecentFile(const QString &path);
+    // Keeps the list for the next start and shows it in the menu.
+    void storeRecentFiles();
+    void saveWindowState() const;
+
+    RecentFiles m_recentFiles;
+    QMenu *m_recentMenu = nullptr;
+    QAction *m_nextWindowAction = nullptr;
+    QAction *m_previousWindowAction = nullptr;
+    QActionGroup *m_windowListGroup = nullptr;
 };

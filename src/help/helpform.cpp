@@ -1,7 +1,9 @@
 #include "help/helpform.h"
 
+#include "dialogs/focusframe.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/urlopener.h"
+
 #include "files/rationprinter.h"
 
 #include <QDir>
@@ -106,6 +108,7 @@ QPushButton *THelpForm::addButton(const char *name)
     auto *button = new QPushButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setFlat(true);
+    FocusFrame::showOn(button);
     ButtonsLayout->addWidget(button);
     return button;
 }
@@ -116,6 +119,12 @@ void THelpForm::LanguageChangeSlot()
     HomeButton->setText(tr("Домой"));
     BackButton->setText(tr("<<"));
     ForwardButton->setText(tr(">>"));
+    // The arrows say nothing to a screen reader.
+    BackButton->setAccessibleName(tr("Назад"));
+    BackButton->setToolTip(tr("Назад"));
+    ForwardButton->setAccessibleName(tr("Вперёд"));
+    ForwardButton->setToolTip(tr("Вперёд"));
+    TextBrowser->setAccessibleName(tr("Страница справки"));
     PrintButton->setText(tr("Напечатать"));
     CloseButton->setText(tr("Закрыть"));
 }

@@ -185,6 +185,9 @@ void TCentralWidget::LanguageChangeSlot()
     RemoveButton->setToolTip(QObject::tr("Удалить продукт из рациона"));
     RationLabel->setText(tr("<p><b>Рацион</b></p>"));
     RationEdit->setText(tr("Без имени"));
+    RationEdit->setAccessibleName(tr("Название рациона"));
+    FoodsList->setAccessibleName(tr("Продукты"));
+    FoodsTable->setAccessibleName(tr("Рацион"));
     WholeLabel->setText(tr("<p><b>ВСЕГО:</b></p>"));
     MassLabel->setText(tr("Масса"));
     WaterLabel->setText(tr("Вода"));

@@ -56,6 +56,8 @@ void TMassForm::LanguageChangeSlot()
     setWindowTitle(tr("Ввод массы"));
     MassLabel->setText(tr("Введите массу продукта (в граммах)"));
     MassEdit->setText(QStringLiteral("0"));
+    MassLabel->setBuddy(MassEdit);
+    MassEdit->setAccessibleName(tr("Масса продукта в граммах"));
     MassEdit->setWhatsThis(QObject::tr("Введите в это поле массу продукта и нажмите ENTER."));
     AddButton->setText(tr("Ввод"));
     AddButton->setToolTip(QObject::tr("Ввод массы"));

@@ -50,6 +50,13 @@ TEnergyValueForm::TEnergyValueForm(QWidget *parent, const char *name, bool modal
 void TEnergyValueForm::LanguageChangeSlot()
 {
     setWindowTitle(tr("Энергетическая ценность"));
+    // The edits have no labels: each one's text carries its own caption,
+    // which a screen reader needs as a name.
+    FoodEdit->setAccessibleName(tr("Продукт"));
+    ProteinEnergyValueEdit->setAccessibleName(tr("Энергетическая ценность по белку"));
+    FatEnergyValueEdit->setAccessibleName(tr("Энергетическая ценность по жирам"));
+    CarbohydratesEnergyValueEdit->setAccessibleName(tr("Энергетическая ценность по углеводам"));
+    EnergyValueEdit->setAccessibleName(tr("Энергетическая ценность (всего)"));
     SaveButton->setText(tr("Сохранить"));
     CloseButton->setText(tr("Закрыть"));
 }

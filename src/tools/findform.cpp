@@ -58,6 +58,8 @@ void TFindForm::LanguageChangeSlot()
 {
     setWindowTitle(tr("Найти продукт / группу"));
     FindLabel->setText(tr("Найти:"));
+    FindLabel->setBuddy(FindEdit);
+    FindEdit->setAccessibleName(tr("Найти"));
     FindEdit->setWhatsThis(
         QObject::tr("Введите в это поле название продукта, который Вы желаете найти в списке."));
     WholeCheckBox->setText(tr("Точное соответствие"));

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QLocalServer;
+
+// One running program per user session: the first start listens on a local
+// socket of a name that is the user's own, and a later start hands its files
+// to it there and ends. A socket left behind by a program that crashed is
+// taken over.
+class InstanceLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit InstanceLink(const QString &name = defaultName(), QObject *parent = nullptr);
+
+    // Sends the files to a running program; true when one took them, in
+    // which case this start should end.
+    bool sendToRunning(const QStringList &paths, int timeoutMs = 3000) const;
+    // Starts listening for later starts; false when that is impossible (the
+    // program then simply runs on its own).
+    bool listen();
+
+    QString name() const { return m_name; }
+    static QString defaultName();
+
+Q_SIGNALS:
+    // A later start asked to open these files (none: only to be shown).
+    void filesReceived(const QStringList &paths);
+
+private:
+    void acceptConnections();
+
+    QString m_name;
+    QLocalServer *m_server = nullptr;
+};

@@ -1,0 +1,155 @@
+// Two starts of the program talking over the user's local socket: the later
+// one hands its files to the first and is told they arrived.
+
+#include "app/instancelink.h"
+#include "app/instancemessage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// Sends from another thread, as a second program would, while this thread
+// runs the first program's event loop.
+class Sender : public QThread
+{
+public:
+    Sender(const QString &name, const QStringList &paths) : m_name(name), m_paths(paths) { }
+    bool sent = false;
+
+protected:
+    void run() override { sent = InstanceLink(m_name).sendToRunning(m_paths, 5000); }
+
+private:
+    QString m_name;
+    QStringList m_paths;
+};
+
+} // namespace
+
+class TestInstanceLink : public QObject
+{
+    Q_OBJECT
+
+    QString name() const
+    {
+        return QStringLiteral("rationix-test-%1").arg(QCoreApplication::applicationPid());
+    }
+
+    bool sendFromThread(const QStringList &paths)
+    {
+        Sender sender(name(), paths);
+        sender.start();
+        while (!sender.wait(10))
+            QCoreApplication::processEvents();
+        return sender.sent;
+    }
+
+private Q_SLOTS:
+    void nobodyRunning()
+    {
+        QLocalServer::removeServer(name());
+        QVERIFY(!InstanceLink(name()).sendToRunning({QStringLiteral("/a.html")}, 500));
+    }
+
+    void filesReachTheRunningProgram_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::newRow("none: only show") << QStringList{};
+        QTest::newRow("two") << QStringList{"/home/u/Завтрак.html", "/tmp/b c.html"};
+        QStringList many;
+        for (int i = 0; i < 500; ++i)
+            many.append(QStringLiteral("/путь/к/рациону номер %1.html").arg(i));
+        QTest::newRow("many") << many;
+    }
+    void filesReachTheRunningProgram()
+    {
+        QFETCH(QStringList, paths);
+        InstanceLink first(name());
+        QVERIFY(first.listen());
+        QSignalSpy received(&first, &InstanceLink::filesReceived);
+        QVERIFY(sendFromThread(paths));
+        QTRY_COMPARE(received.size(), 1);
+        QCOMPARE(received[0][0].toStringList(), paths);
+    }
+
+    // A socket left by a program that crashed does not stop the next one.
+    void leftOverSocketTakenOver()
+    {
+        // A socket bound and never removed, as a crash leaves it.
+        const QByteArray path = QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + name());
+        QLocalServer::removeServer(name());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(path.size()) < sizeof(address.sun_path));
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+        ::close(fd);
+        QVERIFY(QFile::exists(QString::fromLocal8Bit(path)));
+        QVERIFY(!InstanceLink(name()).sendToRunning({}, 500));
+
+        InstanceLink link(name());
+        QVERIFY(link.listen());
+        QSignalSpy received(&link, &InstanceLink::filesReceived);
+        QVERIFY(sendFromThread({QStringLiteral("/x.html")}));
+        QTRY_COMPARE(received.size(), 1);
+    }
+
+    // A second link on a name in use leaves the first one serving.
+    void secondListenerRefused()
+    {
+        InstanceLink first(name());
+        QVERIFY(first.listen());
+        InstanceLink second(name());
+        QVERIFY(!second.listen());
+        QSignalSpy received(&first, &InstanceLink::filesReceived);
+        QVERIFY(sendFromThread({QStringLiteral("/c.html")}));
+        QTRY_COMPARE(received.size(), 1);
+    }
+
+    // A client that sends rubbish or stops half way is not taken for a
+    // request, and the link still serves the next one.
+    void brokenClients_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("rubbish") << QByteArray("GET / HTTP/1.0\r\n\r\n");
+        QTest::newRow("cut short") << InstanceMessage::encode({"/a.html"}).left(20);
+        QTest::newRow("nothing") << QByteArray();
+    }
+    void brokenClients()
+    {
+        QFETCH(QByteArray, bytes);
+        InstanceLink link(name());
+        QVERIFY(link.listen());
+        QSignalSpy received(&link, &InstanceLink::filesReceived);
+        {
+            QLocalSocket socket;
+            socket.connectToServer(name());
+            QVERIFY(socket.waitForConnected(2000));
+            socket.write(bytes);
+            socket.flush();
+            QTest::qWait(50);
+            socket.disconnectFromServer();
+        }
+        QTest::qWait(50);
+        QCOMPARE(received.size(), 0);
+        QVERIFY(sendFromThread({QStringLiteral("/b.html")}));
+        QTRY_COMPARE(received.size(), 1);
+        QCOMPARE(received[0][0].toStringList(), QStringList{"/b.html"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstanceLink)
+#include "tst_instancelink.moc"
