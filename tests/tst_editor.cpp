@@ -3,13 +3,15 @@
 #include "ration/foodlistitem.h"
 #include "ration/massform.h"
 #include "ration/numbertext.h"
+#include "ration/rationmodel.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -74,14 +76,15 @@ private Q_SLOTS:
             products += editor.FoodsList->topLevelItem(g)->childCount();
         QCOMPARE(products, 284);
         QCOMPARE(visibleRows(editor.FoodsList).size(), 302);
-        QCOMPARE(editor.FoodsTable->rowCount(), 1);
-        QCOMPARE(editor.FoodsTable->columnCount(), 7);
+        QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
+        QCOMPARE(editor.FoodsTable->model()->columnCount(), 7);
         QCOMPARE(totals(editor), fresh);
         QCOMPARE(editor.RationEdit->text(), QStringLiteral("Без имени"));
         QCOMPARE(editor.RationEdit->selectedText(), QStringLiteral("Без имени"));
         QVERIFY(!editor.AddButton->isEnabled());
         QVERIFY(editor.RemoveButton->isEnabled());
-        QCOMPARE(editor.FoodsTable->horizontalHeaderItem(6)->text(), QStringLiteral("Ккал"));
+        QCOMPARE(editor.FoodsTable->model()->headerData(6, Qt::Horizontal).toString(),
+                 QStringLiteral("Ккал"));
         QCOMPARE(editor.FoodsList->headerItem()->text(5), QStringLiteral("ККал"));
         QCOMPARE(editor.CaloriesLabel->text(), QStringLiteral("ККал"));
     }
@@ -175,12 +178,12 @@ private Q_SLOTS:
         TCentralWidget editor;
         QSignalSpy modified(&editor, &TCentralWidget::Modified);
         add(editor, "Бобы", "150");
-        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
         QCOMPARE(row(editor, 0), QStringList({"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"}));
         QCOMPARE(totals(editor), QStringList({"150", "124.5", "9", "0.15", "12.45", "87"}));
 
         add(editor, "Бобы", "50");
-        QCOMPARE(editor.FoodsTable->rowCount(), 2);
+        QCOMPARE(editor.FoodsTable->model()->rowCount(), 2);
         QCOMPARE(row(editor, 1), QStringList({"Бобы", "50", "41.5", "3", "0.05", "4.15", "29"}));
         QCOMPARE(totals(editor), QStringList({"200", "166", "12", "0.2", "16.6", "116"}));
         QCOMPARE(modified.count(), 2);
@@ -192,13 +195,13 @@ private Q_SLOTS:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->width() / 2, header->sectionViewportPosition(0) + 2));
         editor.RemoveButton->click();
-        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
         QCOMPARE(row(editor, 0).at(1), QStringLiteral("50"));
         QCOMPARE(totals(editor), QStringList({"50", "41.5", "3", "0.05", "4.15", "29"}));
 
         editor.FoodsTable->selectRow(0);
         editor.RemoveButton->click();
-        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
         QCOMPARE(row(editor, 0), QStringList(7, QString()));
         QCOMPARE(totals(editor), zeros);
         QCOMPARE(modified.count(), 4);
@@ -210,42 +213,52 @@ private Q_SLOTS:
         QSignalSpy modified(&editor, &TCentralWidget::Modified);
         editor.FoodsTable->selectRow(0);
         editor.RemoveButton->click();
-        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
         QCOMPARE(totals(editor), zeros);
         QCOMPARE(modified.count(), 0); // nothing of the ration was lost
     }
 
-    void removeNeedsWholeRow_data()
+    // «<< Удалить» removes the row of every selected cell; with nothing
+    // selected it removes nothing.
+    void removeSelectedRows_data()
     {
-        QTest::addColumn<QString>("selection");
-        QTest::newRow("nothing") << "";
-        QTest::newRow("one cell") << "cell";
+        QTest::addColumn<QList<QPoint>>("cells"); // (column, row) of each selected cell
+        QTest::addColumn<QStringList>("massesLeft");
+        QTest::addColumn<QString>("massTotal");
+        QTest::newRow("nothing") << QList<QPoint>{} << QStringList{"10", "20", "30"} << "60";
+        QTest::newRow("one cell") << QList<QPoint>{{2, 1}} << QStringList{"10", "30"} << "40";
+        QTest::newRow("two cells of one row")
+            << QList<QPoint>{{0, 2}, {5, 2}} << QStringList{"10", "20"} << "30";
+        QTest::newRow("cells of two rows")
+            << QList<QPoint>{{1, 0}, {6, 2}} << QStringList{"20"} << "20";
+        QTest::newRow("every row")
+            << QList<QPoint>{{0, 0}, {0, 1}, {0, 2}} << QStringList{""} << "0";
     }
-    void removeNeedsWholeRow()
+    void removeSelectedRows()
     {
-        QFETCH(QString, selection);
-        TCentralWidget editor;
-        add(editor, "Бобы", "150");
-        editor.FoodsTable->clearSelection();
-        if (selection == QLatin1String("cell"))
-            editor.FoodsTable->item(0, 2)->setSelected(true);
-        editor.RemoveButton->click();
-        QCOMPARE(row(editor, 0).at(0), QStringLiteral("Бобы"));
-        QCOMPARE(totals(editor).at(0), QStringLiteral("150"));
-    }
-
-    void removeTakesUpperOfTwo()
-    {
-        TCentralWidget editor;
-        add(editor, "Бобы", "10");
-        add(editor, "Бобы", "20");
-        add(editor, "Бобы", "30");
-        editor.FoodsTable->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 6), true);
-        editor.RemoveButton->click();
-        QCOMPARE(editor.FoodsTable->rowCount(), 2);
-        QCOMPARE(row(editor, 0).at(1), QStringLiteral("10"));
-        QCOMPARE(row(editor, 1).at(1), QStringLiteral("30"));
-        QCOMPARE(totals(editor).at(0), QStringLiteral("40"));
+        QFETCH(QList<QPoint>, cells);
+        QFETCH(QStringList, massesLeft);
+        QFETCH(QString, massTotal);
+        for (const bool byKey : {false, true}) {
+            TCentralWidget editor;
+            add(editor, "Бобы", "10");
+            add(editor, "Бобы", "20");
+            add(editor, "Бобы", "30");
+            QItemSelectionModel *selection = editor.FoodsTable->selectionModel();
+            selection->clearSelection();
+            for (const QPoint &cell : cells)
+                selection->select(editor.model()->index(cell.y(), cell.x()),
+                                  QItemSelectionModel::Select);
+            if (byKey)
+                QTest::keyClick(editor.FoodsTable, Qt::Key_Delete);
+            else
+                editor.RemoveButton->click();
+            QStringList masses;
+            for (int r = 0; r < editor.FoodsTable->model()->rowCount(); ++r)
+                masses.append(editor.cellText(r, 1));
+            QCOMPARE(masses, massesLeft);
+            QCOMPARE(totals(editor).at(0), massTotal);
+        }
     }
 
     void cancelledMassAddsNothing()
@@ -255,7 +268,7 @@ private Q_SLOTS:
         editor.FoodsList->setCurrentItem(item(editor, "Бобы"));
         whenDialogShows<TMassForm>([](TMassForm *form) { form->reject(); });
         editor.AddButton->click();
-        QCOMPARE(editor.FoodsTable->rowCount(), 1);
+        QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
         QVERIFY(editor.cellText(0, 1).isEmpty());
         QCOMPARE(totals(editor), fresh);
         QCOMPARE(modified.count(), 0);
@@ -360,7 +373,7 @@ private Q_SLOTS:
         ration.rows = {{"Суп", "", "1", "2", "3", "4", "5"},
                        {"Хлеб", "50", "1", "1", "1", "1", "100"}};
         editor.loadRation(ration);
-        QCOMPARE(editor.FoodsTable->rowCount(), 2);
+        QCOMPARE(editor.FoodsTable->model()->rowCount(), 2);
         QCOMPARE(row(editor, 0).at(0), QStringLiteral("Суп"));
         QCOMPARE(row(editor, 1).at(0), QStringLiteral("Хлеб"));
         QCOMPARE(totals(editor), QStringList({"50", "2", "3", "4", "5", "105"}));

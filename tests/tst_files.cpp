@@ -1,5 +1,5 @@
-#include "dialogs/filedialog.h"
 #include "app/mainform.h"
+#include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/printdialog.h"
 #include "files/rationpage.h"

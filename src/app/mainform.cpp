@@ -1,8 +1,8 @@
 #include "app/mainform.h"
 
+#include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
-#include "app/windowtiling.h"
 #include "files/pagesaver.h"
 #include "files/rationpage.h"
 #include "files/rationprinter.h"

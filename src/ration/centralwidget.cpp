@@ -1,36 +1,37 @@
 #include "ration/centralwidget.h"
 
+#include "dialogs/messagebox.h"
+#include "dialogs/named.h"
 #include "ration/foodlistitem.h"
 #include "ration/foodtable.h"
+#include "ration/massdelegate.h"
 #include "ration/massform.h"
-#include "ration/numbertext.h"
+#include "ration/massinput.h"
+#include "ration/rationcommands.h"
+#include "ration/rationmodel.h"
+#include "tools/namematch.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QSplitter>
+#include <QTableView>
 #include <QTreeWidget>
+#include <QUndoStack>
 
-namespace {
-
-QString name(const char *objectName) { return QString::fromLatin1(objectName); }
-
-template <typename T> T *named(T *object, const char *objectName)
-{
-    object->setObjectName(name(objectName));
-    return object;
-}
-
-} // namespace
+#include <algorithm>
 
 TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::WindowFlags fl)
-    : QWidget(parent, fl)
+    : QWidget(parent, fl), m_model(new RationModel(this)), m_undoStack(new QUndoStack(this))
 {
     if (objectName)
-        setObjectName(name(objectName));
+        setObjectName(QString::fromLatin1(objectName));
+    m_model->setObjectName(QStringLiteral("RationModel"));
+    m_undoStack->setObjectName(QStringLiteral("UndoStack"));
 
     MainLayout = named(new QVBoxLayout(this), "MainLayout");
     MainLayout->setContentsMargins(11, 11, 11, 11);
@@ -38,62 +39,67 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     WorkingLayout = named(new QHBoxLayout(), "WorkingLayout");
     WorkingLayout->setSpacing(5);
     MainLayout->addLayout(WorkingLayout, 1);
+    WorkingSplitter = named(new QSplitter(Qt::Horizontal, this), "WorkingSplitter");
+    WorkingSplitter->setChildrenCollapsible(false);
+    WorkingLayout->addWidget(WorkingSplitter);
 
-    ProductsLayout = named(new QVBoxLayout(), "ProductsLayout");
+    auto *productsPane = named(new QWidget(WorkingSplitter), "ProductsPane");
+    ProductsLayout = named(new QVBoxLayout(productsPane), "ProductsLayout");
+    ProductsLayout->setContentsMargins(0, 0, 0, 0);
     ProductsLayout->setSpacing(5);
-    WorkingLayout->addLayout(ProductsLayout, 1);
-    ProductsLabel = named(new QLabel(this), "ProductsLabel");
+    ProductsLabel = named(new QLabel(productsPane), "ProductsLabel");
     ProductsLayout->addWidget(ProductsLabel);
-
-    FoodsList = named(new QTreeWidget(this), "FoodsList");
+    SearchEdit = named(new QLineEdit(productsPane), "SearchEdit");
+    SearchEdit->setClearButtonEnabled(true);
+    ProductsLayout->addWidget(SearchEdit);
+    FoodsList = named(new QTreeWidget(productsPane), "FoodsList");
     buildFoodList();
-    FoodsCount = 537;
     ProductsLayout->addWidget(FoodsList);
 
+    auto *rationPane = named(new QWidget(WorkingSplitter), "RationPane");
+    auto *rationPaneLayout = named(new QHBoxLayout(rationPane), "RationPaneLayout");
+    rationPaneLayout->setContentsMargins(0, 0, 0, 0);
+    rationPaneLayout->setSpacing(5);
     TransferLayout = named(new QVBoxLayout(), "TransferLayout");
     TransferLayout->setSpacing(5);
     TransferLayout->addStretch(1);
-    WorkingLayout->addLayout(TransferLayout);
-    AddButton = named(new QPushButton(this), "AddButton");
+    rationPaneLayout->addLayout(TransferLayout);
+    AddButton = named(new QPushButton(rationPane), "AddButton");
     AddButton->setFlat(true);
     AddButton->setEnabled(false);
     TransferLayout->addWidget(AddButton);
-    RemoveButton = named(new QPushButton(this), "RemoveButton");
+    RemoveButton = named(new QPushButton(rationPane), "RemoveButton");
     RemoveButton->setFlat(true);
     TransferLayout->addWidget(RemoveButton);
     TransferLayout->addStretch(1);
 
     RationLayout = named(new QVBoxLayout(), "RationLayout");
     RationLayout->setSpacing(5);
-    WorkingLayout->addLayout(RationLayout, 1);
+    rationPaneLayout->addLayout(RationLayout, 1);
     RationNameLayout = named(new QHBoxLayout(), "RationNameLayout");
     RationNameLayout->setSpacing(5);
     RationLayout->addLayout(RationNameLayout);
-    RationLabel = named(new QLabel(this), "RationLabel");
+    RationLabel = named(new QLabel(rationPane), "RationLabel");
     RationNameLayout->addWidget(RationLabel);
-    RationEdit = named(new QLineEdit(this), "RationEdit");
+    RationEdit = named(new QLineEdit(rationPane), "RationEdit");
     RationNameLayout->addWidget(RationEdit);
-
-    FoodsTable = named(new QTableWidget(1, Ration::ColumnCount, this), "FoodsTable");
-    FoodsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    FoodsTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    FoodsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    FoodsTable->horizontalHeader()->setMinimumSectionSize(48);
-    FoodsTable->verticalHeader()->setDefaultSectionSize(FoodsTable->fontMetrics().height() + 8);
+    buildRationTable();
     RationLayout->addWidget(FoodsTable);
+    WorkingSplitter->setStretchFactor(0, 1);
+    WorkingSplitter->setStretchFactor(1, 1);
 
     buildTotals();
     LanguageChangeSlot();
-    // Value columns just as wide as their titles need; the name takes the rest.
-    const QFontMetrics metrics = FoodsTable->horizontalHeader()->fontMetrics();
-    for (int c = 1; c < Ration::ColumnCount; ++c) {
-        const QString title = FoodsTable->horizontalHeaderItem(c)->text();
-        FoodsTable->setColumnWidth(c, qMax(56, metrics.horizontalAdvance(title) + 20));
-    }
+    m_model->setName(RationEdit->text());
+    fitColumns();
 
     RationEdit->selectAll();
     RationEdit->setFocus();
-    setTabOrder(RationEdit, FoodsList);
+    setTabOrder(RationEdit, SearchEdit);
+    setTabOrder(SearchEdit, FoodsList);
+    setTabOrder(FoodsList, AddButton);
+    setTabOrder(AddButton, RemoveButton);
+    setTabOrder(RemoveButton, FoodsTable);
 
     connect(FoodsList, &QTreeWidget::itemSelectionChanged, this, &TCentralWidget::ItemSelectedSlot);
     connect(FoodsList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
@@ -101,14 +107,26 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
             AddSlot();
     });
     FoodsList->installEventFilter(this);
+    SearchEdit->installEventFilter(this);
+    FoodsTable->installEventFilter(this);
+    connect(SearchEdit, &QLineEdit::textChanged, this, &TCentralWidget::FilterSlot);
     connect(AddButton, &QPushButton::clicked, this, &TCentralWidget::AddSlot);
     connect(RemoveButton, &QPushButton::clicked, this, &TCentralWidget::RemoveSlot);
-    connect(RationEdit, &QLineEdit::textEdited, this, &TCentralWidget::Modified);
+    connect(RationEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_undoStack->push(new RenameCommand(m_model, m_model->name(), text));
+    });
+    connect(m_model, &RationModel::nameChanged, this, [this](const QString &text) {
+        if (RationEdit->text() != text)
+            RationEdit->setText(text);
+        Q_EMIT Modified();
+    });
+    connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
+    connect(m_model, &RationModel::rowsInserted, this, &TCentralWidget::Modified);
+    connect(m_model, &RationModel::rowsRemoved, this, &TCentralWidget::Modified);
+    connect(m_model, &RationModel::dataChanged, this, &TCentralWidget::Modified);
+    connect(m_model, &RationModel::modelReset, this, &TCentralWidget::fitColumns);
 
     resize(550, 350);
-    MassText = QStringLiteral("0.0");
-    FoodItem = nullptr;
-    RowsCount = 0;
 }
 
 void TCentralWidget::buildFoodList()
@@ -130,8 +148,9 @@ void TCentralWidget::buildFoodList()
             auto *item = new FoodListItem(groupItem);
             item->setText(0, product.name);
             for (int c = 0; c < FoodTable::ValueCount; ++c) {
-                item->setText(c + 1, product.values[c]);
-                item->setTextAlignment(c + 1, Qt::AlignRight | Qt::AlignVCenter);
+                item->setText(FoodListItem::columnOf(FoodTable::Column(c)), product.values[c]);
+                item->setTextAlignment(FoodListItem::columnOf(FoodTable::Column(c)),
+                                       Qt::AlignRight | Qt::AlignVCenter);
             }
         }
         groups.append(groupItem);
@@ -140,9 +159,60 @@ void TCentralWidget::buildFoodList()
     FoodsList->setSortingEnabled(true);
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
-    FoodsList->setColumnWidth(0, 230);
+    QHeaderView *header = FoodsList->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c <= FoodTable::ValueCount; ++c)
-        FoodsList->setColumnWidth(c, 52);
+        header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+}
+
+void TCentralWidget::buildRationTable()
+{
+    FoodsTable = named(new QTableView(RationEdit->parentWidget()), "FoodsTable");
+    FoodsTable->setModel(m_model);
+    auto *delegate = new MassDelegate(FoodsTable);
+    FoodsTable->setItemDelegateForColumn(RationModel::Mass, delegate);
+    // Checked once the editor has closed, so that a refusal can say why.
+    connect(delegate, &MassDelegate::massEntered, this, &TCentralWidget::changeMass,
+            Qt::QueuedConnection);
+    FoodsTable->setEditTriggers(QAbstractItemView::DoubleClicked);
+    FoodsTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    FoodsTable->setTabKeyNavigation(false);
+    FoodsTable->setWordWrap(false);
+    QHeaderView *header = FoodsTable->horizontalHeader();
+    header->setMinimumSectionSize(48);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(RationModel::Name, QHeaderView::Stretch);
+    FoodsTable->verticalHeader()->setDefaultSectionSize(FoodsTable->fontMetrics().height() + 8);
+}
+
+void TCentralWidget::fitColumns()
+{
+    // Value columns as wide as their titles and widest numbers need (the
+    // numbers are read from the rows, not measured cell by cell); the name
+    // takes the rest.
+    const QFontMetrics cells = FoodsTable->fontMetrics();
+    const QFontMetrics titles = FoodsTable->horizontalHeader()->fontMetrics();
+    QList<qsizetype> longest(RationModel::ColumnCount, 0);
+    QList<QString> widest(RationModel::ColumnCount);
+    for (int r = 0; r < m_model->size(); ++r) {
+        for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
+            const QString text = m_model->text(r, c);
+            if (text.size() > longest[c]) {
+                longest[c] = text.size();
+                widest[c] = text;
+            }
+        }
+    }
+    const int margin = 2 * FoodsTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 16;
+    for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
+        const QString title = m_model->headerData(c, Qt::Horizontal).toString();
+        // Room for "0000.00" at least, so that adding a row seldom needs more.
+        const int numbers =
+            cells.horizontalAdvance(widest[c].size() > 7 ? widest[c] : QStringLiteral("0000.00"));
+        FoodsTable->setColumnWidth(
+            c, std::max({56, titles.horizontalAdvance(title) + margin + 8, numbers + margin}));
+    }
 }
 
 QLabel *TCentralWidget::totalLabel(const char *objectName, int row, int column)
@@ -177,8 +247,11 @@ void TCentralWidget::buildTotals()
 void TCentralWidget::LanguageChangeSlot()
 {
     ProductsLabel->setText(tr("<p><b>Продукты</b></p>"));
-    FoodsTable->setHorizontalHeaderLabels({tr("Наименование"), tr("Масса"), tr("Вода"), tr("Белок"),
-                                           tr("Жиры"), tr("Углеводы"), tr("Ккал")});
+    SearchEdit->setPlaceholderText(tr("Поиск продукта"));
+    SearchEdit->setAccessibleName(tr("Поиск продукта"));
+    FoodsList->setAccessibleName(tr("Продукты"));
+    FoodsTable->setAccessibleName(tr("Рацион"));
+    RationEdit->setAccessibleName(tr("Имя рациона"));
     AddButton->setText(tr("Добавить >>"));
     AddButton->setToolTip(QObject::tr("Добавить продукт в рацион"));
     RemoveButton->setText(tr("<< Удалить"));
@@ -202,24 +275,6 @@ QList<QLabel *> TCentralWidget::valueLabels() const
             FatValueLabel,  CarbohydratesValueLabel, CaloriesValueLabel};
 }
 
-QString TCentralWidget::SumValues(QString &total, QString &value)
-{
-    total = NumberText::sum(total, value);
-    return total;
-}
-
-QString TCentralWidget::ScaleValue(QString &mass, QString &value)
-{
-    value = NumberText::scale(mass, value);
-    return value;
-}
-
-QString TCentralWidget::SubtractValues(QString &total, QString &value)
-{
-    total = NumberText::subtract(total, value);
-    return total;
-}
-
 FoodListItem *TCentralWidget::selectedProduct() const
 {
     const QList<QTreeWidgetItem *> selected = FoodsList->selectedItems();
@@ -229,99 +284,73 @@ FoodListItem *TCentralWidget::selectedProduct() const
     return item->isProduct() ? item : nullptr;
 }
 
-QString TCentralWidget::cellText(int row, int column) const
-{
-    const QTableWidgetItem *item = FoodsTable->item(row, column);
-    return item ? item->text() : QString();
-}
+QString TCentralWidget::cellText(int row, int column) const { return m_model->text(row, column); }
 
 void TCentralWidget::ItemSelectedSlot() { AddButton->setEnabled(selectedProduct() != nullptr); }
 
 void TCentralWidget::AddSlot()
 {
-    FoodListItem *product = selectedProduct();
+    const FoodListItem *product = selectedProduct();
     if (!product)
         return;
-    FoodItem = product;
+    QString mass;
     {
         TMassForm form(this, "MassForm", true);
-        if (form.exec() != QDialog::Accepted) {
-            FoodItem = nullptr;
+        if (form.exec() != QDialog::Accepted)
             return;
-        }
-        MassText = form.MassEdit->text();
+        mass = form.mass();
     }
-
-    RowsCount = FoodsTable->rowCount();
-    const int row = targetRow();
-    QStringList texts{FoodItem->text(0), MassText};
-    for (int k = 1; k <= FoodTable::ValueCount; ++k) {
-        QString mass = MassText;
-        QString value = FoodItem->text(k);
-        texts.append(ScaleValue(mass, value));
-    }
-    setRow(row, texts);
-    updateTotals();
-    FoodsTable->scrollToItem(FoodsTable->item(row, 0));
-
-    MassText = QStringLiteral("0.0");
-    FoodItem = nullptr;
-    Q_EMIT Modified();
-}
-
-int TCentralWidget::targetRow()
-{
-    if (RowsCount == 1 && cellText(0, 1).isEmpty())
-        return 0;
-    ++RowsCount;
-    FoodsTable->setRowCount(RowsCount);
-    return RowsCount - 1;
-}
-
-void TCentralWidget::setRow(int row, const QStringList &texts)
-{
-    for (int c = 0; c < Ration::ColumnCount; ++c) {
-        auto *item = new QTableWidgetItem(texts.value(c));
-        if (c > 0)
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        FoodsTable->setItem(row, c, item);
-    }
+    QStringList per100g;
+    for (int c = 0; c < FoodTable::ValueCount; ++c)
+        per100g.append(product->text(FoodListItem::columnOf(FoodTable::Column(c))));
+    m_undoStack->push(
+        new AddRowCommand(m_model, RationModel::productRow(product->text(0), mass, per100g)));
+    FoodsTable->scrollTo(m_model->index(m_model->rowCount() - 1, 0));
 }
 
 void TCentralWidget::RemoveSlot()
 {
-    RowsCount = FoodsTable->rowCount();
-    bool removed = false;
-    bool hadContent = false;
-    for (int i = 0; i < RowsCount; ++i) {
-        if (FoodsTable->selectionModel()->isRowSelected(i, QModelIndex())) {
-            for (int c = 0; c < Ration::ColumnCount; ++c)
-                hadContent = hadContent || !cellText(i, c).isEmpty();
-            FoodsTable->removeRow(i);
-            removed = true;
-            break;
-        }
-    }
-    if (FoodsTable->rowCount() == 0)
-        FoodsTable->setRowCount(1);
-    RowsCount = FoodsTable->rowCount();
-    if (!removed)
+    QList<int> rows;
+    for (const QModelIndex &index : FoodsTable->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (m_model->isBlank()) {
+        // Nothing to lose; the totals are shown worked out, as after any
+        // removal.
+        if (!rows.isEmpty())
+            updateTotals();
         return;
-    updateTotals();
-    if (hadContent)
-        Q_EMIT Modified();
+    }
+    if (rows.isEmpty())
+        return;
+    m_undoStack->push(new RemoveRowsCommand(m_model, rows));
+    FoodsTable->clearSelection();
+}
+
+bool TCentralWidget::changeMass(int row, const QString &typed)
+{
+    if (row < 0 || row >= m_model->size())
+        return false;
+    const MassInput::Reading reading = MassInput::read(typed);
+    if (!reading.ok) {
+        MessageBox::warning(this, tr("Rationix"), reading.why);
+        return false;
+    }
+    const QStringList old = m_model->row(row);
+    if (reading.mass == old.value(RationModel::Mass))
+        return true;
+    QStringList per100g;
+    if (const FoodTable::Product *known = FoodTable::builtIn().find(old.value(RationModel::Name)))
+        per100g = QStringList(known->values.cbegin(), known->values.cend());
+    m_undoStack->push(
+        new ChangeRowCommand(m_model, row, RationModel::withMass(old, reading.mass, per100g)));
+    return true;
 }
 
 void TCentralWidget::updateTotals()
 {
-    QList<QStringList> rows;
-    for (int r = 0; r < FoodsTable->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < Ration::ColumnCount; ++c)
-            row.append(cellText(r, c));
-        rows.append(row);
-    }
-    const QStringList totals = Ration::totalsOf(rows);
+    const QStringList totals = m_model->totals();
     const QList<QLabel *> labels = valueLabels();
     for (int i = 0; i < Ration::TotalCount; ++i)
         labels[i]->setText(totals[i]);
@@ -329,14 +358,9 @@ void TCentralWidget::updateTotals()
 
 Ration TCentralWidget::ration() const
 {
-    Ration r;
+    Ration r = m_model->ration();
     r.name = RationEdit->text();
-    for (int row = 0; row < FoodsTable->rowCount(); ++row) {
-        QStringList texts;
-        for (int c = 0; c < Ration::ColumnCount; ++c)
-            texts.append(cellText(row, c));
-        r.rows.append(texts);
-    }
+    r.totals.clear();
     for (const QLabel *label : valueLabels())
         r.totals.append(label->text());
     return r;
@@ -344,36 +368,122 @@ Ration TCentralWidget::ration() const
 
 void TCentralWidget::loadRation(const Ration &ration)
 {
+    QList<QStringList> rows;
+    rows.reserve(m_model->size() + ration.rows.size());
+    for (int r = 0; r < m_model->size(); ++r)
+        rows.append(m_model->row(r));
+    rows += ration.rows;
+    {
+        const QSignalBlocker blocker(m_model);
+        m_model->setName(ration.name);
+    }
     RationEdit->setText(ration.name);
     RationEdit->selectAll();
     RationEdit->setFocus();
-    // The first row fills the blank row of a fresh table; the others are
-    // appended, all at once.
-    int row = FoodsTable->rowCount();
-    if (!ration.rows.isEmpty() && row == 1 && cellText(0, 1).isEmpty())
-        row = 0;
-    FoodsTable->setUpdatesEnabled(false);
-    FoodsTable->setRowCount(qMax(FoodsTable->rowCount(), row + int(ration.rows.size())));
-    for (const QStringList &texts : ration.rows)
-        setRow(row++, texts);
-    FoodsTable->setUpdatesEnabled(true);
-    RowsCount = FoodsTable->rowCount();
+    m_model->setRows(rows);
     updateTotals();
+    m_undoStack->clear();
+}
+
+void TCentralWidget::FilterSlot(const QString &text)
+{
+    const int groups = FoodsList->topLevelItemCount();
+    if (!text.isEmpty() && m_openBeforeFilter.isEmpty()) {
+        for (int g = 0; g < groups; ++g)
+            m_openBeforeFilter.append(FoodsList->topLevelItem(g)->isExpanded());
+    }
+    FoodsList->setUpdatesEnabled(false);
+    for (int g = 0; g < groups; ++g) {
+        QTreeWidgetItem *group = FoodsList->topLevelItem(g);
+        bool any = false;
+        for (int p = 0; p < group->childCount(); ++p) {
+            QTreeWidgetItem *product = group->child(p);
+            const bool shown = NameMatch::matches(product->text(0), text, NameMatch::Mode::Part);
+            product->setHidden(!shown);
+            any = any || shown;
+        }
+        group->setHidden(!text.isEmpty() && !any);
+        if (!text.isEmpty())
+            group->setExpanded(any);
+        else if (g < m_openBeforeFilter.size())
+            group->setExpanded(m_openBeforeFilter[g]);
+    }
+    if (text.isEmpty())
+        m_openBeforeFilter.clear();
+    FoodsList->setUpdatesEnabled(true);
+}
+
+void TCentralWidget::enterFoodList()
+{
+    // The first product shown, or the first group when none is.
+    QTreeWidgetItem *first = nullptr;
+    for (QTreeWidgetItem *i = FoodsList->topLevelItem(0); i; i = FoodsList->itemBelow(i)) {
+        if (i->isHidden())
+            continue;
+        if (!first)
+            first = i;
+        if (i->parent()) {
+            first = i;
+            break;
+        }
+    }
+    FoodsList->setFocus();
+    if (first)
+        FoodsList->setCurrentItem(first);
+}
+
+bool TCentralWidget::foodListKey(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    // Return adds a product, and opens or closes a group.
+    QTreeWidgetItem *current = FoodsList->currentItem();
+    if (current && !current->parent() && !selectedProduct())
+        current->setExpanded(!current->isExpanded());
+    else
+        AddSlot();
+    return true;
+}
+
+bool TCentralWidget::searchKey(int key)
+{
+    if (key == Qt::Key_Escape && !SearchEdit->text().isEmpty()) {
+        SearchEdit->clear();
+        return true;
+    }
+    if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        enterFoodList();
+        return true;
+    }
+    return false;
+}
+
+bool TCentralWidget::tableKey(int key)
+{
+    if (key == Qt::Key_Delete) {
+        RemoveSlot();
+        return true;
+    }
+    // (While a cell is edited, its editor has the keys.)
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const QModelIndex current = FoodsTable->currentIndex();
+        if (current.isValid() && current.column() == RationModel::Mass && !m_model->isBlank())
+            FoodsTable->edit(current);
+        return true;
+    }
+    return false;
 }
 
 bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == FoodsList && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Return adds a product, and opens or closes a group.
-            QTreeWidgetItem *current = FoodsList->currentItem();
-            if (current && !current->parent() && !selectedProduct())
-                current->setExpanded(!current->isExpanded());
-            else
-                AddSlot();
+        if (watched == FoodsList && foodListKey(key))
             return true;
-        }
+        if (watched == SearchEdit && searchKey(key))
+            return true;
+        if (watched == FoodsTable && tableKey(key))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -9,15 +9,19 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QSplitter;
+class QTableView;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUndoStack;
 class QVBoxLayout;
 class FoodListItem;
+class RationModel;
 
 // The ration editor: the food list on the left, the transfer buttons in the
-// middle, the ration name and table on the right, the totals below.
-// The main window's commands reach into its widgets directly.
+// middle, the ration name and table on the right, the totals below. The
+// table shows a RationModel; every change of the ration is a step on the
+// editor's undo stack.
 class TCentralWidget : public QWidget
 {
     Q_OBJECT
@@ -26,25 +30,26 @@ public:
     explicit TCentralWidget(QWidget *parent = nullptr, const char *name = nullptr,
                             Qt::WindowFlags fl = {});
 
-    // Arithmetic on number texts: each rewrites its first argument (or, for
-    // ScaleValue, its second) and returns the new text.
-    QString SumValues(QString &total, QString &value);
-    QString ScaleValue(QString &mass, QString &value);
-    QString SubtractValues(QString &total, QString &value);
+    RationModel *model() const { return m_model; }
+    QUndoStack *undoStack() const { return m_undoStack; }
 
     // The ration as shown: name, every row of the table, the six totals.
     Ration ration() const;
-    // Fills a fresh editor with a ration's rows: the first row fills the
-    // blank row, every later one is appended. The name is set as given;
-    // the totals are worked out from the rows.
+    // Puts a ration's rows after the ones shown (filling the blank row).
+    // The name is set as given; the totals are worked out from the rows.
+    // Nothing of it can be undone: the undo stack starts afresh.
     void loadRation(const Ration &ration);
     // The product selected in the food list, or null (nothing or a group).
     FoodListItem *selectedProduct() const;
     // Text of a table cell; empty for a cell never written.
     QString cellText(int row, int column) const;
+    // Gives a row a new mass as the user typed it: refused with the reason
+    // shown when it is no mass, else an undoable step.
+    bool changeMass(int row, const QString &typed);
 
     QVBoxLayout *MainLayout;
     QHBoxLayout *WorkingLayout;
+    QSplitter *WorkingSplitter;
     QVBoxLayout *ProductsLayout;
     QVBoxLayout *TransferLayout;
     QVBoxLayout *RationLayout;
@@ -53,11 +58,11 @@ public:
     QLabel *ProductsLabel;
     QLabel *RationLabel;
     QLineEdit *RationEdit;
+    QLineEdit *SearchEdit;
     QTreeWidget *FoodsList;
-    QTreeWidgetItem *FoodItem;
     QPushButton *AddButton;
     QPushButton *RemoveButton;
-    QTableWidget *FoodsTable;
+    QTableView *FoodsTable;
     QLabel *WholeLabel;
     QLabel *MassLabel;
     QLabel *FatLabel;
@@ -71,12 +76,10 @@ public:
     QLabel *CarbohydratesValueLabel;
     QLabel *ProteinValueLabel;
     QLabel *CaloriesValueLabel;
-    QString MassText;
-    qint32 RowsCount;
-    qint16 FoodsCount;
 
 Q_SIGNALS:
-    // The ration changed: a row was added or removed, or the name edited.
+    // The ration changed: a row was added, removed or changed, or the name
+    // edited (also by undo and redo).
     void Modified();
 
 protected Q_SLOTS:
@@ -84,6 +87,7 @@ protected Q_SLOTS:
     void ItemSelectedSlot();
     void AddSlot();
     void RemoveSlot();
+    void FilterSlot(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -91,11 +95,19 @@ protected:
 private:
     void buildFoodList();
     void buildTotals();
+    void buildRationTable();
     QLabel *totalLabel(const char *objectName, int row, int column);
     // The six value labels in the order of table columns 1 to 6.
     QList<QLabel *> valueLabels() const;
-    // Row that the next add writes: the blank row, or a new last row.
-    int targetRow();
-    void setRow(int row, const QStringList &texts);
     void updateTotals();
+    void fitColumns();
+    bool foodListKey(int key);
+    bool searchKey(int key);
+    bool tableKey(int key);
+    void enterFoodList();
+
+    RationModel *m_model;
+    QUndoStack *m_undoStack;
+    // Which groups were open before a filter opened them all.
+    QList<bool> m_openBeforeFilter;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ration/foodtable.h"
+
 #include <QTreeWidgetItem>
 
 // A row of the food list: a group (top level, a name only) or a product
@@ -11,6 +13,9 @@ public:
     using QTreeWidgetItem::QTreeWidgetItem;
 
     bool isProduct() const { return parent() != nullptr; }
+
+    // The list's column of a value: the name comes first.
+    static constexpr int columnOf(FoodTable::Column value) { return 1 + int(value); }
 
     bool operator<(const QTreeWidgetItem &other) const override;
 

@@ -1,8 +1,8 @@
 #include "ration/massform.h"
 
-#include "ration/numbertext.h"
+#include "ration/massinput.h"
+#include "ration/masstextvalidator.h"
 
-#include <QDoubleValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -27,12 +27,19 @@ TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     MassEdit = new QLineEdit(this);
     MassEdit->setObjectName(QStringLiteral("MassEdit"));
     MassEdit->setAlignment(Qt::AlignHCenter);
-    MassValidator = new QDoubleValidator(this);
+    MassEdit->setAccessibleName(tr("Масса продукта, г"));
+    // A decimal point or comma whatever the user's locale.
+    MassValidator = new MassTextValidator(this);
     MassValidator->setObjectName(QStringLiteral("MassValidator"));
-    // '.' is the decimal point whatever the user's locale.
-    MassValidator->setLocale(QLocale::c());
     MassEdit->setValidator(MassValidator);
     MainLayout->addWidget(MassEdit);
+
+    ReasonLabel = new QLabel(this);
+    ReasonLabel->setObjectName(QStringLiteral("ReasonLabel"));
+    ReasonLabel->setWordWrap(true);
+    ReasonLabel->setTextFormat(Qt::PlainText);
+    ReasonLabel->hide();
+    MainLayout->addWidget(ReasonLabel);
 
     ButtonsLayout = new QHBoxLayout();
     ButtonsLayout->setObjectName(QStringLiteral("ButtonsLayout"));
@@ -42,6 +49,7 @@ TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     AddButton->setObjectName(QStringLiteral("AddButton"));
     // Return is handled by the edit and keyPressEvent, once each press.
     AddButton->setAutoDefault(false);
+    AddButton->setAccessibleName(tr("Ввод"));
     ButtonsLayout->addWidget(AddButton);
 
     LanguageChangeSlot();
@@ -64,13 +72,15 @@ void TMassForm::LanguageChangeSlot()
 
 void TMassForm::SubmitSlot()
 {
-    const QString text = MassEdit->text();
-    // parse() reads a number too large for single precision as 0, so only
-    // finite positive masses pass.
-    if (!text.isEmpty() && NumberText::parse(text) > 0.0f) {
+    const MassInput::Reading reading = MassInput::read(MassEdit->text());
+    if (reading.ok) {
+        m_mass = reading.mass;
         accept();
         return;
     }
+    ReasonLabel->setText(reading.why);
+    ReasonLabel->show();
+    ReasonLabel->setAccessibleDescription(reading.why);
     MassEdit->setText(QStringLiteral("0"));
     MassEdit->selectAll();
     MassEdit->setFocus();
