@@ -2,8 +2,8 @@
 // ration window, opening one more ration window, and memory with ten open.
 
 #include "app/mainform.h"
-#include "dialogs/messagebox.h"
 #include "benchutil.h"
+#include "dialogs/messagebox.h"
 #include "ration/calculateform.h"
 
 #include <QApplication>
