@@ -11,6 +11,7 @@
 #include "images/embeddedimages.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
+#include "ration/foodlistitem.h"
 #include "tools/energyvalue.h"
 #include "tools/energyvalueform.h"
 #include "tools/findform.h"
@@ -35,6 +36,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
@@ -69,74 +72,104 @@ void TMainForm::CreateStatusBarSlot()
     StatusBar->addWidget(DateTimeLabel, 0);
 }
 
-QAction *TMainForm::createAction(const char *objectName, const QString &text, const char *icon,
-                                 const QString &shortcut, const QString &statusTip)
-{
-    auto *action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(objectName));
-    if (icon)
-        action->setIcon(embeddedIcon(QString::fromLatin1(icon)));
-    action->setShortcut(QKeySequence(shortcut));
-    action->setStatusTip(statusTip);
-    return action;
-}
+namespace {
+
+// One command of the main window: where it is kept, its object name, text,
+// icon, key, status-bar tip and the slot it runs.
+struct ActionSpec {
+    QAction *TMainForm::*member;
+    const char *objectName;
+    const char *text;
+    const char *icon;
+    const char *shortcut;
+    const char *statusTip;
+    void (TMainForm::*slot)();
+};
+
+} // namespace
 
 void TMainForm::CreateActionsSlot()
 {
-    FileExitAction = createAction("FileExitAction", tr("Выход"), "exit.png", tr("Ctrl+Q"),
-                                  tr("Завершить работу программы"));
-    connect(FileExitAction, &QAction::triggered, qApp, &QApplication::closeAllWindows);
-    FileNewAction = createAction("FileNewAction", tr("Создать"), "new.png", tr("Ctrl+N"),
-                                 tr("Создать новый рацион"));
-    connect(FileNewAction, &QAction::triggered, this, &TMainForm::pFileNewSlot);
-    FileOpenAction = createAction("FileOpenAction", tr("Загрузить"), "open.png", tr("Ctrl+O"),
-                                  tr("Загрузить данные, сохранённые в файл"));
-    connect(FileOpenAction, &QAction::triggered, this, &TMainForm::FileLoadDataSlot);
-    FileSaveAction = createAction("FileSaveAction", tr("Сохранить"), "save.png", tr("Ctrl+S"),
-                                  tr("Сохранить данные рациона в файл"));
-    connect(FileSaveAction, &QAction::triggered, this, &TMainForm::FileSaveSlot);
-    FilePrintAction = createAction("FilePrintAction", tr("Печать"), "print.png", tr("Ctrl+P"),
-                                   tr("Напечатать данные текущего окна"));
-    connect(FilePrintAction, &QAction::triggered, this, &TMainForm::FilePrintSlot);
-    FileCloseAction = createAction("FileCloseAction", tr("Закрыть"), "no.png", tr("Ctrl+W"),
-                                   tr("Закрыть активное окно"));
-    connect(FileCloseAction, &QAction::triggered, this, &TMainForm::FileCloseSlot);
-    FileCloseAllAction = createAction("FileCloseAllAction", tr("Закрыть всё"), nullptr,
-                                      tr("Ctrl+A"), tr("Закрыть все окна"));
-    connect(FileCloseAllAction, &QAction::triggered, this, &TMainForm::FileCloseAllSlot);
-    ToolsFindAction = createAction("ToolsFindAction", tr("Найти"), "find.png", tr("F3"),
-                                   tr("Найти продукт / группу продуктов в списке"));
-    connect(ToolsFindAction, &QAction::triggered, this, &TMainForm::ToolsFindSlot);
-    ToolsEnergyValueAction =
-        createAction("ToolsEnergyValueAction", tr("Энергетическая ценность"), "yes.png", tr("F4"),
-                     tr("Рассчитать энергетическую ценность продукта"));
-    connect(ToolsEnergyValueAction, &QAction::triggered, this, &TMainForm::ToolsEnergyValueSlot);
-    WindowCascadeAction = createAction("WindowCascadeAction", tr("Каскад"), nullptr, tr("F5"),
-                                       tr("Упорядочить окна документов каскадом"));
-    connect(WindowCascadeAction, &QAction::triggered, this, &TMainForm::WindowCascadeSlot);
-    WindowTileHorizontalAction =
-        createAction("WindowTileHorizontalAction", tr("Упорядочить по горизонтали"), nullptr,
-                     tr("F6"), tr("Упорядочить окна документов по горизонтали"));
-    connect(WindowTileHorizontalAction, &QAction::triggered, this,
-            &TMainForm::WindowTileHorizontalSlot);
-    WindowTileVerticalAction =
-        createAction("WindowTileVerticalAction", tr("Упорядочить по вертикали"), nullptr, tr("F7"),
-                     tr("Упорядочить окна документов по вертикали"));
-    connect(WindowTileVerticalAction, &QAction::triggered, this,
-            &TMainForm::WindowTileVerticalSlot);
-    WindowTileAction = createAction("WindowTileAction", tr("Замостить"), nullptr, tr("F8"),
-                                    tr("Упорядочить окна документов"));
-    connect(WindowTileAction, &QAction::triggered, this, &TMainForm::WindowTileSlot);
-    HelpContentsAction = createAction("HelpContentsAction", tr("Разделы"), "help.png", tr("F1"),
-                                      tr("Показать разделы справки"));
-    connect(HelpContentsAction, &QAction::triggered, this, &TMainForm::HelpContentsSlot);
-    HelpAboutAction = createAction("HelpAboutAction", tr("О программе"), "about.png", tr("F2"),
-                                   tr("Показать краткую информацию об этой программе"));
-    connect(HelpAboutAction, &QAction::triggered, this, &TMainForm::HelpAboutSlot);
-    HelpAboutQtAction =
-        createAction("HelpAboutQtAction", tr("О библиотеке Qt"), "Qt.png", tr("Alt+Q"),
-                     tr("Показать краткую информацию о библиотеке Qt"));
-    connect(HelpAboutQtAction, &QAction::triggered, this, &TMainForm::HelpAboutQtSlot);
+    // In menu and toolbar order.
+    static const ActionSpec specs[] = {
+        {&TMainForm::FileExitAction, "FileExitAction", QT_TR_NOOP("Выход"), "exit.png",
+         QT_TR_NOOP("Ctrl+Q"), QT_TR_NOOP("Завершить работу программы"), &TMainForm::FileExitSlot},
+        {&TMainForm::FileNewAction, "FileNewAction", QT_TR_NOOP("Создать"), "new.png",
+         QT_TR_NOOP("Ctrl+N"), QT_TR_NOOP("Создать новый рацион"), &TMainForm::FileNewSlot},
+        {&TMainForm::FileOpenAction, "FileOpenAction", QT_TR_NOOP("Загрузить"), "open.png",
+         QT_TR_NOOP("Ctrl+O"), QT_TR_NOOP("Загрузить данные, сохранённые в файл"),
+         &TMainForm::FileLoadDataSlot},
+        {&TMainForm::FileSaveAction, "FileSaveAction", QT_TR_NOOP("Сохранить"), "save.png",
+         QT_TR_NOOP("Ctrl+S"), QT_TR_NOOP("Сохранить данные рациона в файл"),
+         &TMainForm::FileSaveSlot},
+        {&TMainForm::FilePrintAction, "FilePrintAction", QT_TR_NOOP("Печать"), "print.png",
+         QT_TR_NOOP("Ctrl+P"), QT_TR_NOOP("Напечатать данные текущего окна"),
+         &TMainForm::FilePrintSlot},
+        {&TMainForm::FileCloseAction, "FileCloseAction", QT_TR_NOOP("Закрыть"), "no.png",
+         QT_TR_NOOP("Ctrl+W"), QT_TR_NOOP("Закрыть активное окно"), &TMainForm::FileCloseSlot},
+        {&TMainForm::FileCloseAllAction, "FileCloseAllAction", QT_TR_NOOP("Закрыть всё"), nullptr,
+         QT_TR_NOOP("Ctrl+A"), QT_TR_NOOP("Закрыть все окна"), &TMainForm::FileCloseAllSlot},
+        {&TMainForm::ToolsFindAction, "ToolsFindAction", QT_TR_NOOP("Найти"), "find.png",
+         QT_TR_NOOP("F3"), QT_TR_NOOP("Найти продукт / группу продуктов в списке"),
+         &TMainForm::ToolsFindSlot},
+        {&TMainForm::ToolsEnergyValueAction, "ToolsEnergyValueAction",
+         QT_TR_NOOP("Энергетическая ценность"), "yes.png", QT_TR_NOOP("F4"),
+         QT_TR_NOOP("Рассчитать энергетическую ценность продукта"),
+         &TMainForm::ToolsEnergyValueSlot},
+        {&TMainForm::WindowCascadeAction, "WindowCascadeAction", QT_TR_NOOP("Каскад"), nullptr,
+         QT_TR_NOOP("F5"), QT_TR_NOOP("Упорядочить окна документов каскадом"),
+         &TMainForm::WindowCascadeSlot},
+        {&TMainForm::WindowTileHorizontalAction, "WindowTileHorizontalAction",
+         QT_TR_NOOP("Упорядочить по горизонтали"), nullptr, QT_TR_NOOP("F6"),
+         QT_TR_NOOP("Упорядочить окна документов по горизонтали"),
+         &TMainForm::WindowTileHorizontalSlot},
+        {&TMainForm::WindowTileVerticalAction, "WindowTileVerticalAction",
+         QT_TR_NOOP("Упорядочить по вертикали"), nullptr, QT_TR_NOOP("F7"),
+         QT_TR_NOOP("Упорядочить окна документов по вертикали"),
+         &TMainForm::WindowTileVerticalSlot},
+        {&TMainForm::WindowTileAction, "WindowTileAction", QT_TR_NOOP("Замостить"), nullptr,
+         QT_TR_NOOP("F8"), QT_TR_NOOP("Упорядочить окна документов"), &TMainForm::WindowTileSlot},
+        {&TMainForm::HelpContentsAction, "HelpContentsAction", QT_TR_NOOP("Разделы"), "help.png",
+         QT_TR_NOOP("F1"), QT_TR_NOOP("Показать разделы справки"), &TMainForm::HelpContentsSlot},
+        {&TMainForm::HelpAboutAction, "HelpAboutAction", QT_TR_NOOP("О программе"), "about.png",
+         QT_TR_NOOP("F2"), QT_TR_NOOP("Показать краткую информацию об этой программе"),
+         &TMainForm::HelpAboutSlot},
+        {&TMainForm::HelpAboutQtAction, "HelpAboutQtAction", QT_TR_NOOP("О библиотеке Qt"),
+         "Qt.png", QT_TR_NOOP("Alt+Q"), QT_TR_NOOP("Показать краткую информацию о библиотеке Qt"),
+         &TMainForm::HelpAboutQtSlot},
+    };
+    for (const ActionSpec &spec : specs) {
+        auto *action = new QAction(tr(spec.text), this);
+        action->setObjectName(QString::fromLatin1(spec.objectName));
+        if (spec.icon)
+            action->setIcon(embeddedIcon(QString::fromLatin1(spec.icon)));
+        action->setShortcut(QKeySequence(tr(spec.shortcut)));
+        action->setStatusTip(tr(spec.statusTip));
+        connect(action, &QAction::triggered, this, spec.slot);
+        this->*spec.member = action;
+    }
+
+    // Undo and redo act on the steps of the active ration window.
+    UndoGroup = new QUndoGroup(this);
+    UndoGroup->setObjectName(QStringLiteral("UndoGroup"));
+    EditUndoAction = UndoGroup->createUndoAction(this, tr("Отменить"));
+    EditUndoAction->setObjectName(QStringLiteral("EditUndoAction"));
+    EditUndoAction->setShortcuts({QKeySequence(tr("Ctrl+Z"))});
+    EditUndoAction->setStatusTip(tr("Отменить последнее изменение рациона"));
+    EditRedoAction = UndoGroup->createRedoAction(this, tr("Повторить"));
+    EditRedoAction->setObjectName(QStringLiteral("EditRedoAction"));
+    EditRedoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    EditRedoAction->setStatusTip(tr("Повторить отменённое изменение рациона"));
+}
+
+void TMainForm::FileExitSlot() { QApplication::closeAllWindows(); }
+
+void TMainForm::FileNewSlot() { pFileNewSlot(); }
+
+void TMainForm::ActiveWindowSlot()
+{
+    TCalculateForm *form = activeRation();
+    UndoGroup->setActiveStack(form ? form->CentralWidget->undoStack() : nullptr);
 }
 
 void TMainForm::CreateMenusSlot()
@@ -149,6 +182,9 @@ void TMainForm::CreateMenusSlot()
     FileMenu->addAction(FilePrintAction);
     FileMenu->addSeparator();
     FileMenu->addAction(FileExitAction);
+
+    EditMenu = new QMenu(tr("Правка"), this);
+    EditMenu->addActions({EditUndoAction, EditRedoAction});
 
     ToolsMenu = new QMenu(tr("Сервис"), this);
     ToolsMenu->addAction(ToolsFindAction);
@@ -165,6 +201,7 @@ void TMainForm::CreateMenusSlot()
     HelpMenu->addActions({HelpAboutAction, HelpAboutQtAction});
 
     menuBar()->addMenu(FileMenu);
+    menuBar()->addMenu(EditMenu);
     menuBar()->addMenu(ToolsMenu);
     menuBar()->addMenu(WindowMenu);
     menuBar()->addSeparator();
@@ -205,6 +242,7 @@ void TMainForm::InitViewSlot()
     Workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(Workspace);
+    connect(Workspace, &QMdiArea::subWindowActivated, this, &TMainForm::ActiveWindowSlot);
 }
 
 void TMainForm::TimeSlot()
@@ -219,7 +257,7 @@ TCalculateForm *TMainForm::addRationWindow()
     auto *form = new TCalculateForm(nullptr, nullptr);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setCaption(tr("Без имени"));
-    form->setSaveHandler([this](TCalculateForm *f) { return saveRation(f); });
+    UndoGroup->addStack(form->CentralWidget->undoStack());
     QMdiSubWindow *frame = Workspace->addSubWindow(form);
     // The frame's own menu would claim Ctrl+W as well, and a key claimed
     // twice does nothing: the main window's "Закрыть" keeps it.
@@ -285,23 +323,10 @@ void TMainForm::WindowTileHorizontalSlot() { WindowTiling::tileStrips(Workspace,
 
 void TMainForm::WindowTileVerticalSlot() { WindowTiling::tileStrips(Workspace, Qt::Horizontal); }
 
-bool TMainForm::saveRation(TCalculateForm *form)
-{
-    TCentralWidget *editor = form->CentralWidget;
-    const QString written =
-        PageSaver::save(this, tr("Сохранить данные"), editor->RationEdit->text(),
-                        RationPage::fileText(editor->ration()));
-    form->setCaption(editor->RationEdit->text());
-    if (written.isEmpty())
-        return false;
-    form->setWindowModified(false);
-    return true;
-}
-
 void TMainForm::FileSaveSlot()
 {
     if (TCalculateForm *form = activeRation())
-        saveRation(form);
+        form->save();
 }
 
 void TMainForm::FileLoadDataSlot()
@@ -327,12 +352,7 @@ void TMainForm::FileLoadDataSlot()
         return;
     }
     TCalculateForm *form = addRationWindow();
-    Ration ration = page.ration;
-    if (!page.hasTitle)
-        ration.name = form->CentralWidget->RationEdit->text();
-    form->CentralWidget->loadRation(ration);
-    form->setCaption(ration.name);
-    form->setWindowModified(false);
+    form->loadRation(page.ration, page.hasTitle);
     Workspace->currentSubWindow()->showMaximized();
     if (page.status == RationPage::ReadResult::ReadError)
         MessageBox::critical(this, caption, tr("Ошибка чтения файла!"));
@@ -395,13 +415,11 @@ void findFood(TMainForm *window, const QString &text, NameMatch::Mode mode)
 }
 
 // Columns of the food list read by the energy value.
-enum FoodColumn {
-    NameColumn = 0,
-    ProteinColumn = 2,
-    FatColumn = 3,
-    CarbohydratesColumn = 4,
-    CaloriesColumn = 5
-};
+constexpr int NameColumn = 0;
+constexpr int ProteinColumn = FoodListItem::columnOf(FoodTable::Protein);
+constexpr int FatColumn = FoodListItem::columnOf(FoodTable::Fat);
+constexpr int CarbohydratesColumn = FoodListItem::columnOf(FoodTable::Carbohydrates);
+constexpr int CaloriesColumn = FoodListItem::columnOf(FoodTable::Energy);
 
 } // namespace
 
@@ -496,14 +514,14 @@ void TMainForm::HelpContentsSlot()
 
 void TMainForm::HelpAboutSlot()
 {
-    QMessageBox::about(nullptr, QObject::tr("О программе"),
-                       QObject::tr("<h2>Rationix 1.0</h2>"
-                                   "<p align=justify>© 2026 Разработчики Rationix. "
-                                   "Программа распространяется свободно."
-                                   "<p align=justify>Программа для расчёта пищевой ценности блюд, "
-                                   "исходя из массы входящих в них продуктов.</p>"
-                                   " <p align=justify>Значки нарисованы разработчиками Rationix "
-                                   "специально для этой программы.</p>"));
+    MessageBox::about(nullptr, QObject::tr("О программе"),
+                      QObject::tr("<h2>Rationix 1.0</h2>"
+                                  "<p align=justify>© 2026 Разработчики Rationix. "
+                                  "Программа распространяется свободно."
+                                  "<p align=justify>Программа для расчёта пищевой ценности блюд, "
+                                  "исходя из массы входящих в них продуктов.</p>"
+                                  " <p align=justify>Значки нарисованы разработчиками Rationix "
+                                  "специально для этой программы.</p>"));
 }
 
-void TMainForm::HelpAboutQtSlot() { QMessageBox::aboutQt(this, tr("Калькулятор калорий Korvent")); }
+void TMainForm::HelpAboutQtSlot() { MessageBox::aboutQt(this, tr("Калькулятор калорий Korvent")); }

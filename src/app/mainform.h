@@ -9,6 +9,7 @@ class QMenu;
 class QStatusBar;
 class QTimer;
 class QToolBar;
+class QUndoGroup;
 class TCalculateForm;
 class TEnergyValueForm;
 class TFindForm;
@@ -51,8 +52,12 @@ public:
     QAction *HelpContentsAction;
     QAction *HelpAboutAction;
     QAction *HelpAboutQtAction;
+    QAction *EditUndoAction;
+    QAction *EditRedoAction;
+    QUndoGroup *UndoGroup;
 
     QMenu *FileMenu;
+    QMenu *EditMenu;
     QMenu *ToolsMenu;
     QMenu *WindowMenu;
     QMenu *HelpMenu;
@@ -72,6 +77,9 @@ public Q_SLOTS:
 
 private Q_SLOTS:
     void InitViewSlot();
+    void FileExitSlot();
+    void FileNewSlot();
+    void ActiveWindowSlot();
     void TimeSlot();
     void FileLoadDataSlot();
     void FileSaveSlot();
@@ -96,10 +104,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QAction *createAction(const char *objectName, const QString &text, const char *icon,
-                          const QString &shortcut, const QString &statusTip);
     // A new, empty ration window in the workspace, shown maximized when it
     // is the only one and cascaded with the others otherwise.
     TCalculateForm *addRationWindow();
-    bool saveRation(TCalculateForm *form);
 };

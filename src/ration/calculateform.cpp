@@ -1,12 +1,15 @@
 #include "ration/calculateform.h"
 
 #include "dialogs/messagebox.h"
+#include "files/pagesaver.h"
+#include "files/rationpage.h"
 #include "images/embeddedimages.h"
 #include "ration/centralwidget.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QUndoStack>
 
 TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl)
@@ -18,7 +21,31 @@ TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlag
     setCentralWidget(CentralWidget);
     FoundFlag = false;
     resize(850, 550);
-    connect(CentralWidget, &TCentralWidget::Modified, this, [this] { setWindowModified(true); });
+    connect(CentralWidget->undoStack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+}
+
+bool TCalculateForm::save()
+{
+    const QString name = CentralWidget->RationEdit->text();
+    const QString written = PageSaver::save(this, tr("Сохранить данные"), name,
+                                            RationPage::fileText(CentralWidget->ration()));
+    setCaption(name);
+    if (written.isEmpty())
+        return false;
+    CentralWidget->undoStack()->setClean();
+    setWindowModified(false);
+    return true;
+}
+
+void TCalculateForm::loadRation(const Ration &ration, bool hasName)
+{
+    Ration shown = ration;
+    if (!hasName)
+        shown.name = CentralWidget->RationEdit->text();
+    CentralWidget->loadRation(shown);
+    setCaption(shown.name);
+    setWindowModified(false);
 }
 
 QIcon TCalculateForm::rationIcon()
@@ -60,7 +87,7 @@ bool TCalculateForm::maybeSave()
          {QMessageBox::Cancel, tr("Отмена")}},
         QMessageBox::Save, QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
-        return m_saveHandler && m_saveHandler(this);
+        return save();
     return answer == QMessageBox::Discard;
 }
 

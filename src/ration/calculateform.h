@@ -2,13 +2,13 @@
 
 #include <QMainWindow>
 
-#include <functional>
-
 class TCentralWidget;
+struct Ration;
 
-// One ration window of the workspace: a frame around the ration editor.
-// It knows whether its ration has unsaved changes and asks before they are
-// lost.
+// One ration window of the workspace: a frame around the ration editor
+// that owns the ration as a document. It saves it, knows whether it has
+// unsaved changes (the editor's undo stack is not at the state saved or
+// loaded) and asks before they are lost.
 class TCalculateForm : public QMainWindow
 {
     Q_OBJECT
@@ -17,10 +17,12 @@ public:
     explicit TCalculateForm(QWidget *parent = nullptr, const char *name = nullptr,
                             Qt::WindowFlags fl = {});
 
-    // Saves this ration when the user asks for it on closing; returns
-    // whether it was saved.
-    using SaveHandler = std::function<bool(TCalculateForm *)>;
-    void setSaveHandler(SaveHandler handler) { m_saveHandler = std::move(handler); }
+    // Asks where to save the ration (proposing its name) and writes it;
+    // returns whether it was written.
+    bool save();
+    // Shows a ration read from a file, as saved: named as in the file, or
+    // keeping the window's own name when the file gives none.
+    void loadRation(const Ration &ration, bool hasName);
 
     // The caption shown in the window's title bar (a "*" follows it while
     // the ration has unsaved changes).
@@ -39,6 +41,4 @@ protected:
 
 private:
     bool maybeSave();
-
-    SaveHandler m_saveHandler;
 };

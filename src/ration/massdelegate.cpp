@@ -7,8 +7,8 @@
 QWidget *MassDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                     const QModelIndex &index) const
 {
-    auto *editor = qobject_cast<QLineEdit *>(
-        QStyledItemDelegate::createEditor(parent, option, index));
+    auto *editor =
+        qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
     if (!editor)
         editor = new QLineEdit(parent);
     editor->setObjectName(QStringLiteral("MassCellEdit"));

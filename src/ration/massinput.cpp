@@ -69,8 +69,8 @@ Reading read(const QString &typed)
     QString mass = text;
     mass.replace(u',', u'.');
     if (!isPlainNumber(mass)) {
-        reading.why = tr("«%1» — не число. Введите массу в граммах, например 150 или 1,5.")
-                          .arg(typed);
+        reading.why =
+            tr("«%1» — не число. Введите массу в граммах, например 150 или 1,5.").arg(typed);
         return reading;
     }
     // parse() reads a number too large for single precision as 0, so only

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-RationModel::RationModel(QObject *parent) : QAbstractTableModel(parent) {}
+RationModel::RationModel(QObject *parent) : QAbstractTableModel(parent) { }
 
 int RationModel::rowCount(const QModelIndex &parent) const
 {
@@ -164,8 +164,8 @@ void RationModel::setRows(const QList<QStringList> &rows)
     beginResetModel();
     // One row of empty texts is how a ration with no rows is written.
     const bool blank = rows.size() == 1
-                       && std::all_of(rows[0].cbegin(), rows[0].cend(),
-                                      [](const QString &t) { return t.isEmpty(); });
+        && std::all_of(rows[0].cbegin(), rows[0].cend(),
+                       [](const QString &t) { return t.isEmpty(); });
     m_rows = blank ? QList<QStringList>() : rows;
     for (QStringList &cells : m_rows)
         while (cells.size() < ColumnCount)
@@ -213,8 +213,7 @@ QStringList RationModel::withMass(const QStringList &row, const QString &mass,
     for (int c = Water; c < ColumnCount; ++c) {
         const double value = double(NumberText::parse(row.value(c)));
         // With no old mass to go by, a value cannot be rescaled: it stays.
-        texts.append(oldMass > 0.0 ? NumberText::format(value * newMass / oldMass)
-                                   : row.value(c));
+        texts.append(oldMass > 0.0 ? NumberText::format(value * newMass / oldMass) : row.value(c));
     }
     return texts;
 }
