@@ -159,11 +159,36 @@ void TCentralWidget::buildFoodList()
     FoodsList->setSortingEnabled(true);
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
+    // Columns as wide as their longest text, worked out from the table
+    // once rather than by asking every row of the view; the name column
+    // takes what is left.
+    const QFontMetrics plain = FoodsList->fontMetrics();
+    const QFontMetrics bold(groupFont);
+    const QFontMetrics titles = FoodsList->header()->fontMetrics();
+    const int margin = 2 * FoodsList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    QList<int> widths(1 + FoodTable::ValueCount, 0);
+    for (int c = 0; c < widths.size(); ++c)
+        widths[c] = titles.horizontalAdvance(FoodsList->headerItem()->text(c)) + margin + 8;
+    for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
+        widths[0] = std::max(widths[0], bold.horizontalAdvance(group.name) + margin);
+        for (const FoodTable::Product &product : group.products) {
+            widths[0] = std::max(widths[0], plain.horizontalAdvance(product.name) + margin);
+            for (int c = 0; c < FoodTable::ValueCount; ++c) {
+                const int column = FoodListItem::columnOf(FoodTable::Column(c));
+                widths[column] =
+                    std::max(widths[column], plain.horizontalAdvance(product.values[c]) + margin);
+            }
+        }
+    }
     QHeaderView *header = FoodsList->header();
     header->setStretchLastSection(false);
+    for (int c = 0; c < widths.size(); ++c)
+        FoodsList->setColumnWidth(c, widths[c]);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c <= FoodTable::ValueCount; ++c)
-        header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    header->setMinimumSectionSize(40);
+    m_foodListWidth = 0;
+    for (const int w : std::as_const(widths))
+        m_foodListWidth += w;
 }
 
 void TCentralWidget::buildRationTable()
@@ -472,6 +497,21 @@ bool TCentralWidget::tableKey(int key)
         return true;
     }
     return false;
+}
+
+void TCentralWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_splitterPlaced)
+        return;
+    m_splitterPlaced = true;
+    // The food list as wide as its columns need, up to half the editor;
+    // the user moves the splitter from there.
+    const int total = WorkingSplitter->width();
+    const int wanted = m_foodListWidth + 2 * FoodsList->frameWidth()
+        + FoodsList->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    const int left = std::min(wanted, total / 2);
+    WorkingSplitter->setSizes({left, total - left});
 }
 
 bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)

@@ -91,6 +91,7 @@ protected Q_SLOTS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildFoodList();
@@ -110,4 +111,7 @@ private:
     QUndoStack *m_undoStack;
     // Which groups were open before a filter opened them all.
     QList<bool> m_openBeforeFilter;
+    // Width the food list needs to show every column whole.
+    int m_foodListWidth = 0;
+    bool m_splitterPlaced = false;
 };
