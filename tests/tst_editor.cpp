@@ -1,11 +1,14 @@
 #include "dialogs.h"
+#include "dialogs/messagebox.h"
 #include "ration/centralwidget.h"
 #include "ration/foodlistitem.h"
 #include "ration/massform.h"
 #include "ration/numbertext.h"
 #include "ration/rationmodel.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QUndoStack>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,8 +55,10 @@ void add(TCentralWidget &editor, const QString &product, const QString &mass)
 QStringList visibleRows(QTreeWidget *list)
 {
     QStringList names;
-    for (QTreeWidgetItem *i = list->topLevelItem(0); i; i = list->itemBelow(i))
-        names.append(i->text(0));
+    for (QTreeWidgetItem *i = list->topLevelItem(0); i; i = list->itemBelow(i)) {
+        if (!i->isHidden() && !(i->parent() && i->parent()->isHidden()))
+            names.append(i->text(0));
+    }
     return names;
 }
 
@@ -378,6 +383,183 @@ private Q_SLOTS:
         QCOMPARE(row(editor, 1).at(0), QStringLiteral("Хлеб"));
         QCOMPARE(totals(editor), QStringList({"50", "2", "3", "4", "5", "105"}));
         QCOMPARE(editor.ration().rows, ration.rows);
+    }
+
+    // A mass cell is edited in place; the row is scaled anew, a refused
+    // text keeps the old mass and says why.
+    void changeMassInPlace_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("refusal"); // a word of the reason, or empty
+        const QStringList before{"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"};
+        QTest::newRow("whole") << "50" << QStringList{"Бобы", "50", "41.5", "3", "0.05", "4.15", "29"}
+                               << "";
+        QTest::newRow("decimal comma")
+            << "1,5" << QStringList{"Бобы", "1.5", "1.245", "0.09", "0.0015", "0.1245", "0.87"}
+            << "";
+        QTest::newRow("grouped") << "1 000" << before << "разрядов";
+        QTest::newRow("zero") << "0" << before << "нуля";
+        QTest::newRow("empty") << "" << before << "Введите";
+    }
+    void changeMassInPlace()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, refusal);
+        MessageBox::setShowBoxes(false);
+        MessageBox::clearHistory();
+        TCentralWidget editor;
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        add(editor, "Бобы", "150");
+        editor.activateWindow(); // back from the mass dialog
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.FoodsTable->setFocus();
+        editor.FoodsTable->setCurrentIndex(editor.model()->index(0, RationModel::Mass));
+        QTest::keyClick(editor.FoodsTable, Qt::Key_Return);
+        auto *cell = editor.FoodsTable->findChild<QLineEdit *>(QStringLiteral("MassCellEdit"));
+        QVERIFY(cell);
+        QTRY_VERIFY(cell->hasFocus());
+        cell->setText(typed);
+        QTest::keyClick(cell, Qt::Key_Return);
+        QTRY_COMPARE(row(editor, 0), expected);
+        QCOMPARE(totals(editor), expected.mid(1));
+        QTRY_COMPARE(MessageBox::history().size(), refusal.isEmpty() ? 0 : 1);
+        if (!refusal.isEmpty())
+            QVERIFY(MessageBox::history().first().text.contains(refusal));
+        MessageBox::setShowBoxes(true);
+    }
+
+    // Other cells stay read-only, however they are reached.
+    void onlyMassIsEditable()
+    {
+        TCentralWidget editor;
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        add(editor, "Бобы", "150");
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        for (int c = 0; c < 7; ++c) {
+            const QModelIndex index = editor.model()->index(0, c);
+            editor.FoodsTable->setCurrentIndex(index);
+            editor.FoodsTable->setFocus();
+            QTest::keyClick(editor.FoodsTable, Qt::Key_Return);
+            auto *cell = editor.FoodsTable->findChild<QLineEdit *>(QStringLiteral("MassCellEdit"));
+            QCOMPARE(cell != nullptr, c == RationModel::Mass);
+            if (cell)
+                QTest::keyClick(cell, Qt::Key_Escape);
+            QTRY_VERIFY(!editor.FoodsTable->findChild<QLineEdit *>(QStringLiteral("MassCellEdit")));
+        }
+        QCOMPARE(row(editor, 0).at(1), QStringLiteral("150"));
+    }
+
+    // Each step undoes as one: several rows removed come back in place.
+    void undoRedoSteps()
+    {
+        TCentralWidget editor;
+        add(editor, "Бобы", "10");
+        add(editor, "Бобы", "20");
+        add(editor, "Бобы", "30");
+        QItemSelectionModel *selection = editor.FoodsTable->selectionModel();
+        selection->select(editor.model()->index(0, 4), QItemSelectionModel::Select);
+        selection->select(editor.model()->index(2, 0), QItemSelectionModel::Select);
+        editor.RemoveButton->click();
+        QCOMPARE(editor.undoStack()->count(), 4);
+        QCOMPARE(editor.undoStack()->undoText(), QStringLiteral("удаление строк (2)"));
+        QCOMPARE(totals(editor).at(0), QStringLiteral("20"));
+        editor.undoStack()->undo();
+        QCOMPARE(editor.ration().rows.size(), 3);
+        QCOMPARE(row(editor, 0).at(1), QStringLiteral("10"));
+        QCOMPARE(row(editor, 2).at(1), QStringLiteral("30"));
+        QCOMPARE(totals(editor).at(0), QStringLiteral("60"));
+        editor.undoStack()->undo();
+        editor.undoStack()->undo();
+        editor.undoStack()->undo();
+        QCOMPARE(editor.model()->isBlank(), true);
+        QCOMPARE(totals(editor), zeros);
+        QCOMPARE(editor.undoStack()->redoText(), QStringLiteral("добавление «Бобы»"));
+        editor.undoStack()->redo();
+        QCOMPARE(row(editor, 0).at(1), QStringLiteral("10"));
+        QCOMPARE(totals(editor).at(0), QStringLiteral("10"));
+    }
+
+    void loadingStartsACleanStack()
+    {
+        TCentralWidget editor;
+        add(editor, "Бобы", "10");
+        QVERIFY(editor.undoStack()->canUndo());
+        Ration ration;
+        ration.name = QStringLiteral("Обед");
+        ration.rows = {{"Хлеб", "50", "1", "1", "1", "1", "100"}};
+        editor.loadRation(ration);
+        QVERIFY(!editor.undoStack()->canUndo());
+        QVERIFY(editor.undoStack()->isClean());
+        QCOMPARE(editor.ration().rows.size(), 2);
+    }
+
+    // Tab goes from control to control and out of the table again.
+    void tabOrder()
+    {
+        TCentralWidget editor;
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        add(editor, "Бобы", "10");
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.FoodsList->setCurrentItem(item(editor, "Бобы"));
+        editor.RationEdit->setFocus();
+        const QList<QWidget *> expected{editor.SearchEdit, editor.FoodsList, editor.AddButton,
+                                        editor.RemoveButton, editor.FoodsTable, editor.RationEdit};
+        QTRY_COMPARE(QApplication::focusWidget(), editor.RationEdit);
+        for (QWidget *next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    // Typing in the search field leaves the matching products in view, in
+    // open groups; Escape brings the whole list back as it was.
+    void filter_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("е finds ё") << "курага сушен"
+                                   << QStringList{"Сухофрукты", "Курага сушёная"};
+        QTest::newRow("case and middle of a name")
+            << "ПОЛТАВ"
+            << QStringList{"Колбаса и колбасные изделия", "Колбаса полукопчёная полтавская",
+                           "Крупы", "Крупа пшеничная \"Полтавская\""};
+        QTest::newRow("nothing") << "щщщ" << QStringList{};
+    }
+    void filter()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, shown);
+        TCentralWidget editor;
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        const int all = visibleRows(editor.FoodsList).size();
+        editor.FoodsList->topLevelItem(0)->setExpanded(false);
+        editor.SearchEdit->setFocus();
+        editor.SearchEdit->setText(typed); // as typed: the list follows each change
+        QStringList visible = visibleRows(editor.FoodsList);
+        QCOMPARE(visible, shown);
+        if (!shown.isEmpty()) {
+            QTest::keyClick(editor.SearchEdit, Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), editor.FoodsList);
+            QCOMPARE(editor.FoodsList->currentItem()->text(0), shown.at(1));
+            editor.SearchEdit->setFocus();
+        }
+        QTest::keyClick(editor.SearchEdit, Qt::Key_Escape);
+        QVERIFY(editor.SearchEdit->text().isEmpty());
+        QVERIFY(!editor.FoodsList->topLevelItem(0)->isExpanded());
+        editor.FoodsList->topLevelItem(0)->setExpanded(true);
+        QCOMPARE(visibleRows(editor.FoodsList).size(), all);
     }
 
     void editingTheNameModifies()

@@ -5,7 +5,7 @@
 QValidator::State MassTextValidator::validate(QString &input, int &pos) const
 {
     Q_UNUSED(pos)
-    if (!MassInput::mayType(input))
-        return Invalid;
-    return MassInput::read(input).ok ? Acceptable : Intermediate;
+    // Whatever may be typed is passed on as entered, so that a text that is
+    // no mass is refused with its reason rather than silently kept open.
+    return MassInput::mayType(input) ? Acceptable : Invalid;
 }
