@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QUndoStack>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +16,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -393,7 +393,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("refusal"); // a word of the reason, or empty
         const QStringList before{"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"};
-        QTest::newRow("whole") << "50" << QStringList{"Бобы", "50", "41.5", "3", "0.05", "4.15", "29"}
+        QTest::newRow("whole") << "50"
+                               << QStringList{"Бобы", "50", "41.5", "3", "0.05", "4.15", "29"}
                                << "";
         QTest::newRow("decimal comma")
             << "1,5" << QStringList{"Бобы", "1.5", "1.245", "0.09", "0.0015", "0.1245", "0.87"}
@@ -512,7 +513,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         editor.FoodsList->setCurrentItem(item(editor, "Бобы"));
         editor.RationEdit->setFocus();
-        const QList<QWidget *> expected{editor.SearchEdit, editor.FoodsList, editor.AddButton,
+        const QList<QWidget *> expected{editor.SearchEdit,   editor.FoodsList,  editor.AddButton,
                                         editor.RemoveButton, editor.FoodsTable, editor.RationEdit};
         QTRY_COMPARE(QApplication::focusWidget(), editor.RationEdit);
         for (QWidget *next : expected) {
@@ -527,8 +528,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("е finds ё") << "курага сушен"
-                                   << QStringList{"Сухофрукты", "Курага сушёная"};
+        QTest::newRow("е finds ё") << "курага сушен" << QStringList{"Сухофрукты", "Курага сушёная"};
         QTest::newRow("case and middle of a name")
             << "ПОЛТАВ"
             << QStringList{"Колбаса и колбасные изделия", "Колбаса полукопчёная полтавская",
@@ -553,8 +553,9 @@ private Q_SLOTS:
             QTest::keyClick(editor.SearchEdit, Qt::Key_Down);
             QCOMPARE(QApplication::focusWidget(), editor.FoodsList);
             QCOMPARE(editor.FoodsList->currentItem()->text(0), shown.at(1));
-            editor.SearchEdit->setFocus();
         }
+        QTest::keyClick(editor.FoodsList, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), editor.SearchEdit);
         QTest::keyClick(editor.SearchEdit, Qt::Key_Escape);
         QVERIFY(editor.SearchEdit->text().isEmpty());
         QVERIFY(!editor.FoodsList->topLevelItem(0)->isExpanded());

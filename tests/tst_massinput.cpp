@@ -12,31 +12,81 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("mass"); // empty: refused
         QTest::addColumn<QString>("why");  // a word of the reason
-        QTest::newRow("whole") << "150" << "150" << "";
-        QTest::newRow("decimal comma") << "1,5" << "1.5" << "";
-        QTest::newRow("half with comma") << "0,5" << "0.5" << "";
-        QTest::newRow("two decimals") << "2,25" << "2.25" << "";
-        QTest::newRow("three decimals") << "12,345" << "12.345" << "";
-        QTest::newRow("decimal point") << "1.5" << "1.5" << "";
-        QTest::newRow("trailing zeros kept") << "150.00" << "150.00" << "";
-        QTest::newRow("comma last") << "5," << "5." << "";
-        QTest::newRow("comma first") << ",5" << ".5" << "";
-        QTest::newRow("exponent") << "1e3" << "1e3" << "";
-        QTest::newRow("blanks around") << " 150 " << "150" << "";
-        QTest::newRow("grouped with blank") << "1 000" << "" << "разрядов";
-        QTest::newRow("grouped with no-break space") << "1\u00a0000" << "" << "разрядов";
-        QTest::newRow("grouped with comma and point") << "1,234.5" << "" << "разрядов";
-        QTest::newRow("two commas") << "1,234,5" << "" << "разрядов";
-        QTest::newRow("two points") << "1.2.3" << "" << "разрядов";
-        QTest::newRow("empty") << "" << "" << "Введите";
-        QTest::newRow("blank") << "  " << "" << "Введите";
-        QTest::newRow("zero") << "0" << "" << "больше нуля";
-        QTest::newRow("zero with comma") << "0,0" << "" << "больше нуля";
-        QTest::newRow("negative") << "-5" << "" << "больше нуля";
-        QTest::newRow("overflows single precision") << "1e39" << "" << "больше нуля";
-        QTest::newRow("letters after") << "150g" << "" << "не число";
-        QTest::newRow("half exponent") << "1e" << "" << "не число";
-        QTest::newRow("comma only") << "," << "" << "не число";
+        QTest::newRow("whole") << "150"
+                               << "150"
+                               << "";
+        QTest::newRow("decimal comma") << "1,5"
+                                       << "1.5"
+                                       << "";
+        QTest::newRow("half with comma") << "0,5"
+                                         << "0.5"
+                                         << "";
+        QTest::newRow("two decimals") << "2,25"
+                                      << "2.25"
+                                      << "";
+        QTest::newRow("three decimals") << "12,345"
+                                        << "12.345"
+                                        << "";
+        QTest::newRow("decimal point") << "1.5"
+                                       << "1.5"
+                                       << "";
+        QTest::newRow("trailing zeros kept") << "150.00"
+                                             << "150.00"
+                                             << "";
+        QTest::newRow("comma last") << "5,"
+                                    << "5."
+                                    << "";
+        QTest::newRow("comma first") << ",5"
+                                     << ".5"
+                                     << "";
+        QTest::newRow("exponent") << "1e3"
+                                  << "1e3"
+                                  << "";
+        QTest::newRow("blanks around") << " 150 "
+                                       << "150"
+                                       << "";
+        QTest::newRow("grouped with blank") << "1 000"
+                                            << ""
+                                            << "разрядов";
+        QTest::newRow("grouped with no-break space") << "1\u00a0000"
+                                                     << ""
+                                                     << "разрядов";
+        QTest::newRow("grouped with comma and point") << "1,234.5"
+                                                      << ""
+                                                      << "разрядов";
+        QTest::newRow("two commas") << "1,234,5"
+                                    << ""
+                                    << "разрядов";
+        QTest::newRow("two points") << "1.2.3"
+                                    << ""
+                                    << "разрядов";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "Введите";
+        QTest::newRow("blank") << "  "
+                               << ""
+                               << "Введите";
+        QTest::newRow("zero") << "0"
+                              << ""
+                              << "больше нуля";
+        QTest::newRow("zero with comma") << "0,0"
+                                         << ""
+                                         << "больше нуля";
+        QTest::newRow("negative") << "-5"
+                                  << ""
+                                  << "больше нуля";
+        QTest::newRow("overflows single precision") << "1e39"
+                                                    << ""
+                                                    << "больше нуля";
+        QTest::newRow("letters after") << "150g"
+                                       << ""
+                                       << "не число";
+        QTest::newRow("half exponent") << "1e"
+                                       << ""
+                                       << "не число";
+        QTest::newRow("comma only") << ","
+                                    << ""
+                                    << "не число";
     }
     void read()
     {

@@ -57,8 +57,8 @@ private Q_SLOTS:
         QTest::newRow("no rows") << QList<QStringList>{} << true;
         QTest::newRow("name without mass")
             << QList<QStringList>{{"Суп", "", "", "", "", "", ""}} << false;
-        QTest::newRow("two empty rows") << QList<QStringList>{QStringList(7), QStringList(7)}
-                                        << false;
+        QTest::newRow("two empty rows")
+            << QList<QStringList>{QStringList(7), QStringList(7)} << false;
     }
     void loadedRows()
     {
@@ -142,11 +142,10 @@ private Q_SLOTS:
         QTest::newRow("file row without mass keeps values")
             << QStringList{"Суп", "", "1", "2", "3", "4", "5"} << "50" << QStringList{}
             << QStringList{"Суп", "50", "1", "2", "3", "4", "5"};
-        QTest::newRow("mass as a point") << QStringList{"Бобы", "1", "0.83", "0.06", "0.001",
-                                                        "0.083", "0.58"}
-                                         << "1.5" << QStringList{"83", "6", "0.1", "8.3", "58"}
-                                         << QStringList{"Бобы", "1.5", "1.245", "0.09", "0.0015",
-                                                        "0.1245", "0.87"};
+        QTest::newRow("mass as a point")
+            << QStringList{"Бобы", "1", "0.83", "0.06", "0.001", "0.083", "0.58"} << "1.5"
+            << QStringList{"83", "6", "0.1", "8.3", "58"}
+            << QStringList{"Бобы", "1.5", "1.245", "0.09", "0.0015", "0.1245", "0.87"};
     }
     void withMass()
     {

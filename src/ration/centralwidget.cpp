@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
 #include <QTreeWidget>
@@ -110,6 +111,12 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     SearchEdit->installEventFilter(this);
     FoodsTable->installEventFilter(this);
     connect(SearchEdit, &QLineEdit::textChanged, this, &TCentralWidget::FilterSlot);
+    auto *findShortcut = new QShortcut(QKeySequence(tr("Ctrl+F")), this);
+    findShortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(findShortcut, &QShortcut::activated, this, [this] {
+        SearchEdit->setFocus(Qt::ShortcutFocusReason);
+        SearchEdit->selectAll();
+    });
     connect(AddButton, &QPushButton::clicked, this, &TCentralWidget::AddSlot);
     connect(RemoveButton, &QPushButton::clicked, this, &TCentralWidget::RemoveSlot);
     connect(RationEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
