@@ -132,6 +132,11 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     connect(m_model, &RationModel::rowsRemoved, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::dataChanged, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::modelReset, this, &TCentralWidget::fitColumns);
+    connect(m_model, &RationModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) { fitRows(first, last); });
+    connect(
+        m_model, &RationModel::dataChanged, this,
+        [this](const QModelIndex &from, const QModelIndex &to) { fitRows(from.row(), to.row()); });
 
     resize(550, 350);
 }
@@ -167,8 +172,7 @@ void TCentralWidget::buildFoodList()
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
     // Columns as wide as their longest text, worked out from the table
-    // once rather than by asking every row of the view; the name column
-    // takes what is left.
+    // once rather than by asking every row of the view.
     const QFontMetrics plain = FoodsList->fontMetrics();
     const QFontMetrics bold(groupFont);
     const QFontMetrics titles = FoodsList->header()->fontMetrics();
@@ -191,7 +195,6 @@ void TCentralWidget::buildFoodList()
     header->setStretchLastSection(false);
     for (int c = 0; c < widths.size(); ++c)
         FoodsList->setColumnWidth(c, widths[c]);
-    header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setMinimumSectionSize(40);
     m_foodListWidth = 0;
     for (const int w : std::as_const(widths))
@@ -218,32 +221,41 @@ void TCentralWidget::buildRationTable()
     FoodsTable->verticalHeader()->setDefaultSectionSize(FoodsTable->fontMetrics().height() + 8);
 }
 
+int TCentralWidget::cellWidth(const QString &text) const
+{
+    const int margin = 2 * FoodsTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    return FoodsTable->fontMetrics().horizontalAdvance(text) + margin;
+}
+
 void TCentralWidget::fitColumns()
 {
-    // Value columns as wide as their titles and widest numbers need (the
-    // numbers are read from the rows, not measured cell by cell); the name
-    // takes the rest.
-    const QFontMetrics cells = FoodsTable->fontMetrics();
+    // Value columns as wide as their titles and numbers need, so that no
+    // number is cut; the name takes the rest. Only the longest text of a
+    // column is measured.
     const QFontMetrics titles = FoodsTable->horizontalHeader()->fontMetrics();
-    QList<qsizetype> longest(RationModel::ColumnCount, 0);
-    QList<QString> widest(RationModel::ColumnCount);
-    for (int r = 0; r < m_model->size(); ++r) {
-        for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
-            const QString text = m_model->text(r, c);
-            if (text.size() > longest[c]) {
-                longest[c] = text.size();
-                widest[c] = text;
-            }
-        }
-    }
-    const int margin = 2 * FoodsTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 16;
+    const int margin = 2 * FoodsTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 20;
     for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
         const QString title = m_model->headerData(c, Qt::Horizontal).toString();
-        // Room for "0000.00" at least, so that adding a row seldom needs more.
-        const int numbers =
-            cells.horizontalAdvance(widest[c].size() > 7 ? widest[c] : QStringLiteral("0000.00"));
+        QString longest;
+        for (int r = 0; r < m_model->size(); ++r) {
+            const QString text = m_model->text(r, c);
+            if (text.size() > longest.size())
+                longest = text;
+        }
         FoodsTable->setColumnWidth(
-            c, std::max({56, titles.horizontalAdvance(title) + margin + 8, numbers + margin}));
+            c, std::max({48, titles.horizontalAdvance(title) + margin, cellWidth(longest)}));
+    }
+}
+
+void TCentralWidget::fitRows(int first, int last)
+{
+    // A new or changed row only ever widens a column.
+    for (int r = first; r <= last; ++r) {
+        for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
+            const int wanted = cellWidth(m_model->text(r, c));
+            if (wanted > FoodsTable->columnWidth(c))
+                FoodsTable->setColumnWidth(c, wanted);
+        }
     }
 }
 

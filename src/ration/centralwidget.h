@@ -102,6 +102,8 @@ private:
     QList<QLabel *> valueLabels() const;
     void updateTotals();
     void fitColumns();
+    void fitRows(int first, int last);
+    int cellWidth(const QString &text) const;
     bool foodListKey(int key);
     bool searchKey(int key);
     bool tableKey(int key);
