@@ -12,6 +12,7 @@
 #include "tools/namematch.h"
 
 #include <QGridLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -171,8 +172,28 @@ void TCentralWidget::buildFoodList()
     FoodsList->setSortingEnabled(true);
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
+    const QList<int> widths = foodListWidths(groupFont);
+    QHeaderView *header = FoodsList->header();
+    header->setStretchLastSection(false);
+    for (int c = 0; c < widths.size(); ++c)
+        FoodsList->setColumnWidth(c, widths[c]);
+    header->setMinimumSectionSize(40);
+    m_foodListWidth = 0;
+    for (const int w : std::as_const(widths))
+        m_foodListWidth += w;
+}
+
+QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
+{
     // Columns as wide as their longest text, worked out from the table
-    // once rather than by asking every row of the view.
+    // rather than by asking every row of the view, and once per process
+    // for the same fonts: every window shows the same list.
+    static QHash<QString, QList<int>> known;
+    const QString key = FoodsList->font().key() + QLatin1Char('|') + groupFont.key()
+        + QLatin1Char('|') + FoodsList->header()->font().key() + QLatin1Char('|')
+        + FoodsList->style()->name();
+    if (const auto found = known.constFind(key); found != known.cend())
+        return *found;
     const QFontMetrics plain = FoodsList->fontMetrics();
     const QFontMetrics bold(groupFont);
     const QFontMetrics titles = FoodsList->header()->fontMetrics();
@@ -191,14 +212,8 @@ void TCentralWidget::buildFoodList()
             }
         }
     }
-    QHeaderView *header = FoodsList->header();
-    header->setStretchLastSection(false);
-    for (int c = 0; c < widths.size(); ++c)
-        FoodsList->setColumnWidth(c, widths[c]);
-    header->setMinimumSectionSize(40);
-    m_foodListWidth = 0;
-    for (const int w : std::as_const(widths))
-        m_foodListWidth += w;
+    known.insert(key, widths);
+    return widths;
 }
 
 void TCentralWidget::buildRationTable()
@@ -508,8 +523,8 @@ bool TCentralWidget::tableKey(int key)
         RemoveSlot();
         return true;
     }
-    // (While a cell is edited, its editor has the keys.)
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    // A Return that a cell's editor passes on is not the table's.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && FoodsTable->hasFocus()) {
         const QModelIndex current = FoodsTable->currentIndex();
         if (current.isValid() && current.column() == RationModel::Mass && !m_model->isBlank())
             FoodsTable->edit(current);

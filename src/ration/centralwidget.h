@@ -97,6 +97,7 @@ private:
     void buildFoodList();
     void buildTotals();
     void buildRationTable();
+    QList<int> foodListWidths(const QFont &groupFont) const;
     QLabel *totalLabel(const char *objectName, int row, int column);
     // The six value labels in the order of table columns 1 to 6.
     QList<QLabel *> valueLabels() const;
