@@ -1,5 +1,7 @@
 #include "ration/massform.h"
 
+#include "dialogs/named.h"
+
 #include "ration/massinput.h"
 #include "ration/masstextvalidator.h"
 
@@ -15,38 +17,31 @@ TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     setObjectName(QString::fromUtf8(name ? name : "MassForm"));
     setModal(modal);
 
-    MainLayout = new QVBoxLayout(this);
-    MainLayout->setObjectName(QStringLiteral("MainLayout"));
+    MainLayout = named(new QVBoxLayout(this), "MainLayout");
     MainLayout->setContentsMargins(11, 11, 11, 11);
     MainLayout->setSpacing(5);
 
-    MassLabel = new QLabel(this);
-    MassLabel->setObjectName(QStringLiteral("MassLabel"));
+    MassLabel = named(new QLabel(this), "MassLabel");
     MainLayout->addWidget(MassLabel);
 
-    MassEdit = new QLineEdit(this);
-    MassEdit->setObjectName(QStringLiteral("MassEdit"));
+    MassEdit = named(new QLineEdit(this), "MassEdit");
     MassEdit->setAlignment(Qt::AlignHCenter);
     MassEdit->setAccessibleName(tr("Масса продукта, г"));
     // A decimal point or comma whatever the user's locale.
-    MassValidator = new MassTextValidator(this);
-    MassValidator->setObjectName(QStringLiteral("MassValidator"));
+    MassValidator = named(new MassTextValidator(this), "MassValidator");
     MassEdit->setValidator(MassValidator);
     MainLayout->addWidget(MassEdit);
 
-    ReasonLabel = new QLabel(this);
-    ReasonLabel->setObjectName(QStringLiteral("ReasonLabel"));
+    ReasonLabel = named(new QLabel(this), "ReasonLabel");
     ReasonLabel->setWordWrap(true);
     ReasonLabel->setTextFormat(Qt::PlainText);
     ReasonLabel->hide();
     MainLayout->addWidget(ReasonLabel);
 
-    ButtonsLayout = new QHBoxLayout();
-    ButtonsLayout->setObjectName(QStringLiteral("ButtonsLayout"));
+    ButtonsLayout = named(new QHBoxLayout(), "ButtonsLayout");
     ButtonsLayout->setSpacing(5);
     MainLayout->addLayout(ButtonsLayout);
-    AddButton = new QPushButton(this);
-    AddButton->setObjectName(QStringLiteral("AddButton"));
+    AddButton = named(new QPushButton(this), "AddButton");
     // Return is handled by the edit and keyPressEvent, once each press.
     AddButton->setAutoDefault(false);
     AddButton->setAccessibleName(tr("Ввод"));
