@@ -8,17 +8,21 @@
 #include "pdfpages.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
+#include "ration/rationmodel.h"
 
 #include <QAction>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
-#include <QTableWidget>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 namespace {
 
@@ -86,6 +90,31 @@ private Q_SLOTS:
         QCOMPARE(active()->caption(), sample().name);
         QVERIFY(!active()->isWindowModified());
         QVERIFY(MessageBox::history().isEmpty());
+    }
+
+    // The modified mark follows the steps from the state saved: undoing a
+    // step made after saving marks the ration changed again, redoing it
+    // brings back what the file holds.
+    void savedStateFollowsUndo()
+    {
+        TCentralWidget *editor = active()->CentralWidget;
+        active()->loadRation(sample(), true);
+        QVERIFY(!active()->isWindowModified());
+        editor->FoodsTable->selectionModel()->select(editor->model()->index(0, 2),
+                                                     QItemSelectionModel::Select);
+        editor->RemoveButton->click();
+        QVERIFY(active()->isWindowModified());
+        const QString chosen = home->filePath("saved");
+        FileDialog::setNextFileName(chosen);
+        trigger("FileSaveAction");
+        QVERIFY(!active()->isWindowModified());
+        const QByteArray saved = contents(chosen + ".html");
+        editor->undoStack()->undo();
+        QVERIFY(active()->isWindowModified());
+        QCOMPARE(editor->ration().rows, sample().rows);
+        editor->undoStack()->redo();
+        QVERIFY(!active()->isWindowModified());
+        QCOMPARE(RationPage::fileText(editor->ration()).toUtf8(), saved);
     }
 
     // The overwrite question concerns the file that will be written.
