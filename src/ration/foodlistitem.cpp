@@ -3,6 +3,7 @@
 #include "ration/numbertext.h"
 
 #include <QCollator>
+#include <QHash>
 #include <QTreeWidget>
 
 int FoodListItem::compareNames(const QString &a, const QString &b)
@@ -13,7 +14,17 @@ int FoodListItem::compareNames(const QString &a, const QString &b)
         c.setNumericMode(true);
         return c;
     }();
-    const int byCollation = collator.compare(a, b);
+    // Every window sorts the same names: their collation keys are made
+    // once per process and compared cheaply after that.
+    static QHash<QString, QCollatorSortKey> keys;
+    auto keyOf = [](const QString &name) {
+        auto found = keys.constFind(name);
+        if (found == keys.cend())
+            found = keys.insert(name, collator.sortKey(name));
+        return *found; // a copy: a later insert may move the table
+    };
+    const QCollatorSortKey first = keyOf(a);
+    const int byCollation = first.compare(keyOf(b));
     // Names that collate equal still get a fixed order.
     return byCollation != 0 ? byCollation : a.compare(b);
 }
