@@ -563,6 +563,21 @@ private Q_SLOTS:
         QCOMPARE(visibleRows(editor.FoodsList).size(), all);
     }
 
+    // Typing a name back to what it was leaves nothing to undo.
+    void nameTypedBackIsNoStep()
+    {
+        TCentralWidget editor;
+        editor.RationEdit->end(false);
+        QTest::keyClicks(editor.RationEdit, QStringLiteral("ab"));
+        QCOMPARE(editor.undoStack()->count(), 1);
+        QVERIFY(!editor.undoStack()->isClean());
+        QTest::keyClick(editor.RationEdit, Qt::Key_Backspace);
+        QTest::keyClick(editor.RationEdit, Qt::Key_Backspace);
+        QCOMPARE(editor.RationEdit->text(), QStringLiteral("Без имени"));
+        QCOMPARE(editor.undoStack()->count(), 0);
+        QVERIFY(editor.undoStack()->isClean());
+    }
+
     void editingTheNameModifies()
     {
         TCentralWidget editor;

@@ -114,20 +114,13 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     connect(SearchEdit, &QLineEdit::textChanged, this, &TCentralWidget::FilterSlot);
     auto *findShortcut = new QShortcut(QKeySequence(tr("Ctrl+F")), this);
     findShortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(findShortcut, &QShortcut::activated, this, [this] {
-        SearchEdit->setFocus(Qt::ShortcutFocusReason);
-        SearchEdit->selectAll();
-    });
+    connect(findShortcut, &QShortcut::activated, this, &TCentralWidget::FocusSearchSlot);
     connect(AddButton, &QPushButton::clicked, this, &TCentralWidget::AddSlot);
     connect(RemoveButton, &QPushButton::clicked, this, &TCentralWidget::RemoveSlot);
     connect(RationEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_undoStack->push(new RenameCommand(m_model, m_model->name(), text));
     });
-    connect(m_model, &RationModel::nameChanged, this, [this](const QString &text) {
-        if (RationEdit->text() != text)
-            RationEdit->setText(text);
-        Q_EMIT Modified();
-    });
+    connect(m_model, &RationModel::nameChanged, this, &TCentralWidget::NameChangedSlot);
     connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
     connect(m_model, &RationModel::rowsInserted, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::rowsRemoved, this, &TCentralWidget::Modified);
@@ -442,6 +435,20 @@ void TCentralWidget::loadRation(const Ration &ration)
     m_model->setRows(rows);
     updateTotals();
     m_undoStack->clear();
+}
+
+void TCentralWidget::FocusSearchSlot()
+{
+    SearchEdit->setFocus(Qt::ShortcutFocusReason);
+    SearchEdit->selectAll();
+}
+
+void TCentralWidget::NameChangedSlot(const QString &name)
+{
+    // Undo and redo change the name behind the field's back.
+    if (RationEdit->text() != name)
+        RationEdit->setText(name);
+    Q_EMIT Modified();
 }
 
 void TCentralWidget::FilterSlot(const QString &text)

@@ -88,6 +88,8 @@ protected Q_SLOTS:
     void AddSlot();
     void RemoveSlot();
     void FilterSlot(const QString &text);
+    void FocusSearchSlot();
+    void NameChangedSlot(const QString &name);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

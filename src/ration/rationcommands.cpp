@@ -62,5 +62,7 @@ bool RenameCommand::mergeWith(const QUndoCommand *other)
     if (other->id() != id())
         return false;
     m_after = static_cast<const RenameCommand *>(other)->m_after;
+    // Typed back to the name it had: no step at all.
+    setObsolete(m_after == m_before);
     return true;
 }
