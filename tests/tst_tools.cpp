@@ -245,10 +245,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("whole");
         QTest::addColumn<QString>("collapsed");
         QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("filter"); // typed in the search field first
         auto row = [](const char *tag, const char *text, bool whole, const char *collapsed,
-                      const char *found) {
+                      const char *found, const char *filter = "") {
             QTest::newRow(tag) << QString::fromUtf8(text) << whole << QString::fromUtf8(collapsed)
-                               << QString::fromUtf8(found);
+                               << QString::fromUtf8(found) << QString::fromUtf8(filter);
         };
         row("part in capitals", "ГОРОХ", false, "", "Горох лущёный");
         row("part сушён", "сушён", false, "", "Грибы белые сушёные");
@@ -261,6 +262,8 @@ private Q_SLOTS:
         row("whole one blank", "Вишня сушёная", true, "", "");
         row("whole two blanks", "Вишня  сушёная", true, "", "Вишня  сушёная");
         row("whole product of collapsed group", "Бобы", true, "Бобовые", "");
+        row("part сушён, list filtered", "сушён", false, "", "Груша  сушёная", "груш");
+        row("whole, product filtered away", "Бобы", true, "", "", "горох");
     }
     void find()
     {
@@ -268,8 +271,10 @@ private Q_SLOTS:
         QFETCH(bool, whole);
         QFETCH(QString, collapsed);
         QFETCH(QString, found);
+        QFETCH(QString, filter);
         if (!collapsed.isEmpty())
             food(collapsed)->setExpanded(false);
+        form->activeRation()->CentralWidget->SearchEdit->setText(filter);
         TCalculateForm *ration = form->activeRation();
         ration->FoundFlag = true;
         QPointer<TFindForm> dialog = openFind();
