@@ -1,7 +1,7 @@
 #include "dialogs.h"
 #include "dialogs/messagebox.h"
 #include "ration/centralwidget.h"
-#include "ration/foodlistitem.h"
+#include "ration/foodmodel.h"
 #include "ration/massform.h"
 #include "ration/numbertext.h"
 #include "ration/rationmodel.h"
@@ -15,15 +15,27 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUndoStack>
 
 namespace {
 
-QTreeWidgetItem *item(TCentralWidget &editor, const QString &name)
+// The food list's row of that name (group or product), or an invalid index.
+QModelIndex item(TCentralWidget &editor, const QString &name)
 {
-    const auto found = editor.FoodsList->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.value(0);
+    const QAbstractItemModel *model = editor.FoodsList->model();
+    return model
+        ->match(model->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly | Qt::MatchRecursive)
+        .value(0);
+}
+
+QModelIndex group(TCentralWidget &editor, int g) { return editor.FoodsList->model()->index(g, 0); }
+
+int childCount(const QModelIndex &row) { return row.model()->rowCount(row); }
+
+QString text(const QModelIndex &row, int column)
+{
+    return row.sibling(row.row(), column).data().toString();
 }
 
 QStringList totals(const TCentralWidget &editor)
@@ -44,7 +56,7 @@ QStringList row(const TCentralWidget &editor, int r)
 // Selects the product and adds it with the mass typed into the dialog.
 void add(TCentralWidget &editor, const QString &product, const QString &mass)
 {
-    editor.FoodsList->setCurrentItem(item(editor, product));
+    editor.FoodsList->setCurrentIndex(item(editor, product));
     whenDialogShows<TMassForm>([mass](TMassForm *form) {
         form->MassEdit->setText(mass);
         form->AddButton->click();
@@ -52,13 +64,11 @@ void add(TCentralWidget &editor, const QString &product, const QString &mass)
     editor.AddButton->click();
 }
 
-QStringList visibleRows(QTreeWidget *list)
+QStringList visibleRows(QTreeView *list)
 {
     QStringList names;
-    for (QTreeWidgetItem *i = list->topLevelItem(0); i; i = list->itemBelow(i)) {
-        if (!i->isHidden() && !(i->parent() && i->parent()->isHidden()))
-            names.append(i->text(0));
-    }
+    for (QModelIndex i = list->model()->index(0, 0); i.isValid(); i = list->indexBelow(i))
+        names.append(i.data().toString());
     return names;
 }
 
@@ -75,10 +85,10 @@ private Q_SLOTS:
     void newEditor()
     {
         TCentralWidget editor;
-        QCOMPARE(editor.FoodsList->topLevelItemCount(), 18);
+        QCOMPARE(editor.FoodsList->model()->rowCount(), 18);
         int products = 0;
         for (int g = 0; g < 18; ++g)
-            products += editor.FoodsList->topLevelItem(g)->childCount();
+            products += childCount(group(editor, g));
         QCOMPARE(products, 284);
         QCOMPARE(visibleRows(editor.FoodsList).size(), 302);
         QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
@@ -90,7 +100,8 @@ private Q_SLOTS:
         QVERIFY(editor.RemoveButton->isEnabled());
         QCOMPARE(editor.FoodsTable->model()->headerData(6, Qt::Horizontal).toString(),
                  QStringLiteral("Ккал"));
-        QCOMPARE(editor.FoodsList->headerItem()->text(5), QStringLiteral("ККал"));
+        QCOMPARE(editor.FoodsList->model()->headerData(5, Qt::Horizontal).toString(),
+                 QStringLiteral("ККал"));
         QCOMPARE(editor.CaloriesLabel->text(), QStringLiteral("ККал"));
     }
 
@@ -99,7 +110,7 @@ private Q_SLOTS:
         TCentralWidget editor;
         QStringList groups;
         for (int g = 0; g < 18; ++g)
-            groups.append(editor.FoodsList->topLevelItem(g)->text(0));
+            groups.append(text(group(editor, g), 0));
         const QStringList expected = {"Бобовые",
                                       "Грибы",
                                       "Жиры и масла",
@@ -120,10 +131,10 @@ private Q_SLOTS:
                                       "Яйца"};
         QCOMPARE(groups, expected);
 
-        QTreeWidgetItem *fats = editor.FoodsList->topLevelItem(2);
+        const QModelIndex fats = group(editor, 2);
         QStringList products;
-        for (int i = 0; i < fats->childCount(); ++i)
-            products.append(fats->child(i)->text(0));
+        for (int i = 0; i < childCount(fats); ++i)
+            products.append(text(fats.model()->index(i, 0, fats), 0));
         QCOMPARE(products,
                  QStringList({"Жир бараний или говяжий топлёный", "Майонез",
                               "Маргарин бутербродный", "Маргарин молочный", "Масло растительное",
@@ -141,40 +152,43 @@ private Q_SLOTS:
         QVERIFY(at("Сельдь") >= 0);
         QVERIFY(at("Сельдь") < at("Сёмга"));
         QVERIFY(at("Сёмга") < at("Сиг"));
-        QVERIFY(FoodListItem::compareNames(QStringLiteral("Ёж"), QStringLiteral("Жук")) < 0);
+        QVERIFY(FoodModel::compareNames(QStringLiteral("Ёж"), QStringLiteral("Жук")) < 0);
     }
 
     void valueCells()
     {
         TCentralWidget editor;
-        QTreeWidgetItem *group = editor.FoodsList->topLevelItem(0);
+        const QModelIndex first = group(editor, 0);
         for (int c = 1; c <= 5; ++c) {
-            QVERIFY(group->text(c).isEmpty());
-            QCOMPARE(NumberText::parse(group->text(c)), 0.0f);
+            QVERIFY(text(first, c).isEmpty());
+            QCOMPARE(NumberText::parse(text(first, c)), 0.0f);
         }
-        QCOMPARE(item(editor, "Сыр плавленный")->text(2), QStringLiteral("24.0 "));
-        QCOMPARE(NumberText::parse(item(editor, "Сыр плавленный")->text(2)), 24.0f);
-        QCOMPARE(item(editor, "Горбуша")->text(2), QStringLiteral("21"));
+        QCOMPARE(text(item(editor, "Сыр плавленный"), 2), QStringLiteral("24.0 "));
+        QCOMPARE(NumberText::parse(text(item(editor, "Сыр плавленный"), 2)), 24.0f);
+        QCOMPARE(text(item(editor, "Горбуша"), 2), QStringLiteral("21"));
     }
 
     void valueColumnsSortByNumber()
     {
         TCentralWidget editor;
         editor.FoodsList->sortByColumn(5, Qt::AscendingOrder);
-        QCOMPARE(editor.FoodsList->topLevelItemCount(), 18);
+        QCOMPARE(editor.FoodsList->model()->rowCount(), 18);
         for (int g = 0; g < 18; ++g) {
-            QTreeWidgetItem *group = editor.FoodsList->topLevelItem(g);
-            QVERIFY(group->parent() == nullptr);
-            for (int i = 1; i < group->childCount(); ++i)
-                QVERIFY2(NumberText::parse(group->child(i - 1)->text(5))
-                             <= NumberText::parse(group->child(i)->text(5)),
-                         qPrintable(group->child(i)->text(0)));
+            const QModelIndex each = group(editor, g);
+            QVERIFY(!each.parent().isValid());
+            const QAbstractItemModel *model = each.model();
+            for (int i = 1; i < childCount(each); ++i)
+                QVERIFY2(NumberText::parse(text(model->index(i - 1, 0, each), 5))
+                             <= NumberText::parse(text(model->index(i, 0, each), 5)),
+                         qPrintable(text(model->index(i, 0, each), 0)));
         }
         // 99 before 897: numbers, not texts
-        QTreeWidgetItem *fats = item(editor, "Жиры и масла");
-        QCOMPARE(fats->child(0)->text(0), QStringLiteral("Майонез"));
+        const QModelIndex fats = item(editor, "Жиры и масла");
+        QCOMPARE(text(fats.model()->index(0, 0, fats), 0), QStringLiteral("Майонез"));
         editor.FoodsList->sortByColumn(5, Qt::DescendingOrder);
-        QCOMPARE(fats->child(fats->childCount() - 1)->text(0), QStringLiteral("Майонез"));
+        const QModelIndex sorted = item(editor, "Жиры и масла");
+        QCOMPARE(text(sorted.model()->index(childCount(sorted) - 1, 0, sorted), 0),
+                 QStringLiteral("Майонез"));
     }
 
     // Adding 150 g and then 50 g of beans, then removing both rows.
@@ -270,7 +284,7 @@ private Q_SLOTS:
     {
         TCentralWidget editor;
         QSignalSpy modified(&editor, &TCentralWidget::Modified);
-        editor.FoodsList->setCurrentItem(item(editor, "Бобы"));
+        editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
         whenDialogShows<TMassForm>([](TMassForm *form) { form->reject(); });
         editor.AddButton->click();
         QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
@@ -294,7 +308,7 @@ private Q_SLOTS:
         TCentralWidget editor;
         editor.FoodsList->clearSelection();
         if (!selected.isEmpty())
-            editor.FoodsList->setCurrentItem(item(editor, selected));
+            editor.FoodsList->setCurrentIndex(item(editor, selected));
         QVERIFY(!editor.AddButton->isEnabled());
         bool dialogShown = false;
         QPointer<QTimer> watch = whenDialogShows<TMassForm>([&dialogShown](TMassForm *form) {
@@ -314,19 +328,19 @@ private Q_SLOTS:
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         editor.FoodsList->setFocus();
-        editor.FoodsList->setCurrentItem(editor.FoodsList->topLevelItem(0));
+        editor.FoodsList->setCurrentIndex(group(editor, 0));
         QVERIFY(!editor.AddButton->isEnabled());
         QTest::keyClick(editor.FoodsList, Qt::Key_Down); // to "Бобы" by keyboard
-        QCOMPARE(editor.FoodsList->currentItem()->text(0), QStringLiteral("Бобы"));
+        QCOMPARE(editor.FoodsList->currentIndex().data().toString(), QStringLiteral("Бобы"));
         QVERIFY(editor.AddButton->isEnabled());
         QTest::keyClick(editor.FoodsList, Qt::Key_Up);
         QVERIFY(!editor.AddButton->isEnabled());
 
         // Return on a group closes and opens it
         QTest::keyClick(editor.FoodsList, Qt::Key_Return);
-        QVERIFY(!editor.FoodsList->topLevelItem(0)->isExpanded());
+        QVERIFY(!editor.FoodsList->isExpanded(group(editor, 0)));
         QTest::keyClick(editor.FoodsList, Qt::Key_Return);
-        QVERIFY(editor.FoodsList->topLevelItem(0)->isExpanded());
+        QVERIFY(editor.FoodsList->isExpanded(group(editor, 0)));
 
         // Return on a product adds it
         QTest::keyClick(editor.FoodsList, Qt::Key_Down);
@@ -511,7 +525,7 @@ private Q_SLOTS:
         add(editor, "Бобы", "10");
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
-        editor.FoodsList->setCurrentItem(item(editor, "Бобы"));
+        editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
         editor.RationEdit->setFocus();
         const QList<QWidget *> expected{editor.SearchEdit,   editor.FoodsList,  editor.AddButton,
                                         editor.RemoveButton, editor.FoodsTable, editor.RationEdit};
@@ -544,7 +558,7 @@ private Q_SLOTS:
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         const int all = visibleRows(editor.FoodsList).size();
-        editor.FoodsList->topLevelItem(0)->setExpanded(false);
+        editor.FoodsList->collapse(group(editor, 0));
         editor.SearchEdit->setFocus();
         editor.SearchEdit->setText(typed); // as typed: the list follows each change
         QStringList visible = visibleRows(editor.FoodsList);
@@ -552,14 +566,14 @@ private Q_SLOTS:
         if (!shown.isEmpty()) {
             QTest::keyClick(editor.SearchEdit, Qt::Key_Down);
             QCOMPARE(QApplication::focusWidget(), editor.FoodsList);
-            QCOMPARE(editor.FoodsList->currentItem()->text(0), shown.at(1));
+            QCOMPARE(editor.FoodsList->currentIndex().data().toString(), shown.at(1));
         }
         QTest::keyClick(editor.FoodsList, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), editor.SearchEdit);
         QTest::keyClick(editor.SearchEdit, Qt::Key_Escape);
         QVERIFY(editor.SearchEdit->text().isEmpty());
-        QVERIFY(!editor.FoodsList->topLevelItem(0)->isExpanded());
-        editor.FoodsList->topLevelItem(0)->setExpanded(true);
+        QVERIFY(!editor.FoodsList->isExpanded(group(editor, 0)));
+        editor.FoodsList->expand(group(editor, 0));
         QCOMPARE(visibleRows(editor.FoodsList).size(), all);
     }
 

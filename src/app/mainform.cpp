@@ -11,7 +11,7 @@
 #include "images/embeddedimages.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
-#include "ration/foodlistitem.h"
+#include "ration/foodmodel.h"
 #include "tools/energyvalue.h"
 #include "tools/energyvalueform.h"
 #include "tools/findform.h"
@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -35,7 +36,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUndoGroup>
 #include <QUndoStack>
 
@@ -379,9 +380,9 @@ template <typename Dialog> void holdWhileAlive(QObject *owner, Dialog **slot, Di
     });
 }
 
-QTreeWidgetItem *selectedFood(const TCalculateForm *ration)
+QModelIndex selectedFood(const TCalculateForm *ration)
 {
-    return ration->CentralWidget->FoodsList->selectedItems().value(0);
+    return ration->CentralWidget->FoodsList->selectionModel()->selectedRows().value(0);
 }
 
 // One search of the find dialog: the first row on screen, from the top,
@@ -393,13 +394,12 @@ void findFood(TMainForm *window, const QString &text, NameMatch::Mode mode)
     TCalculateForm *ration = window->activeRation();
     if (!ration)
         return;
-    QTreeWidget *list = ration->CentralWidget->FoodsList;
+    QTreeView *list = ration->CentralWidget->FoodsList;
     ration->FoundFlag = false;
-    if (QTreeWidgetItem *hit = FoodSearch::firstMatch(list, text, mode)) {
-        list->clearSelection();
-        list->setCurrentItem(hit);
-        hit->setSelected(true);
-        list->scrollToItem(hit);
+    if (const QModelIndex hit = FoodSearch::firstMatch(list, text, mode); hit.isValid()) {
+        list->selectionModel()->setCurrentIndex(
+            hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list->scrollTo(hit);
         ration->FoundFlag = true;
         // This runs within the dialog's own signal: closing only schedules
         // its deletion.
@@ -416,10 +416,10 @@ void findFood(TMainForm *window, const QString &text, NameMatch::Mode mode)
 
 // Columns of the food list read by the energy value.
 constexpr int NameColumn = 0;
-constexpr int ProteinColumn = FoodListItem::columnOf(FoodTable::Protein);
-constexpr int FatColumn = FoodListItem::columnOf(FoodTable::Fat);
-constexpr int CarbohydratesColumn = FoodListItem::columnOf(FoodTable::Carbohydrates);
-constexpr int CaloriesColumn = FoodListItem::columnOf(FoodTable::Energy);
+constexpr int ProteinColumn = FoodModel::columnOf(FoodTable::Protein);
+constexpr int FatColumn = FoodModel::columnOf(FoodTable::Fat);
+constexpr int CarbohydratesColumn = FoodModel::columnOf(FoodTable::Carbohydrates);
+constexpr int CaloriesColumn = FoodModel::columnOf(FoodTable::Energy);
 
 } // namespace
 
@@ -454,8 +454,8 @@ void TMainForm::ToolsEnergyValueSlot()
     const TCalculateForm *ration = activeRation();
     if (!ration)
         return;
-    const QTreeWidgetItem *food = selectedFood(ration);
-    if (!food) {
+    const QModelIndex food = selectedFood(ration);
+    if (!food.isValid()) {
         MessageBox::warning(this, tr("Ошибка расчёта"),
                             tr("Чтобы рассчитать энергетическую ценность продукта, необходимо его "
                                "выбрать в списке!"));
@@ -466,9 +466,10 @@ void TMainForm::ToolsEnergyValueSlot()
     holdWhileAlive(this, &EnergyValueForm, dialog);
     connect(dialog, &TEnergyValueForm::SaveEnergyValue, this, &TMainForm::ToolsEnergyValueSaveSlot);
 
-    dialog->FoodEdit->setText(food->text(NameColumn));
+    dialog->FoodEdit->setText(TCentralWidget::foodText(food, NameColumn));
     const EnergyValue::Shares lines = EnergyValue::resultLines(EnergyValue::shares(
-        food->text(ProteinColumn), food->text(FatColumn), food->text(CarbohydratesColumn)));
+        TCentralWidget::foodText(food, ProteinColumn), TCentralWidget::foodText(food, FatColumn),
+        TCentralWidget::foodText(food, CarbohydratesColumn)));
     dialog->ProteinEnergyValueEdit->setText(lines.protein);
     dialog->FatEnergyValueEdit->setText(lines.fat);
     dialog->CarbohydratesEnergyValueEdit->setText(lines.carbohydrates);
@@ -479,12 +480,14 @@ void TMainForm::ToolsEnergyValueSlot()
 void TMainForm::ToolsEnergyValueSaveSlot()
 {
     const TCalculateForm *ration = activeRation();
-    const QTreeWidgetItem *food = ration ? selectedFood(ration) : nullptr;
-    if (!food || !EnergyValueForm)
+    const QModelIndex food = ration ? selectedFood(ration) : QModelIndex();
+    if (!food.isValid() || !EnergyValueForm)
         return;
-    const EnergyValue::Product product{food->text(NameColumn), food->text(ProteinColumn),
-                                       food->text(FatColumn), food->text(CarbohydratesColumn),
-                                       food->text(CaloriesColumn)};
+    const EnergyValue::Product product{TCentralWidget::foodText(food, NameColumn),
+                                       TCentralWidget::foodText(food, ProteinColumn),
+                                       TCentralWidget::foodText(food, FatColumn),
+                                       TCentralWidget::foodText(food, CarbohydratesColumn),
+                                       TCentralWidget::foodText(food, CaloriesColumn)};
     const EnergyValue::Shares results{EnergyValueForm->ProteinEnergyValueEdit->text(),
                                       EnergyValueForm->FatEnergyValueEdit->text(),
                                       EnergyValueForm->CarbohydratesEnergyValueEdit->text(),

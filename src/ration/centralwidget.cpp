@@ -2,14 +2,14 @@
 
 #include "dialogs/messagebox.h"
 #include "dialogs/named.h"
-#include "ration/foodlistitem.h"
+#include "ration/foodlistproxy.h"
+#include "ration/foodmodel.h"
 #include "ration/foodtable.h"
 #include "ration/massdelegate.h"
 #include "ration/massform.h"
 #include "ration/massinput.h"
 #include "ration/rationcommands.h"
 #include "ration/rationmodel.h"
-#include "tools/namematch.h"
 
 #include <QGridLayout>
 #include <QHash>
@@ -22,7 +22,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -54,7 +54,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     SearchEdit = named(new QLineEdit(productsPane), "SearchEdit");
     SearchEdit->setClearButtonEnabled(true);
     ProductsLayout->addWidget(SearchEdit);
-    FoodsList = named(new QTreeWidget(productsPane), "FoodsList");
+    FoodsList = named(new QTreeView(productsPane), "FoodsList");
     buildFoodList();
     ProductsLayout->addWidget(FoodsList);
 
@@ -103,9 +103,10 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     setTabOrder(AddButton, RemoveButton);
     setTabOrder(RemoveButton, FoodsTable);
 
-    connect(FoodsList, &QTreeWidget::itemSelectionChanged, this, &TCentralWidget::ItemSelectedSlot);
-    connect(FoodsList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
-        if (item && item->parent())
+    connect(FoodsList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TCentralWidget::ItemSelectedSlot);
+    connect(FoodsList, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.parent().isValid())
             AddSlot();
     });
     FoodsList->installEventFilter(this);
@@ -137,34 +138,18 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
 
 void TCentralWidget::buildFoodList()
 {
-    FoodsList->setColumnCount(6);
-    FoodsList->setHeaderLabels(
-        {tr("Группа"), tr("Вода"), tr("Белок"), tr("Жиры"), tr("Углеводы"), tr("ККал")});
+    m_foods = new FoodListProxy(this);
+    m_foods->setObjectName(QStringLiteral("FoodListProxy"));
+    FoodsList->setModel(m_foods);
     FoodsList->setRootIsDecorated(false);
     FoodsList->setUniformRowHeights(true);
     FoodsList->setSelectionMode(QAbstractItemView::SingleSelection);
-
-    QFont groupFont = FoodsList->font();
-    groupFont.setBold(true);
-    QList<QTreeWidgetItem *> groups;
-    for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
-        auto *groupItem = new FoodListItem(QStringList{group.name});
-        groupItem->setFont(0, groupFont);
-        for (const FoodTable::Product &product : group.products) {
-            auto *item = new FoodListItem(groupItem);
-            item->setText(0, product.name);
-            for (int c = 0; c < FoodTable::ValueCount; ++c) {
-                item->setText(FoodListItem::columnOf(FoodTable::Column(c)), product.values[c]);
-                item->setTextAlignment(FoodListItem::columnOf(FoodTable::Column(c)),
-                                       Qt::AlignRight | Qt::AlignVCenter);
-            }
-        }
-        groups.append(groupItem);
-    }
-    FoodsList->addTopLevelItems(groups);
     FoodsList->setSortingEnabled(true);
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
+
+    QFont groupFont = FoodsList->font();
+    groupFont.setBold(true);
     const QList<int> widths = foodListWidths(groupFont);
     QHeaderView *header = FoodsList->header();
     header->setStretchLastSection(false);
@@ -193,13 +178,14 @@ QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
     const int margin = 2 * FoodsList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
     QList<int> widths(1 + FoodTable::ValueCount, 0);
     for (int c = 0; c < widths.size(); ++c)
-        widths[c] = titles.horizontalAdvance(FoodsList->headerItem()->text(c)) + margin + 8;
+        widths[c] = titles.horizontalAdvance(m_foods->headerData(c, Qt::Horizontal).toString())
+            + margin + 8;
     for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
         widths[0] = std::max(widths[0], bold.horizontalAdvance(group.name) + margin);
         for (const FoodTable::Product &product : group.products) {
             widths[0] = std::max(widths[0], plain.horizontalAdvance(product.name) + margin);
             for (int c = 0; c < FoodTable::ValueCount; ++c) {
-                const int column = FoodListItem::columnOf(FoodTable::Column(c));
+                const int column = FoodModel::columnOf(FoodTable::Column(c));
                 widths[column] =
                     std::max(widths[column], plain.horizontalAdvance(product.values[c]) + margin);
             }
@@ -327,23 +313,25 @@ QList<QLabel *> TCentralWidget::valueLabels() const
             FatValueLabel,  CarbohydratesValueLabel, CaloriesValueLabel};
 }
 
-FoodListItem *TCentralWidget::selectedProduct() const
+QModelIndex TCentralWidget::selectedProduct() const
 {
-    const QList<QTreeWidgetItem *> selected = FoodsList->selectedItems();
-    if (selected.isEmpty())
-        return nullptr;
-    auto *item = static_cast<FoodListItem *>(selected.first());
-    return item->isProduct() ? item : nullptr;
+    const QModelIndex row = FoodsList->selectionModel()->selectedRows().value(0);
+    return row.parent().isValid() ? row : QModelIndex();
+}
+
+QString TCentralWidget::foodText(const QModelIndex &row, int column)
+{
+    return row.sibling(row.row(), column).data().toString();
 }
 
 QString TCentralWidget::cellText(int row, int column) const { return m_model->text(row, column); }
 
-void TCentralWidget::ItemSelectedSlot() { AddButton->setEnabled(selectedProduct() != nullptr); }
+void TCentralWidget::ItemSelectedSlot() { AddButton->setEnabled(selectedProduct().isValid()); }
 
 void TCentralWidget::AddSlot()
 {
-    const FoodListItem *product = selectedProduct();
-    if (!product)
+    const QModelIndex product = selectedProduct();
+    if (!product.isValid())
         return;
     QString mass;
     {
@@ -354,9 +342,9 @@ void TCentralWidget::AddSlot()
     }
     QStringList per100g;
     for (int c = 0; c < FoodTable::ValueCount; ++c)
-        per100g.append(product->text(FoodListItem::columnOf(FoodTable::Column(c))));
+        per100g.append(foodText(product, FoodModel::columnOf(FoodTable::Column(c))));
     m_undoStack->push(
-        new AddRowCommand(m_model, RationModel::productRow(product->text(0), mass, per100g)));
+        new AddRowCommand(m_model, RationModel::productRow(foodText(product, 0), mass, per100g)));
     FoodsTable->scrollTo(m_model->index(m_model->rowCount() - 1, 0));
 }
 
@@ -453,49 +441,40 @@ void TCentralWidget::NameChangedSlot(const QString &name)
 
 void TCentralWidget::FilterSlot(const QString &text)
 {
-    const int groups = FoodsList->topLevelItemCount();
-    if (!text.isEmpty() && m_openBeforeFilter.isEmpty()) {
-        for (int g = 0; g < groups; ++g)
-            m_openBeforeFilter.append(FoodsList->topLevelItem(g)->isExpanded());
-    }
-    FoodsList->setUpdatesEnabled(false);
-    for (int g = 0; g < groups; ++g) {
-        QTreeWidgetItem *group = FoodsList->topLevelItem(g);
-        bool any = false;
-        for (int p = 0; p < group->childCount(); ++p) {
-            QTreeWidgetItem *product = group->child(p);
-            const bool shown = NameMatch::matches(product->text(0), text, NameMatch::Mode::Part);
-            product->setHidden(!shown);
-            any = any || shown;
+    if (!text.isEmpty() && !m_searching) {
+        m_closedBeforeSearch.clear();
+        for (int g = 0; g < m_foods->rowCount(); ++g) {
+            const QModelIndex group = m_foods->index(g, 0);
+            if (!FoodsList->isExpanded(group))
+                m_closedBeforeSearch.append(group.data().toString());
         }
-        group->setHidden(!text.isEmpty() && !any);
-        if (!text.isEmpty())
-            group->setExpanded(any);
-        else if (g < m_openBeforeFilter.size())
-            group->setExpanded(m_openBeforeFilter[g]);
     }
-    if (text.isEmpty())
-        m_openBeforeFilter.clear();
-    FoodsList->setUpdatesEnabled(true);
+    m_searching = !text.isEmpty();
+    m_foods->setSearchText(text);
+    FoodsList->expandAll();
+    if (m_searching)
+        return;
+    for (int g = 0; g < m_foods->rowCount(); ++g) {
+        const QModelIndex group = m_foods->index(g, 0);
+        if (m_closedBeforeSearch.contains(group.data().toString()))
+            FoodsList->collapse(group);
+    }
+    m_closedBeforeSearch.clear();
 }
 
 void TCentralWidget::enterFoodList()
 {
     // The first product shown, or the first group when none is.
-    QTreeWidgetItem *first = nullptr;
-    for (QTreeWidgetItem *i = FoodsList->topLevelItem(0); i; i = FoodsList->itemBelow(i)) {
-        if (i->isHidden())
-            continue;
-        if (!first)
-            first = i;
-        if (i->parent()) {
+    QModelIndex first = m_foods->index(0, 0);
+    for (QModelIndex i = first; i.isValid(); i = FoodsList->indexBelow(i)) {
+        if (i.parent().isValid()) {
             first = i;
             break;
         }
     }
     FoodsList->setFocus();
-    if (first)
-        FoodsList->setCurrentItem(first);
+    if (first.isValid())
+        FoodsList->setCurrentIndex(first);
 }
 
 bool TCentralWidget::foodListKey(int key)
@@ -503,9 +482,10 @@ bool TCentralWidget::foodListKey(int key)
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
     // Return adds a product, and opens or closes a group.
-    QTreeWidgetItem *current = FoodsList->currentItem();
-    if (current && !current->parent() && !selectedProduct())
-        current->setExpanded(!current->isExpanded());
+    const QModelIndex current = FoodsList->currentIndex();
+    if (current.isValid() && !current.parent().isValid() && !selectedProduct().isValid())
+        FoodsList->setExpanded(current.siblingAtColumn(0),
+                               !FoodsList->isExpanded(current.siblingAtColumn(0)));
     else
         AddSlot();
     return true;

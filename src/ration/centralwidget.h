@@ -11,11 +11,11 @@ class QLineEdit;
 class QPushButton;
 class QSplitter;
 class QTableView;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QModelIndex;
+class QTreeView;
 class QUndoStack;
 class QVBoxLayout;
-class FoodListItem;
+class FoodListProxy;
 class RationModel;
 
 // The ration editor: the food list on the left, the transfer buttons in the
@@ -39,8 +39,11 @@ public:
     // The name is set as given; the totals are worked out from the rows.
     // Nothing of it can be undone: the undo stack starts afresh.
     void loadRation(const Ration &ration);
-    // The product selected in the food list, or null (nothing or a group).
-    FoodListItem *selectedProduct() const;
+    // The product selected in the food list (its name cell), or an invalid
+    // index (nothing or a group).
+    QModelIndex selectedProduct() const;
+    // A text of the food list's row: the name, or a value by its column.
+    static QString foodText(const QModelIndex &row, int column);
     // Text of a table cell; empty for a cell never written.
     QString cellText(int row, int column) const;
     // Gives a row a new mass as the user typed it: refused with the reason
@@ -59,7 +62,7 @@ public:
     QLabel *RationLabel;
     QLineEdit *RationEdit;
     QLineEdit *SearchEdit;
-    QTreeWidget *FoodsList;
+    QTreeView *FoodsList;
     QPushButton *AddButton;
     QPushButton *RemoveButton;
     QTableView *FoodsTable;
@@ -114,8 +117,11 @@ private:
 
     RationModel *m_model;
     QUndoStack *m_undoStack;
-    // Which groups were open before a filter opened them all.
-    QList<bool> m_openBeforeFilter;
+    FoodListProxy *m_foods = nullptr;
+    // Groups closed before a search opened them all; they close again when
+    // the search is cleared.
+    QStringList m_closedBeforeSearch;
+    bool m_searching = false;
     // Width the food list needs to show every column whole.
     int m_foodListWidth = 0;
     bool m_splitterPlaced = false;
