@@ -87,8 +87,10 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     RationNameLayout->addWidget(RationEdit);
     buildRationTable();
     RationLayout->addWidget(FoodsTable);
-    WorkingSplitter->setStretchFactor(0, 1);
+    // Width gained by the window goes to the ration.
+    WorkingSplitter->setStretchFactor(0, 0);
     WorkingSplitter->setStretchFactor(1, 1);
+    connect(WorkingSplitter, &QSplitter::splitterMoved, this, [this] { m_splitterMoved = true; });
 
     buildTotals();
     LanguageChangeSlot();
@@ -523,11 +525,21 @@ bool TCentralWidget::tableKey(int key)
 void TCentralWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_splitterPlaced)
+    placeSplitter();
+}
+
+void TCentralWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeSplitter();
+}
+
+void TCentralWidget::placeSplitter()
+{
+    // Until the user moves it: the food list as wide as its columns need,
+    // up to half the editor, and the ration takes the rest.
+    if (m_splitterMoved || !isVisible())
         return;
-    m_splitterPlaced = true;
-    // The food list as wide as its columns need, up to half the editor;
-    // the user moves the splitter from there.
     const int total = WorkingSplitter->width();
     const int wanted = m_foodListWidth + 2 * FoodsList->frameWidth()
         + FoodsList->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;

@@ -97,6 +97,7 @@ protected Q_SLOTS:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildFoodList();
@@ -114,6 +115,7 @@ private:
     bool searchKey(int key);
     bool tableKey(int key);
     void enterFoodList();
+    void placeSplitter();
 
     RationModel *m_model;
     QUndoStack *m_undoStack;
@@ -124,5 +126,6 @@ private:
     bool m_searching = false;
     // Width the food list needs to show every column whole.
     int m_foodListWidth = 0;
-    bool m_splitterPlaced = false;
+    // The user placed the splitter: it stays where it was put.
+    bool m_splitterMoved = false;
 };
