@@ -61,7 +61,7 @@ QModelIndex FoodModel::index(int row, int column, const QModelIndex &parent) con
         return {};
     if (row >= m_groups[parent.row()].products.size())
         return {};
-    return createIndex(row, column, quintptr(parent.row() + 1));
+    return createIndex(row, column, quintptr(parent.row()) + 1);
 }
 
 QModelIndex FoodModel::parent(const QModelIndex &child) const
