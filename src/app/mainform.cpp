@@ -63,6 +63,14 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     pFileNewSlot();
 }
 
+TMainForm::~TMainForm()
+{
+    // The workspace closes its windows as it goes down, after this window
+    // has stopped being a TMainForm: no more activations reach it.
+    if (Workspace)
+        disconnect(Workspace, nullptr, this, nullptr);
+}
+
 void TMainForm::LanguageChangeSlot() { setWindowTitle(tr("Калькулятор калорий Korvent")); }
 
 void TMainForm::CreateStatusBarSlot()

@@ -24,6 +24,7 @@ class TMainForm : public QMainWindow
 public:
     explicit TMainForm(QWidget *parent = nullptr, const char *name = nullptr,
                        Qt::WindowFlags fl = {});
+    ~TMainForm() override;
 
     // The ration window that commands work on: the workspace's current
     // window, or null when the workspace lists none or none is current.
