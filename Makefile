@@ -54,6 +54,8 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_editor
 	@if [ -x $(BUILD)/bench/bench_files ]; then QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_files; fi
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_ration
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_startup
 
 # Fuzzes the ration page reader for FUZZ_SECONDS with libFuzzer and the
 # sanitizers; crashes are left in $(FUZZ) as crash-* files.

@@ -9,11 +9,13 @@
 #include "pdfpages.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
+#include "ration/rationmodel.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDate>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -21,8 +23,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStringEncoder>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -30,6 +33,7 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QUndoStack>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,6 +106,31 @@ private Q_SLOTS:
         QVERIFY(MessageBox::history().isEmpty());
     }
 
+    // The modified mark follows the steps from the state saved: undoing a
+    // step made after saving marks the ration changed again, redoing it
+    // brings back what the file holds.
+    void savedStateFollowsUndo()
+    {
+        TCentralWidget *editor = active()->CentralWidget;
+        active()->loadRation(sample(), true);
+        QVERIFY(!active()->isWindowModified());
+        editor->FoodsTable->selectionModel()->select(editor->model()->index(0, 2),
+                                                     QItemSelectionModel::Select);
+        editor->RemoveButton->click();
+        QVERIFY(active()->isWindowModified());
+        const QString chosen = home->filePath("saved");
+        FileDialog::setNextFileName(chosen);
+        trigger("FileSaveAction");
+        QVERIFY(!active()->isWindowModified());
+        const QByteArray saved = contents(chosen + ".html");
+        editor->undoStack()->undo();
+        QVERIFY(active()->isWindowModified());
+        QCOMPARE(editor->ration().rows, sample().rows);
+        editor->undoStack()->redo();
+        QVERIFY(!active()->isWindowModified());
+        QCOMPARE(RationPage::fileText(editor->ration()).toUtf8(), saved);
+    }
+
     // The overwrite question concerns the file that will be written.
     void overwriteQuestion_data()
     {
@@ -162,6 +191,15 @@ private Q_SLOTS:
         active()->CentralWidget->loadRation(sample());
         FileDialog::setNextFileName(home->filePath("обед.html"));
         trigger("FileSaveAction");
+        TCalculateForm *saved = active();
+        trigger("FileNewAction");
+        // A file already open is not opened twice: its window comes forward.
+        FileDialog::setNextFileName(home->filePath("обед.html"));
+        trigger("FileOpenAction");
+        QCOMPARE(form->Workspace->subWindowList().size(), 2);
+        QCOMPARE(active(), saved);
+        saved->parentWidget()->close();
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 1);
         FileDialog::setNextFileName(home->filePath("обед.html"));
         trigger("FileOpenAction");
         QCOMPARE(form->Workspace->subWindowList().size(), 2);
@@ -324,11 +362,11 @@ private Q_SLOTS:
                      0);
         const QByteArray before = contents(path);
         MessageBox::clearHistory();
-        FileDialog::setNextFileName(path);
-        MessageBox::setNextAnswer(QMessageBox::Yes); // replace the file
+        // Saved in place, without the file dialog or the question whether to
+        // replace the ration's own file.
         MessageBox::setNextAnswer(MessageBox::Button(answer));
         trigger("FileSaveAction");
-        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history().size(), 1);
         QVERIFY2(MessageBox::history().last().text.contains(question),
                  qPrintable(MessageBox::history().last().text));
         if (answer == QMessageBox::Yes)
@@ -346,15 +384,21 @@ private Q_SLOTS:
         writeFile(path, RationPage::fileText(sample()).toUtf8());
         FileDialog::setNextFileName(path);
         trigger("FileOpenAction");
+        // Ctrl+S writes the ration's own file, again and again, asking nothing.
         for (int round = 0; round < 2; ++round) {
             MessageBox::clearHistory();
-            FileDialog::setNextFileName(path);
-            MessageBox::setNextAnswer(QMessageBox::Yes);
             trigger("FileSaveAction");
-            QCOMPARE(MessageBox::history().size(), 1);
-            QCOMPARE(MessageBox::history().first().text,
-                     QStringLiteral("Перезаписать существующий файл?"));
+            QVERIFY(MessageBox::history().isEmpty());
+            QVERIFY(!active()->isWindowModified());
         }
+        // «Сохранить как…» asks for the file, and before replacing it.
+        FileDialog::setNextFileName(path);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        trigger("FileSaveAsAction");
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text,
+                 QStringLiteral("Перезаписать существующий файл?"));
+        QCOMPARE(active()->fileName(), path);
     }
 
     void printCancelled()

@@ -5,6 +5,7 @@
 #include "ration/centralwidget.h"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -12,7 +13,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -136,11 +139,15 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : form->menuBar()->actions())
             titles.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(titles, QStringList({"&Файл", "&Сервис", "&Окно", "-", "С&правка"}));
+        QCOMPARE(titles, QStringList({"&Файл", "&Правка", "&Сервис", "&Окно", "-", "Сп&равка"}));
+        QCOMPARE(entries(form->EditMenu->actions()), QStringList({"Отменить", "Повторить"}));
+        QCOMPARE(form->EditUndoAction->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
+        QCOMPARE(form->EditRedoAction->shortcuts(),
+                 QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
         QCOMPARE(entries(form->FileMenu->actions()),
-                 QStringList({"Создать", "Загрузить", "Сохранить", "-", "Закрыть", "Закрыть всё",
-                              "-", "Печать", "Предварительный просмотр", "-", "Недавние файлы", "-",
-                              "Выход"}));
+                 QStringList({"Создать", "Загрузить", "Сохранить", "Сохранить как…", "-", "Закрыть",
+                              "Закрыть всё", "-", "Печать", "Предварительный просмотр", "-",
+                              "Недавние файлы", "-", "Выход"}));
         QCOMPARE(entries(form->ToolsMenu->actions()),
                  QStringList({"Найти", "-", "Энергетическая ценность"}));
         QCOMPARE(entries(form->WindowMenu->actions()),
@@ -342,6 +349,44 @@ private Q_SLOTS:
             QTRY_VERIFY(!window); // closed and deleted
             form = nullptr;
         }
+    }
+
+    // Undo and redo follow the active window's steps and name them; the
+    // modified mark follows: undoing back to the state loaded clears it.
+    void undoRedoFollowActiveWindow()
+    {
+        TCalculateForm *first = form->activeRation();
+        Ration ration;
+        ration.name = QStringLiteral("Обед");
+        ration.rows = {{"Хлеб", "50", "1", "1", "1", "1", "100"}};
+        first->loadRation(ration, true);
+        QVERIFY(!form->EditUndoAction->isEnabled());
+        first->CentralWidget->FoodsTable->selectionModel()->select(
+            first->CentralWidget->FoodsTable->model()->index(0, 3), QItemSelectionModel::Select);
+        first->CentralWidget->RemoveButton->click();
+        QVERIFY(first->isWindowModified());
+        QCOMPARE(form->EditUndoAction->text(), QStringLiteral("Отменить удаление «Хлеб»"));
+
+        trigger("FileNewAction");
+        TCalculateForm *second = form->activeRation();
+        QVERIFY(second != first);
+        QVERIFY(!form->EditUndoAction->isEnabled()); // the new window has no step yet
+        QTest::keyClicks(second->CentralWidget->RationEdit, QStringLiteral("ab"));
+        QCOMPARE(form->EditUndoAction->text(), QStringLiteral("Отменить переименование рациона"));
+        trigger("EditUndoAction"); // both letters: one step
+        QCOMPARE(second->CentralWidget->RationEdit->text(), QStringLiteral("Без имени"));
+        QVERIFY(!second->isWindowModified());
+        QCOMPARE(form->EditRedoAction->text(), QStringLiteral("Повторить переименование рациона"));
+
+        form->Workspace->setActiveSubWindow(form->Workspace->subWindowList().first());
+        QCOMPARE(form->activeRation(), first);
+        trigger("EditUndoAction");
+        QCOMPARE(first->CentralWidget->cellText(0, 0), QStringLiteral("Хлеб"));
+        QCOMPARE(first->CentralWidget->MassValueLabel->text(), QStringLiteral("50"));
+        QVERIFY(!first->isWindowModified());
+        trigger("EditRedoAction");
+        QVERIFY(first->CentralWidget->cellText(0, 0).isEmpty());
+        QVERIFY(first->isWindowModified());
     }
 
     void closeAllStopsAtCancel()

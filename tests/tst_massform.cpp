@@ -1,5 +1,6 @@
 #include "ration/massform.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -24,20 +25,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("whole") << "150" << true;
-        QTest::newRow("half") << "0.5" << true;
-        QTest::newRow("trailing zeros kept") << "150.00" << true;
-        QTest::newRow("exponent") << "1e3" << true;
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("negative") << "-5" << false;
-        QTest::newRow("overflows single precision") << "1e39" << false;
-        QTest::newRow("overflows double") << "1e999" << false;
+        QTest::addColumn<QString>("mass"); // as stored, when accepted
+        QTest::newRow("whole") << "150" << true << "150";
+        QTest::newRow("half") << "0.5" << true << "0.5";
+        QTest::newRow("trailing zeros kept") << "150.00" << true << "150.00";
+        QTest::newRow("exponent") << "1e3" << true << "1e3";
+        QTest::newRow("decimal comma") << "1,5" << true << "1.5";
+        QTest::newRow("three decimals after comma") << "12,345" << true << "12.345";
+        QTest::newRow("zero") << "0" << false << "";
+        QTest::newRow("empty") << "" << false << "";
+        QTest::newRow("negative") << "-5" << false << "";
+        QTest::newRow("overflows single precision") << "1e39" << false << "";
+        QTest::newRow("overflows double") << "1e999" << false << "";
+        QTest::newRow("grouped with blank") << "1 000" << false << "";
+        QTest::newRow("grouped with comma") << "1,234.5" << false << "";
     }
     void submit()
     {
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
+        QFETCH(QString, mass);
         for (const bool byReturn : {false, true}) {
             TMassForm form(nullptr, nullptr, true);
             form.show();
@@ -53,7 +60,11 @@ private Q_SLOTS:
             if (accepted) {
                 QCOMPARE(form.result(), int(QDialog::Accepted));
                 QCOMPARE(form.MassEdit->text(), typed);
+                QCOMPARE(form.mass(), mass);
+                QVERIFY(form.ReasonLabel->isHidden());
             } else {
+                QVERIFY(form.ReasonLabel->isVisible());
+                QVERIFY(!form.ReasonLabel->text().isEmpty());
                 QVERIFY(form.isVisible());
                 QCOMPARE(form.MassEdit->text(), QStringLiteral("0"));
                 QCOMPARE(form.MassEdit->selectedText(), QStringLiteral("0"));

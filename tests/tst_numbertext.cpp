@@ -1,6 +1,60 @@
 #include "ration/numbertext.h"
 
+#include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// The reading rule as the program once wrote it, through QLocale: the
+// reference the locale-free reader must match bit for bit.
+float referenceParse(const QString &text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && text[pos].isSpace())
+        ++pos;
+    const qsizetype n = text.size();
+    qsizetype i = pos;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    qsizetype digits = 0;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == u'.') {
+        ++i;
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0.0f;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+            ++j;
+        if (j < n && text[j].isDigit() && text[j].unicode() < 128) {
+            while (j < n && text[j].isDigit() && text[j].unicode() < 128)
+                ++j;
+            i = j;
+        }
+    }
+    bool ok = false;
+    const double value = QLocale::c().toDouble(QStringView(text).mid(pos, i - pos), &ok);
+    if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
+        return 0.0f;
+    return float(value);
+}
+
+bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+} // namespace
 
 class TestNumberText : public QObject
 {
@@ -42,6 +96,45 @@ private Q_SLOTS:
         const float parsed = NumberText::parse(text);
         QVERIFY(std::isfinite(parsed));
         QCOMPARE(parsed, value);
+    }
+
+    // Every text of up to five characters from a small alphabet, then long
+    // random ones: the reader agrees with the reference on each.
+    void parseMatchesReference()
+    {
+        const QString alphabet = QStringLiteral("019.eE+- ,x");
+        QList<QString> texts{QString()};
+        QList<QString> level{QString()};
+        for (int length = 1; length <= 5; ++length) {
+            QList<QString> next;
+            for (const QString &stem : std::as_const(level))
+                for (const QChar c : alphabet)
+                    next.append(stem + c);
+            texts += next;
+            level = next;
+        }
+        QRandomGenerator random(20261208);
+        const QString wide = QStringLiteral("0123456789.eE+- ");
+        for (int k = 0; k < 200000; ++k) {
+            QString text;
+            const int length = int(random.bounded(1, 40));
+            for (int i = 0; i < length; ++i)
+                text.append(wide[int(random.bounded(wide.size()))]);
+            texts.append(text);
+        }
+        for (const char *edge :
+             {"1e-400", "-1e-400", "1e-310", "-0", "3.4028235e38", "3.4028236e38", "1e-46",
+              "-1e-46", "000000000000000000000000001.5"})
+            texts.append(QString::fromLatin1(edge));
+        int mismatches = 0;
+        for (const QString &text : std::as_const(texts)) {
+            if (!sameBits(NumberText::parse(text), referenceParse(text))) {
+                if (++mismatches < 10)
+                    qWarning() << text << NumberText::parse(text) << referenceParse(text);
+            }
+        }
+        QCOMPARE(mismatches, 0);
+        QVERIFY(texts.size() > 350000);
     }
 
     void format_data()

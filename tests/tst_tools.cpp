@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -22,7 +23,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 
@@ -40,11 +41,16 @@ class TestTools : public QObject
         return form->findChild<QAction *>(QStringLiteral("ToolsFindAction"));
     }
 
-    QTreeWidget *foodsList() const { return form->activeRation()->CentralWidget->FoodsList; }
+    QTreeView *foodsList() const { return form->activeRation()->CentralWidget->FoodsList; }
 
-    QTreeWidgetItem *food(const QString &name) const
+    // The food list's row of that name (group or product).
+    QModelIndex food(const QString &name) const
     {
-        return foodsList()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        const QAbstractItemModel *model = foodsList()->model();
+        return model
+            ->match(model->index(0, 0), Qt::DisplayRole, name, 1,
+                    Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
     }
 
     QList<TFindForm *> findDialogs() const { return form->findChildren<TFindForm *>(); }
@@ -103,10 +109,10 @@ class TestTools : public QObject
     // gone and "Найти" can be used again.
     void verifyFound(QPointer<TFindForm> dialog, const QString &name)
     {
-        QTreeWidget *list = foodsList();
-        QVERIFY(list->currentItem());
-        QCOMPARE(list->currentItem()->text(0), name);
-        QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem *>{list->currentItem()});
+        QTreeView *list = foodsList();
+        QVERIFY(list->currentIndex().isValid());
+        QCOMPARE(list->currentIndex().data().toString(), name);
+        QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{list->currentIndex()});
         QVERIFY(form->activeRation()->FoundFlag);
         QVERIFY(MessageBox::history().isEmpty());
         QTRY_VERIFY(!dialog);
@@ -114,10 +120,10 @@ class TestTools : public QObject
         QVERIFY(findAction()->isEnabled());
     }
 
-    bool onScreen(QTreeWidgetItem *item) const
+    bool onScreen(const QModelIndex &item) const
     {
-        QTreeWidget *list = item->treeWidget();
-        return list->visualItemRect(item).intersects(list->viewport()->rect());
+        QTreeView *list = foodsList();
+        return list->visualRect(item).intersects(list->viewport()->rect());
     }
 
 private Q_SLOTS:
@@ -162,13 +168,13 @@ private Q_SLOTS:
     {
         TFindForm *dialog = openFind();
         QVERIFY(dialog);
-        QTreeWidgetItem *before = foodsList()->currentItem();
+        const QModelIndex before = foodsList()->currentIndex();
         TCalculateForm *ration = form->activeRation();
         form->Workspace->setActiveSubWindow(nullptr);
         search(dialog, QStringLiteral("Бобы"), false);
         QVERIFY(MessageBox::history().isEmpty());
         QVERIFY(dialog->isVisible());
-        QCOMPARE(ration->CentralWidget->FoodsList->currentItem(), before);
+        QCOMPARE(ration->CentralWidget->FoodsList->currentIndex(), before);
     }
 
     void newFindDialog()
@@ -250,10 +256,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("whole");
         QTest::addColumn<QString>("collapsed");
         QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("filter"); // typed in the search field first
         auto row = [](const char *tag, const char *text, bool whole, const char *collapsed,
-                      const char *found) {
+                      const char *found, const char *filter = "") {
             QTest::newRow(tag) << QString::fromUtf8(text) << whole << QString::fromUtf8(collapsed)
-                               << QString::fromUtf8(found);
+                               << QString::fromUtf8(found) << QString::fromUtf8(filter);
         };
         row("part in capitals", "ГОРОХ", false, "", "Горох лущёный");
         row("part сушён", "сушён", false, "", "Грибы белые сушёные");
@@ -266,6 +273,8 @@ private Q_SLOTS:
         row("whole one blank", "Вишня сушёная", true, "", "");
         row("whole two blanks", "Вишня  сушёная", true, "", "Вишня  сушёная");
         row("whole product of collapsed group", "Бобы", true, "Бобовые", "");
+        row("part сушён, list filtered", "сушён", false, "", "Груша  сушёная", "груш");
+        row("whole, product filtered away", "Бобы", true, "", "", "горох");
     }
     void find()
     {
@@ -273,8 +282,10 @@ private Q_SLOTS:
         QFETCH(bool, whole);
         QFETCH(QString, collapsed);
         QFETCH(QString, found);
+        QFETCH(QString, filter);
         if (!collapsed.isEmpty())
-            food(collapsed)->setExpanded(false);
+            foodsList()->collapse(food(collapsed));
+        form->activeRation()->CentralWidget->SearchEdit->setText(filter);
         TCalculateForm *ration = form->activeRation();
         ration->FoundFlag = true;
         QPointer<TFindForm> dialog = openFind();
@@ -295,7 +306,7 @@ private Q_SLOTS:
     // The search always starts at the top row, wherever the current row is.
     void findStartsAtTop()
     {
-        foodsList()->setCurrentItem(food(QStringLiteral("Яичный порошок")));
+        foodsList()->setCurrentIndex(food(QStringLiteral("Яичный порошок")));
         QPointer<TFindForm> dialog = openFind();
         search(dialog, QStringLiteral("о"), false);
         verifyFound(dialog, QStringLiteral("Бобовые"));
@@ -303,8 +314,8 @@ private Q_SLOTS:
 
     void hitIsScrolledIntoView()
     {
-        QTreeWidgetItem *target = food(QStringLiteral("Яичный порошок"));
-        QVERIFY(target);
+        const QModelIndex target = food(QStringLiteral("Яичный порошок"));
+        QVERIFY(target.isValid());
         QVERIFY(!onScreen(target));
         QPointer<TFindForm> dialog = openFind();
         search(dialog, QStringLiteral("Яичный"), false);
@@ -354,13 +365,13 @@ private Q_SLOTS:
     // A miss changes nothing in the list.
     void missKeepsSelection()
     {
-        QTreeWidgetItem *bean = food(QStringLiteral("Бобы"));
-        foodsList()->setCurrentItem(bean);
+        const QModelIndex bean = food(QStringLiteral("Бобы"));
+        foodsList()->setCurrentIndex(bean);
         TFindForm *dialog = openFind();
         search(dialog, QStringLiteral("Бобы белые"), false);
         verifyNotFoundWarning();
-        QCOMPARE(foodsList()->currentItem(), bean);
-        QCOMPARE(foodsList()->selectedItems(), QList<QTreeWidgetItem *>{bean});
+        QCOMPARE(foodsList()->currentIndex(), bean);
+        QCOMPARE(foodsList()->selectionModel()->selectedRows(), QModelIndexList{bean});
     }
 
     // However the dialog is closed, "Найти" can be used again.
@@ -438,7 +449,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(QStringList, numbers);
-        foodsList()->setCurrentItem(food(name));
+        foodsList()->setCurrentIndex(food(name));
         trigger("ToolsEnergyValueAction");
         TEnergyValueForm *dialog = form->EnergyValueForm;
         QVERIFY(dialog);
@@ -507,8 +518,8 @@ private Q_SLOTS:
         QFETCH(QString, written);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QTreeWidgetItem *bean = food(QStringLiteral("Бобы"));
-        foodsList()->setCurrentItem(bean);
+        const QModelIndex bean = food(QStringLiteral("Бобы"));
+        foodsList()->setCurrentIndex(bean);
         trigger("ToolsEnergyValueAction");
         QPointer<TEnergyValueForm> dialog = form->EnergyValueForm;
         QVERIFY(dialog);
@@ -537,7 +548,7 @@ private Q_SLOTS:
 
     void closedEnergyDialogIsForgotten()
     {
-        foodsList()->setCurrentItem(food(QStringLiteral("Бобы")));
+        foodsList()->setCurrentIndex(food(QStringLiteral("Бобы")));
         trigger("ToolsEnergyValueAction");
         QPointer<TEnergyValueForm> dialog = form->EnergyValueForm;
         QVERIFY(dialog);

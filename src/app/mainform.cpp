@@ -5,7 +5,6 @@
 #include "dialogs/filedialog.h"
 #include "dialogs/focusframe.h"
 #include "dialogs/messagebox.h"
-#include "files/filestamp.h"
 #include "files/loadreport.h"
 #include "files/pagesaver.h"
 #include "files/rationfile.h"
@@ -16,6 +15,7 @@
 #include "images/embeddedimages.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
+#include "ration/foodmodel.h"
 #include "tools/energyvalue.h"
 #include "tools/energyvalueform.h"
 #include "tools/findform.h"
@@ -31,6 +31,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -45,7 +46,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -74,6 +77,14 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     updateCommandStates();
 }
 
+TMainForm::~TMainForm()
+{
+    // The workspace closes its windows as it goes down, after this window
+    // has stopped being a TMainForm: no more activations reach it.
+    if (Workspace)
+        disconnect(Workspace, nullptr, this, nullptr);
+}
+
 void TMainForm::LanguageChangeSlot() { setWindowTitle(tr("Калькулятор калорий Korvent")); }
 
 void TMainForm::CreateStatusBarSlot()
@@ -82,95 +93,149 @@ void TMainForm::CreateStatusBarSlot()
     DateTimeLabel = new QLabel(StatusBar);
     DateTimeLabel->setObjectName(QStringLiteral("DateTimeLabel"));
     StatusBar->addWidget(DateTimeLabel, 0);
+    m_fileLabel = new QLabel(StatusBar);
+    m_fileLabel->setObjectName(QStringLiteral("FileLabel"));
+    m_fileLabel->setAccessibleName(tr("Файл активного рациона"));
+    StatusBar->addPermanentWidget(m_fileLabel);
 }
 
-QAction *TMainForm::createAction(const char *objectName, const QString &text, const char *icon,
-                                 const QString &shortcut, const QString &statusTip)
-{
-    auto *action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(objectName));
-    if (icon)
-        action->setIcon(embeddedIcon(QString::fromLatin1(icon)));
-    action->setShortcut(QKeySequence(shortcut));
-    action->setStatusTip(statusTip);
-    return action;
-}
+namespace {
+
+// One command of the main window: where it is kept, its object name, text,
+// icon, key, status-bar tip and the slot it runs.
+struct ActionSpec {
+    QAction *TMainForm::*member;
+    const char *objectName;
+    const char *text;
+    const char *icon;
+    const char *shortcut;
+    const char *statusTip;
+    void (TMainForm::*slot)();
+};
+
+} // namespace
 
 void TMainForm::CreateActionsSlot()
 {
-    FileExitAction = createAction("FileExitAction", tr("Выход"), "exit.png", tr("Ctrl+Q"),
-                                  tr("Завершить работу программы"));
-    connect(FileExitAction, &QAction::triggered, qApp, &QApplication::closeAllWindows);
-    FileNewAction = createAction("FileNewAction", tr("Создать"), "new.png", tr("Ctrl+N"),
-                                 tr("Создать новый рацион"));
-    connect(FileNewAction, &QAction::triggered, this, &TMainForm::pFileNewSlot);
-    FileOpenAction = createAction("FileOpenAction", tr("Загрузить"), "open.png", tr("Ctrl+O"),
-                                  tr("Загрузить данные, сохранённые в файл"));
-    connect(FileOpenAction, &QAction::triggered, this, &TMainForm::FileLoadDataSlot);
-    FileSaveAction = createAction("FileSaveAction", tr("Сохранить"), "save.png", tr("Ctrl+S"),
-                                  tr("Сохранить данные рациона в файл"));
-    connect(FileSaveAction, &QAction::triggered, this, &TMainForm::FileSaveSlot);
-    FilePrintAction = createAction("FilePrintAction", tr("Печать"), "print.png", tr("Ctrl+P"),
-                                   tr("Напечатать данные текущего окна"));
-    connect(FilePrintAction, &QAction::triggered, this, &TMainForm::FilePrintSlot);
-    FilePrintPreviewAction =
-        createAction("FilePrintPreviewAction", tr("Предварительный просмотр"), nullptr, QString(),
-                     tr("Показать, как будет напечатан рацион текущего окна"));
-    connect(FilePrintPreviewAction, &QAction::triggered, this, [this] {
-        if (TCalculateForm *form = activeRation())
-            RationPrinter::preview(this, form->CentralWidget->ration());
-    });
-    FileCloseAction = createAction("FileCloseAction", tr("Закрыть"), "no.png", tr("Ctrl+W"),
-                                   tr("Закрыть активное окно"));
-    connect(FileCloseAction, &QAction::triggered, this, &TMainForm::FileCloseSlot);
-    FileCloseAllAction = createAction("FileCloseAllAction", tr("Закрыть всё"), nullptr,
-                                      tr("Ctrl+A"), tr("Закрыть все окна"));
-    connect(FileCloseAllAction, &QAction::triggered, this, &TMainForm::FileCloseAllSlot);
-    ToolsFindAction = createAction("ToolsFindAction", tr("Найти"), "find.png", tr("F3"),
-                                   tr("Найти продукт / группу продуктов в списке"));
-    connect(ToolsFindAction, &QAction::triggered, this, &TMainForm::ToolsFindSlot);
-    ToolsEnergyValueAction =
-        createAction("ToolsEnergyValueAction", tr("Энергетическая ценность"), "yes.png", tr("F4"),
-                     tr("Рассчитать энергетическую ценность продукта"));
-    connect(ToolsEnergyValueAction, &QAction::triggered, this, &TMainForm::ToolsEnergyValueSlot);
-    WindowCascadeAction = createAction("WindowCascadeAction", tr("Каскад"), nullptr, tr("F5"),
-                                       tr("Упорядочить окна документов каскадом"));
-    connect(WindowCascadeAction, &QAction::triggered, this, &TMainForm::WindowCascadeSlot);
-    WindowTileHorizontalAction =
-        createAction("WindowTileHorizontalAction", tr("Упорядочить по горизонтали"), nullptr,
-                     tr("F6"), tr("Упорядочить окна документов по горизонтали"));
-    connect(WindowTileHorizontalAction, &QAction::triggered, this,
-            &TMainForm::WindowTileHorizontalSlot);
-    WindowTileVerticalAction =
-        createAction("WindowTileVerticalAction", tr("Упорядочить по вертикали"), nullptr, tr("F7"),
-                     tr("Упорядочить окна документов по вертикали"));
-    connect(WindowTileVerticalAction, &QAction::triggered, this,
-            &TMainForm::WindowTileVerticalSlot);
-    WindowTileAction = createAction("WindowTileAction", tr("Замостить"), nullptr, tr("F8"),
-                                    tr("Упорядочить окна документов"));
-    connect(WindowTileAction, &QAction::triggered, this, &TMainForm::WindowTileSlot);
-    HelpContentsAction = createAction("HelpContentsAction", tr("Разделы"), "help.png", tr("F1"),
-                                      tr("Показать разделы справки"));
-    connect(HelpContentsAction, &QAction::triggered, this, &TMainForm::HelpContentsSlot);
-    HelpAboutAction = createAction("HelpAboutAction", tr("О программе"), "about.png", tr("F2"),
-                                   tr("Показать краткую информацию об этой программе"));
-    connect(HelpAboutAction, &QAction::triggered, this, &TMainForm::HelpAboutSlot);
-    HelpAboutQtAction =
-        createAction("HelpAboutQtAction", tr("О библиотеке Qt"), "Qt.png", tr("Alt+Q"),
-                     tr("Показать краткую информацию о библиотеке Qt"));
-    connect(HelpAboutQtAction, &QAction::triggered, this, &TMainForm::HelpAboutQtSlot);
+    // In menu and toolbar order.
+    static const ActionSpec specs[] = {
+        {&TMainForm::FileExitAction, "FileExitAction", QT_TR_NOOP("Выход"), "exit.png",
+         QT_TR_NOOP("Ctrl+Q"), QT_TR_NOOP("Завершить работу программы"), &TMainForm::FileExitSlot},
+        {&TMainForm::FileNewAction, "FileNewAction", QT_TR_NOOP("Создать"), "new.png",
+         QT_TR_NOOP("Ctrl+N"), QT_TR_NOOP("Создать новый рацион"), &TMainForm::FileNewSlot},
+        {&TMainForm::FileOpenAction, "FileOpenAction", QT_TR_NOOP("Загрузить"), "open.png",
+         QT_TR_NOOP("Ctrl+O"), QT_TR_NOOP("Загрузить данные, сохранённые в файл"),
+         &TMainForm::FileLoadDataSlot},
+        {&TMainForm::FileSaveAction, "FileSaveAction", QT_TR_NOOP("Сохранить"), "save.png",
+         QT_TR_NOOP("Ctrl+S"), QT_TR_NOOP("Сохранить данные рациона в файл"),
+         &TMainForm::FileSaveSlot},
+        {&TMainForm::FileSaveAsAction, "FileSaveAsAction", QT_TR_NOOP("Сохранить как…"), nullptr,
+         QT_TR_NOOP("Ctrl+Shift+S"), QT_TR_NOOP("Сохранить данные рациона в другой файл"),
+         &TMainForm::FileSaveAsSlot},
+        {&TMainForm::FilePrintAction, "FilePrintAction", QT_TR_NOOP("Печать"), "print.png",
+         QT_TR_NOOP("Ctrl+P"), QT_TR_NOOP("Напечатать данные текущего окна"),
+         &TMainForm::FilePrintSlot},
+        {&TMainForm::FilePrintPreviewAction, "FilePrintPreviewAction",
+         QT_TR_NOOP("Предварительный просмотр"), nullptr, nullptr,
+         QT_TR_NOOP("Показать, как будет напечатан рацион текущего окна"),
+         &TMainForm::FilePrintPreviewSlot},
+        {&TMainForm::FileCloseAction, "FileCloseAction", QT_TR_NOOP("Закрыть"), "no.png",
+         QT_TR_NOOP("Ctrl+W"), QT_TR_NOOP("Закрыть активное окно"), &TMainForm::FileCloseSlot},
+        {&TMainForm::FileCloseAllAction, "FileCloseAllAction", QT_TR_NOOP("Закрыть всё"), nullptr,
+         QT_TR_NOOP("Ctrl+A"), QT_TR_NOOP("Закрыть все окна"), &TMainForm::FileCloseAllSlot},
+        {&TMainForm::ToolsFindAction, "ToolsFindAction", QT_TR_NOOP("Найти"), "find.png",
+         QT_TR_NOOP("F3"), QT_TR_NOOP("Найти продукт / группу продуктов в списке"),
+         &TMainForm::ToolsFindSlot},
+        {&TMainForm::ToolsEnergyValueAction, "ToolsEnergyValueAction",
+         QT_TR_NOOP("Энергетическая ценность"), "yes.png", QT_TR_NOOP("F4"),
+         QT_TR_NOOP("Рассчитать энергетическую ценность продукта"),
+         &TMainForm::ToolsEnergyValueSlot},
+        {&TMainForm::WindowCascadeAction, "WindowCascadeAction", QT_TR_NOOP("Каскад"), nullptr,
+         QT_TR_NOOP("F5"), QT_TR_NOOP("Упорядочить окна документов каскадом"),
+         &TMainForm::WindowCascadeSlot},
+        {&TMainForm::WindowTileHorizontalAction, "WindowTileHorizontalAction",
+         QT_TR_NOOP("Упорядочить по горизонтали"), nullptr, QT_TR_NOOP("F6"),
+         QT_TR_NOOP("Упорядочить окна документов по горизонтали"),
+         &TMainForm::WindowTileHorizontalSlot},
+        {&TMainForm::WindowTileVerticalAction, "WindowTileVerticalAction",
+         QT_TR_NOOP("Упорядочить по вертикали"), nullptr, QT_TR_NOOP("F7"),
+         QT_TR_NOOP("Упорядочить окна документов по вертикали"),
+         &TMainForm::WindowTileVerticalSlot},
+        {&TMainForm::WindowTileAction, "WindowTileAction", QT_TR_NOOP("Замостить"), nullptr,
+         QT_TR_NOOP("F8"), QT_TR_NOOP("Упорядочить окна документов"), &TMainForm::WindowTileSlot},
+        {&TMainForm::m_nextWindowAction, "WindowNextAction", QT_TR_NOOP("Следующее"), nullptr,
+         QT_TR_NOOP("Ctrl+Tab"), QT_TR_NOOP("Перейти к следующему окну"),
+         &TMainForm::WindowNextSlot},
+        {&TMainForm::m_previousWindowAction, "WindowPreviousAction", QT_TR_NOOP("Предыдущее"),
+         nullptr, QT_TR_NOOP("Ctrl+Shift+Tab"), QT_TR_NOOP("Перейти к предыдущему окну"),
+         &TMainForm::WindowPreviousSlot},
+        {&TMainForm::HelpContentsAction, "HelpContentsAction", QT_TR_NOOP("Разделы"), "help.png",
+         QT_TR_NOOP("F1"), QT_TR_NOOP("Показать разделы справки"), &TMainForm::HelpContentsSlot},
+        {&TMainForm::HelpAboutAction, "HelpAboutAction", QT_TR_NOOP("О программе"), "about.png",
+         QT_TR_NOOP("F2"), QT_TR_NOOP("Показать краткую информацию об этой программе"),
+         &TMainForm::HelpAboutSlot},
+        {&TMainForm::HelpAboutQtAction, "HelpAboutQtAction", QT_TR_NOOP("О библиотеке Qt"),
+         "Qt.png", QT_TR_NOOP("Alt+Q"), QT_TR_NOOP("Показать краткую информацию о библиотеке Qt"),
+         &TMainForm::HelpAboutQtSlot},
+    };
+    for (const ActionSpec &spec : specs) {
+        auto *action = new QAction(tr(spec.text), this);
+        action->setObjectName(QString::fromLatin1(spec.objectName));
+        if (spec.icon)
+            action->setIcon(embeddedIcon(QString::fromLatin1(spec.icon)));
+        if (spec.shortcut)
+            action->setShortcut(QKeySequence(tr(spec.shortcut)));
+        action->setStatusTip(tr(spec.statusTip));
+        connect(action, &QAction::triggered, this, spec.slot);
+        this->*spec.member = action;
+    }
+
+    // Undo and redo act on the steps of the active ration window.
+    UndoGroup = new QUndoGroup(this);
+    UndoGroup->setObjectName(QStringLiteral("UndoGroup"));
+    EditUndoAction = UndoGroup->createUndoAction(this, tr("Отменить"));
+    EditUndoAction->setObjectName(QStringLiteral("EditUndoAction"));
+    EditUndoAction->setShortcuts({QKeySequence(tr("Ctrl+Z"))});
+    EditUndoAction->setStatusTip(tr("Отменить последнее изменение рациона"));
+    EditRedoAction = UndoGroup->createRedoAction(this, tr("Повторить"));
+    EditRedoAction->setObjectName(QStringLiteral("EditRedoAction"));
+    EditRedoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    EditRedoAction->setStatusTip(tr("Повторить отменённое изменение рациона"));
+}
+
+void TMainForm::FileExitSlot() { QApplication::closeAllWindows(); }
+
+void TMainForm::FilePrintPreviewSlot()
+{
+    if (TCalculateForm *form = activeRation())
+        RationPrinter::preview(this, form->CentralWidget->ration());
+}
+
+void TMainForm::WindowNextSlot() { Workspace->activateNextSubWindow(); }
+
+void TMainForm::WindowPreviousSlot() { Workspace->activatePreviousSubWindow(); }
+
+void TMainForm::FileNewSlot() { pFileNewSlot(); }
+
+void TMainForm::ActiveWindowSlot()
+{
+    TCalculateForm *form = activeRation();
+    UndoGroup->setActiveStack(form ? form->CentralWidget->undoStack() : nullptr);
 }
 
 void TMainForm::CreateMenusSlot()
 {
     FileMenu = new QMenu(tr("&Файл"), this);
-    FileMenu->addActions({FileNewAction, FileOpenAction, FileSaveAction});
+    FileMenu->addActions({FileNewAction, FileOpenAction, FileSaveAction, FileSaveAsAction});
     FileMenu->addSeparator();
     FileMenu->addActions({FileCloseAction, FileCloseAllAction});
     FileMenu->addSeparator();
     FileMenu->addActions({FilePrintAction, FilePrintPreviewAction});
     FileMenu->addSeparator();
     FileMenu->addAction(FileExitAction);
+
+    EditMenu = new QMenu(tr("&Правка"), this);
+    EditMenu->addActions({EditUndoAction, EditRedoAction});
 
     ToolsMenu = new QMenu(tr("&Сервис"), this);
     ToolsMenu->addAction(ToolsFindAction);
@@ -181,12 +246,13 @@ void TMainForm::CreateMenusSlot()
     WindowMenu->addActions({WindowCascadeAction, WindowTileHorizontalAction,
                             WindowTileVerticalAction, WindowTileAction});
 
-    HelpMenu = new QMenu(tr("С&правка"), this);
+    HelpMenu = new QMenu(tr("Сп&равка"), this);
     HelpMenu->addAction(HelpContentsAction);
     HelpMenu->addSeparator();
     HelpMenu->addActions({HelpAboutAction, HelpAboutQtAction});
 
     menuBar()->addMenu(FileMenu);
+    menuBar()->addMenu(EditMenu);
     menuBar()->addMenu(ToolsMenu);
     menuBar()->addMenu(WindowMenu);
     menuBar()->addSeparator();
@@ -235,6 +301,7 @@ void TMainForm::InitViewSlot()
     // destroyed, when its own members must no longer be called.
     connect(Workspace, &QMdiArea::subWindowActivated, this, &TMainForm::updateCommandStates,
             Qt::QueuedConnection);
+    connect(Workspace, &QMdiArea::subWindowActivated, this, &TMainForm::ActiveWindowSlot);
 }
 
 void TMainForm::TimeSlot()
@@ -249,8 +316,9 @@ TCalculateForm *TMainForm::addRationWindow()
     auto *form = new TCalculateForm(nullptr, nullptr);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setCaption(tr("Без имени"));
-    form->setSaveHandler([this](TCalculateForm *f) { return saveRation(f); });
-    m_files.remove(form); // a closed window's entry, should the address be reused
+    UndoGroup->addStack(form->CentralWidget->undoStack());
+    connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::noteRecentFile);
+    connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::showActiveFile);
     const QList<QPushButton *> buttons = form->findChildren<QPushButton *>();
     for (QPushButton *button : buttons) {
         if (button->isFlat())
@@ -326,36 +394,32 @@ void TMainForm::WindowTileHorizontalSlot() { WindowTiling::tileStrips(Workspace,
 
 void TMainForm::WindowTileVerticalSlot() { WindowTiling::tileStrips(Workspace, Qt::Horizontal); }
 
-bool TMainForm::saveRation(TCalculateForm *form)
-{
-    TCentralWidget *editor = form->CentralWidget;
-    const QString written =
-        PageSaver::save(this, tr("Сохранить данные"), editor->RationEdit->text(),
-                        RationPage::fileText(editor->ration()), &m_files[form]);
-    form->setCaption(editor->RationEdit->text());
-    if (written.isEmpty())
-        return false;
-    noteRecentFile(written);
-    form->setWindowModified(false);
-    return true;
-}
-
 void TMainForm::FileSaveSlot()
 {
     if (TCalculateForm *form = activeRation())
-        saveRation(form);
+        form->save();
+}
+
+void TMainForm::FileSaveAsSlot()
+{
+    if (TCalculateForm *form = activeRation())
+        form->saveAs();
 }
 
 void TMainForm::FileLoadDataSlot()
 {
-    const QString path = FileDialog::openFileName(this, tr("Загрузить данные"), QDir::homePath(),
-                                                  tr("Файл HTML (*.html)"));
+    const QString path = FileDialog::openFileName(
+        this, tr("Загрузить данные"), FileDialog::lastFolder(), tr("Файл HTML (*.html)"));
     if (!path.isEmpty())
         loadFile(path, false);
 }
 
 TCalculateForm *TMainForm::loadFile(const QString &path, bool nameFile)
 {
+    if (TCalculateForm *open = windowOf(path)) {
+        Workspace->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(open->parentWidget()));
+        return open;
+    }
     RationFile::LoadResult page = RationFile::load(path);
     // The file's name follows the usual message when the file was not the
     // user's choice a moment ago.
@@ -364,18 +428,35 @@ TCalculateForm *TMainForm::loadFile(const QString &path, bool nameFile)
     if (!LoadReport::accepted(this, page))
         return nullptr;
     TCalculateForm *form = addRationWindow();
-    Ration ration = page.ration;
-    if (!page.hasTitle)
-        ration.name = form->CentralWidget->RationEdit->text();
-    form->CentralWidget->loadRation(ration);
-    form->setCaption(ration.name);
-    form->setWindowModified(page.recoded);
-    m_files[form].take(path);
+    // A ration read only in part is not saved over its file without asking
+    // where to save it.
+    const bool whole = page.status == RationFile::LoadResult::Ok && !page.cut;
+    form->loadRation(page.ration, page.hasTitle, whole ? path : QString(), page.recoded);
     Workspace->currentSubWindow()->showMaximized();
     LoadReport::warn(this, page);
-    if (page.status == RationFile::LoadResult::Ok)
+    if (!whole)
         noteRecentFile(path);
     return form;
+}
+
+TCalculateForm *TMainForm::windowOf(const QString &path) const
+{
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    const QList<QMdiSubWindow *> windows = Workspace->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        auto *form = qobject_cast<TCalculateForm *>(window->widget());
+        if (form && !form->fileName().isEmpty()
+            && QFileInfo(form->fileName()).canonicalFilePath() == wanted)
+            return form;
+    }
+    return nullptr;
+}
+
+void TMainForm::showActiveFile()
+{
+    const TCalculateForm *form = activeRation();
+    const QString path = form ? form->fileName() : QString();
+    m_fileLabel->setText(QDir::toNativeSeparators(path));
 }
 
 void TMainForm::FilePrintSlot()
@@ -399,9 +480,9 @@ template <typename Dialog> void holdWhileAlive(QObject *owner, Dialog **slot, Di
     });
 }
 
-QTreeWidgetItem *selectedFood(const TCalculateForm *ration)
+QModelIndex selectedFood(const TCalculateForm *ration)
 {
-    return ration->CentralWidget->FoodsList->selectedItems().value(0);
+    return ration->CentralWidget->FoodsList->selectionModel()->selectedRows().value(0);
 }
 
 // One search of the find dialog: the first row on screen, from the top,
@@ -413,13 +494,12 @@ void findFood(TMainForm *window, const QString &text, NameMatch::Mode mode)
     TCalculateForm *ration = window->activeRation();
     if (!ration)
         return;
-    QTreeWidget *list = ration->CentralWidget->FoodsList;
+    QTreeView *list = ration->CentralWidget->FoodsList;
     ration->FoundFlag = false;
-    if (QTreeWidgetItem *hit = FoodSearch::firstMatch(list, text, mode)) {
-        list->clearSelection();
-        list->setCurrentItem(hit);
-        hit->setSelected(true);
-        list->scrollToItem(hit);
+    if (const QModelIndex hit = FoodSearch::firstMatch(list, text, mode); hit.isValid()) {
+        list->selectionModel()->setCurrentIndex(
+            hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list->scrollTo(hit);
         ration->FoundFlag = true;
         // This runs within the dialog's own signal: closing only schedules
         // its deletion.
@@ -435,13 +515,11 @@ void findFood(TMainForm *window, const QString &text, NameMatch::Mode mode)
 }
 
 // Columns of the food list read by the energy value.
-enum FoodColumn {
-    NameColumn = 0,
-    ProteinColumn = 2,
-    FatColumn = 3,
-    CarbohydratesColumn = 4,
-    CaloriesColumn = 5
-};
+constexpr int NameColumn = 0;
+constexpr int ProteinColumn = FoodModel::columnOf(FoodTable::Protein);
+constexpr int FatColumn = FoodModel::columnOf(FoodTable::Fat);
+constexpr int CarbohydratesColumn = FoodModel::columnOf(FoodTable::Carbohydrates);
+constexpr int CaloriesColumn = FoodModel::columnOf(FoodTable::Energy);
 
 } // namespace
 
@@ -476,8 +554,8 @@ void TMainForm::ToolsEnergyValueSlot()
     const TCalculateForm *ration = activeRation();
     if (!ration)
         return;
-    const QTreeWidgetItem *food = selectedFood(ration);
-    if (!food) {
+    const QModelIndex food = selectedFood(ration);
+    if (!food.isValid()) {
         MessageBox::warning(this, tr("Ошибка расчёта"),
                             tr("Чтобы рассчитать энергетическую ценность продукта, необходимо его "
                                "выбрать в списке!"));
@@ -488,9 +566,10 @@ void TMainForm::ToolsEnergyValueSlot()
     holdWhileAlive(this, &EnergyValueForm, dialog);
     connect(dialog, &TEnergyValueForm::SaveEnergyValue, this, &TMainForm::ToolsEnergyValueSaveSlot);
 
-    dialog->FoodEdit->setText(food->text(NameColumn));
+    dialog->FoodEdit->setText(TCentralWidget::foodText(food, NameColumn));
     const EnergyValue::Shares lines = EnergyValue::resultLines(EnergyValue::shares(
-        food->text(ProteinColumn), food->text(FatColumn), food->text(CarbohydratesColumn)));
+        TCentralWidget::foodText(food, ProteinColumn), TCentralWidget::foodText(food, FatColumn),
+        TCentralWidget::foodText(food, CarbohydratesColumn)));
     dialog->ProteinEnergyValueEdit->setText(lines.protein);
     dialog->FatEnergyValueEdit->setText(lines.fat);
     dialog->CarbohydratesEnergyValueEdit->setText(lines.carbohydrates);
@@ -501,12 +580,14 @@ void TMainForm::ToolsEnergyValueSlot()
 void TMainForm::ToolsEnergyValueSaveSlot()
 {
     const TCalculateForm *ration = activeRation();
-    const QTreeWidgetItem *food = ration ? selectedFood(ration) : nullptr;
-    if (!food || !EnergyValueForm)
+    const QModelIndex food = ration ? selectedFood(ration) : QModelIndex();
+    if (!food.isValid() || !EnergyValueForm)
         return;
-    const EnergyValue::Product product{food->text(NameColumn), food->text(ProteinColumn),
-                                       food->text(FatColumn), food->text(CarbohydratesColumn),
-                                       food->text(CaloriesColumn)};
+    const EnergyValue::Product product{TCentralWidget::foodText(food, NameColumn),
+                                       TCentralWidget::foodText(food, ProteinColumn),
+                                       TCentralWidget::foodText(food, FatColumn),
+                                       TCentralWidget::foodText(food, CarbohydratesColumn),
+                                       TCentralWidget::foodText(food, CaloriesColumn)};
     const EnergyValue::Shares results{EnergyValueForm->ProteinEnergyValueEdit->text(),
                                       EnergyValueForm->FatEnergyValueEdit->text(),
                                       EnergyValueForm->CarbohydratesEnergyValueEdit->text(),
@@ -536,17 +617,17 @@ void TMainForm::HelpContentsSlot()
 
 void TMainForm::HelpAboutSlot()
 {
-    QMessageBox::about(nullptr, QObject::tr("О программе"),
-                       QObject::tr("<h2>Rationix 1.0</h2>"
-                                   "<p align=justify>© 2026 Разработчики Rationix. "
-                                   "Программа распространяется свободно."
-                                   "<p align=justify>Программа для расчёта пищевой ценности блюд, "
-                                   "исходя из массы входящих в них продуктов.</p>"
-                                   " <p align=justify>Значки нарисованы разработчиками Rationix "
-                                   "специально для этой программы.</p>"));
+    MessageBox::about(nullptr, QObject::tr("О программе"),
+                      QObject::tr("<h2>Rationix 1.0</h2>"
+                                  "<p align=justify>© 2026 Разработчики Rationix. "
+                                  "Программа распространяется свободно."
+                                  "<p align=justify>Программа для расчёта пищевой ценности блюд, "
+                                  "исходя из массы входящих в них продуктов.</p>"
+                                  " <p align=justify>Значки нарисованы разработчиками Rationix "
+                                  "специально для этой программы.</p>"));
 }
 
-void TMainForm::HelpAboutQtSlot() { QMessageBox::aboutQt(this, tr("Калькулятор калорий Korvent")); }
+void TMainForm::HelpAboutQtSlot() { MessageBox::aboutQt(this, tr("Калькулятор калорий Korvent")); }
 
 namespace {
 
@@ -558,6 +639,7 @@ std::unique_ptr<QSettings> openSettings()
 
 const QString GeometryKey = QStringLiteral("window/geometry");
 const QString StateKey = QStringLiteral("window/state");
+const QString LastFolderKey = QStringLiteral("files/lastFolder");
 
 } // namespace
 
@@ -612,6 +694,7 @@ void TMainForm::saveWindowState() const
         return;
     settings->setValue(GeometryKey, saveGeometry());
     settings->setValue(StateKey, saveState());
+    settings->setValue(LastFolderKey, FileDialog::lastFolder());
     SavedSettings::stamp(*settings);
 }
 
@@ -658,18 +741,12 @@ void TMainForm::createDesktopActions()
     FileMenu->insertMenu(FileExitAction, m_recentMenu);
     FileMenu->insertSeparator(FileExitAction);
     const std::unique_ptr<QSettings> settings = openSettings();
-    if (SavedSettings::usable(*settings))
+    if (SavedSettings::usable(*settings)) {
         m_recentFiles.load(*settings);
+        FileDialog::setLastFolder(settings->value(LastFolderKey).toString());
+    }
     updateRecentMenu();
 
-    m_nextWindowAction = createAction("WindowNextAction", tr("Следующее"), nullptr, tr("Ctrl+Tab"),
-                                      tr("Перейти к следующему окну"));
-    connect(m_nextWindowAction, &QAction::triggered, this,
-            [this] { Workspace->activateNextSubWindow(); });
-    m_previousWindowAction = createAction("WindowPreviousAction", tr("Предыдущее"), nullptr,
-                                          tr("Ctrl+Shift+Tab"), tr("Перейти к предыдущему окну"));
-    connect(m_previousWindowAction, &QAction::triggered, this,
-            [this] { Workspace->activatePreviousSubWindow(); });
     WindowMenu->addSeparator();
     WindowMenu->addActions({m_nextWindowAction, m_previousWindowAction});
     m_windowListGroup = new QActionGroup(this);
@@ -716,17 +793,13 @@ void TMainForm::updateWindowMenu()
 void TMainForm::updateCommandStates()
 {
     const bool any = !Workspace->subWindowList().isEmpty();
-    const QList<QAction *> needRation = {FileSaveAction,
-                                         FilePrintAction,
-                                         FileCloseAction,
-                                         FileCloseAllAction,
-                                         ToolsEnergyValueAction,
-                                         WindowCascadeAction,
-                                         WindowTileHorizontalAction,
-                                         WindowTileVerticalAction,
-                                         WindowTileAction,
-                                         m_nextWindowAction,
-                                         m_previousWindowAction};
+    showActiveFile();
+    const QList<QAction *> needRation = {
+        FileSaveAction,           FileSaveAsAction,    FilePrintPreviewAction,
+        FilePrintAction,          FileCloseAction,     FileCloseAllAction,
+        ToolsEnergyValueAction,   WindowCascadeAction, WindowTileHorizontalAction,
+        WindowTileVerticalAction, WindowTileAction,    m_nextWindowAction,
+        m_previousWindowAction};
     for (QAction *action : needRation)
         action->setEnabled(any);
     ToolsFindAction->setEnabled(any && !(FindForm && FindForm->isVisible()));

@@ -15,6 +15,7 @@ class QMenu;
 class QStatusBar;
 class QTimer;
 class QToolBar;
+class QUndoGroup;
 class TCalculateForm;
 class TEnergyValueForm;
 class TFindForm;
@@ -29,6 +30,7 @@ class TMainForm : public QMainWindow
 public:
     explicit TMainForm(QWidget *parent = nullptr, const char *name = nullptr,
                        Qt::WindowFlags fl = {});
+    ~TMainForm() override;
 
     // The ration window that commands work on: the workspace's current
     // window, or null when the workspace lists none or none is current.
@@ -60,6 +62,7 @@ public:
     QAction *FileNewAction;
     QAction *FileOpenAction;
     QAction *FileSaveAction;
+    QAction *FileSaveAsAction;
     QAction *FilePrintAction;
     QAction *FilePrintPreviewAction;
     QAction *FileCloseAction;
@@ -73,8 +76,12 @@ public:
     QAction *HelpContentsAction;
     QAction *HelpAboutAction;
     QAction *HelpAboutQtAction;
+    QAction *EditUndoAction;
+    QAction *EditRedoAction;
+    QUndoGroup *UndoGroup;
 
     QMenu *FileMenu;
+    QMenu *EditMenu;
     QMenu *ToolsMenu;
     QMenu *WindowMenu;
     QMenu *HelpMenu;
@@ -94,10 +101,15 @@ public Q_SLOTS:
 
 private Q_SLOTS:
     void InitViewSlot();
+    void FileExitSlot();
+    void FileNewSlot();
+    void ActiveWindowSlot();
     void TimeSlot();
     void FileLoadDataSlot();
     void FileSaveSlot();
+    void FileSaveAsSlot();
     void FilePrintSlot();
+    void FilePrintPreviewSlot();
     void FileCloseSlot();
     void FileCloseAllSlot();
     void ToolsFindSlot();
@@ -110,6 +122,8 @@ private Q_SLOTS:
     void WindowTileHorizontalSlot();
     void WindowTileVerticalSlot();
     void WindowTileSlot();
+    void WindowNextSlot();
+    void WindowPreviousSlot();
     void HelpContentsSlot();
     void HelpAboutSlot();
     void HelpAboutQtSlot();
@@ -120,15 +134,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    QAction *createAction(const char *objectName, const QString &text, const char *icon,
-                          const QString &shortcut, const QString &statusTip);
     // A new, empty ration window in the workspace, shown maximized when it
     // is the only one and cascaded with the others otherwise.
     TCalculateForm *addRationWindow();
-    bool saveRation(TCalculateForm *form);
-    // The file each ration window was loaded from or saved to (entries of
-    // closed windows stay until a new window takes the same address).
-    QHash<const QObject *, DocumentFile> m_files;
     // Loads one ration file into a new window; with nameFile the messages
     // say which file failed. Returns the window, or null after a message.
     TCalculateForm *loadFile(const QString &path, bool nameFile);
@@ -145,10 +153,15 @@ private:
     // Keeps the list for the next start and shows it in the menu.
     void storeRecentFiles();
     void saveWindowState() const;
+    // The active ration window's file, in the status bar.
+    void showActiveFile();
+    // The open ration window of that file, if any.
+    TCalculateForm *windowOf(const QString &path) const;
 
     RecentFiles m_recentFiles;
     QMenu *m_recentMenu = nullptr;
     QAction *m_nextWindowAction = nullptr;
     QAction *m_previousWindowAction = nullptr;
     QActionGroup *m_windowListGroup = nullptr;
+    QLabel *m_fileLabel = nullptr;
 };

@@ -1,11 +1,30 @@
 #include "dialogs/filedialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <optional>
 
 namespace {
 std::optional<QString> nextFileName;
+QString folderLastUsed;
+
+// The chosen file, its folder remembered for the next dialog.
+QString chosenFile(const QString &path)
+{
+    if (!path.isEmpty())
+        folderLastUsed = QFileInfo(path).absolutePath();
+    return path;
+}
 } // namespace
+
+QString FileDialog::lastFolder()
+{
+    return folderLastUsed.isEmpty() || !QFileInfo(folderLastUsed).isDir() ? QDir::homePath()
+                                                                          : folderLastUsed;
+}
+
+void FileDialog::setLastFolder(const QString &folder) { folderLastUsed = folder; }
 
 bool FileDialog::takeNext(QString *fileName)
 {
@@ -23,7 +42,7 @@ QString FileDialog::saveFileName(QWidget *parent, const QString &caption, const 
 {
     QString chosen;
     if (takeNext(&chosen))
-        return chosen;
+        return chosenFile(chosen);
     QFileDialog dialog(parent, caption, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -33,7 +52,7 @@ QString FileDialog::saveFileName(QWidget *parent, const QString &caption, const 
     dialog.selectFile(selection);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().value(0);
+    return chosenFile(dialog.selectedFiles().value(0));
 }
 
 QString FileDialog::openFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -41,11 +60,11 @@ QString FileDialog::openFileName(QWidget *parent, const QString &caption, const 
 {
     QString chosen;
     if (takeNext(&chosen))
-        return chosen;
+        return chosenFile(chosen);
     QFileDialog dialog(parent, caption, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().value(0);
+    return chosenFile(dialog.selectedFiles().value(0));
 }

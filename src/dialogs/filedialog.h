@@ -16,6 +16,11 @@ public:
     static QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                 const QString &filter);
 
+    // The folder of the file last chosen in any of them (the home folder at
+    // first): where the next dialog starts.
+    static QString lastFolder();
+    static void setLastFolder(const QString &folder);
+
     static void setNextFileName(const QString &fileName);
 
 private:

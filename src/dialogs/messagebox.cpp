@@ -34,6 +34,30 @@ void MessageBox::information(QWidget *parent, const QString &title, const QStrin
     show(parent, QMessageBox::Information, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void MessageBox::about(QWidget *parent, const QString &title, const QString &text)
+{
+    shownBoxes.append(Shown{QMessageBox::Information, title, text});
+    if (!nextAnswers.isEmpty()) {
+        nextAnswers.removeFirst();
+        return;
+    }
+    if (!showBoxes)
+        return;
+    QMessageBox::about(parent, title, text);
+}
+
+void MessageBox::aboutQt(QWidget *parent, const QString &title)
+{
+    shownBoxes.append(Shown{QMessageBox::Information, title, QString()});
+    if (!nextAnswers.isEmpty()) {
+        nextAnswers.removeFirst();
+        return;
+    }
+    if (!showBoxes)
+        return;
+    QMessageBox::aboutQt(parent, title);
+}
+
 MessageBox::Button MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                                    const QString &text, const QList<Choice> &choices,
                                    Button defaultAnswer, Button escapeAnswer)

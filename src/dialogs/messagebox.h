@@ -18,6 +18,10 @@ public:
     static void warning(QWidget *parent, const QString &title, const QString &text);
     static void information(QWidget *parent, const QString &title, const QString &text);
 
+    // The program's About box (rich text) and Qt's own.
+    static void about(QWidget *parent, const QString &title, const QString &text);
+    static void aboutQt(QWidget *parent, const QString &title);
+
     // A question with buttons of our own texts; returns the answer of the
     // button pressed, or escapeAnswer when the box is closed otherwise.
     static Button ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,

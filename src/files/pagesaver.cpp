@@ -24,7 +24,8 @@ bool confirm(QWidget *parent, const QString &title, const QString &text)
 
 // Asks every question that replacing the file at path raises; false as
 // soon as one is answered no, or the file may not be replaced at all.
-bool mayReplace(QWidget *parent, const QString &path, const DocumentFile *document)
+bool mayReplace(QWidget *parent, const QString &path, const DocumentFile *document,
+                bool askToReplace)
 {
     const SafeWrite::Target target = SafeWrite::inspect(path);
     const QString shown = QDir::toNativeSeparators(path);
@@ -38,7 +39,7 @@ bool mayReplace(QWidget *parent, const QString &path, const DocumentFile *docume
     if (!target.exists)
         return true;
     const QString title = tr("Такой файл уже существует!");
-    if (!confirm(parent, title, tr("Перезаписать существующий файл?")))
+    if (askToReplace && !confirm(parent, title, tr("Перезаписать существующий файл?")))
         return false;
     if (document && document->changedOnDisk(path)
         && !confirm(parent, title,
@@ -61,19 +62,10 @@ bool mayReplace(QWidget *parent, const QString &path, const DocumentFile *docume
     return true;
 }
 
-} // namespace
-
-QString PageSaver::save(QWidget *parent, const QString &caption, const QString &proposedName,
-                        const QString &text, DocumentFile *document)
+// Writes the page, once the user has agreed to everything replacing the
+// file at path asks; returns path, or an empty text after a message.
+QString write(QWidget *parent, const QString &path, const QString &text, DocumentFile *document)
 {
-    const QString chosen = FileDialog::saveFileName(parent, caption, QDir::homePath(),
-                                                    SafeWrite::proposedFileName(proposedName),
-                                                    tr("Файл HTML (*.html)"));
-    if (chosen.isEmpty())
-        return QString();
-    QString path = SafeWrite::withHtmlSuffix(chosen);
-    if (!mayReplace(parent, path, document))
-        return QString();
     if (text.contains(QChar::ReplacementCharacter)
         && !confirm(parent, tr("Нечитаемые буквы"),
                     tr("Некоторые буквы прочитать не удалось, вместо них стоит знак «%1». "
@@ -90,4 +82,28 @@ QString PageSaver::save(QWidget *parent, const QString &caption, const QString &
     if (document)
         document->take(path);
     return path;
+}
+
+} // namespace
+
+QString PageSaver::save(QWidget *parent, const QString &caption, const QString &proposedName,
+                        const QString &text, DocumentFile *document)
+{
+    const QString chosen = FileDialog::saveFileName(parent, caption, FileDialog::lastFolder(),
+                                                    SafeWrite::proposedFileName(proposedName),
+                                                    tr("Файл HTML (*.html)"));
+    if (chosen.isEmpty())
+        return QString();
+    const QString path = SafeWrite::withHtmlSuffix(chosen);
+    if (!mayReplace(parent, path, document, true))
+        return QString();
+    return write(parent, path, text, document);
+}
+
+QString PageSaver::saveTo(QWidget *parent, const QString &path, const QString &text,
+                          DocumentFile *document)
+{
+    if (!mayReplace(parent, path, document, false))
+        return QString();
+    return write(parent, path, text, document);
 }

@@ -21,4 +21,9 @@ public:
     // confirmed, or failed and reported).
     static QString save(QWidget *parent, const QString &caption, const QString &proposedName,
                         const QString &text, DocumentFile *document = nullptr);
+    // Saves to a path the document already has, without the file dialog and
+    // without asking whether to replace its own file; the other questions
+    // are asked as by save().
+    static QString saveTo(QWidget *parent, const QString &path, const QString &text,
+                          DocumentFile *document);
 };

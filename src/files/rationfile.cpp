@@ -113,6 +113,7 @@ LoadResult fromBytes(QByteArray bytes)
                                   "прочитать нельзя, вместо нечитаемых букв стоит знак «%1».")
                                    .arg(QChar::ReplacementCharacter));
     }
+    result.cut = page.cut;
     if (page.cut)
         result.warnings.append(
             tr("Некоторые тексты длиннее %1 знаков и обрезаны.").arg(RationPage::MaxTextLength));

@@ -30,6 +30,9 @@ struct LoadResult {
     // encoding): the window should count as modified, so that saving
     // writes it in UTF-8.
     bool recoded = false;
+    // Some texts were too long and cut: writing the ration back over the
+    // file would lose the rest of them.
+    bool cut = false;
     QStringList warnings; // things the user should know, in Russian
 };
 

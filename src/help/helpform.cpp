@@ -4,6 +4,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/urlopener.h"
 
+#include "dialogs/named.h"
 #include "files/rationprinter.h"
 
 #include <QDir>
@@ -69,13 +70,11 @@ THelpForm::THelpForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     setObjectName(QString::fromUtf8(name ? name : "HelpForm"));
     setModal(modal);
 
-    MainLayout = new QVBoxLayout(this);
-    MainLayout->setObjectName(QStringLiteral("MainLayout"));
+    MainLayout = named(new QVBoxLayout(this), "MainLayout");
     MainLayout->setContentsMargins(11, 11, 11, 11);
     MainLayout->setSpacing(5);
 
-    ButtonsLayout = new QHBoxLayout();
-    ButtonsLayout->setObjectName(QStringLiteral("ButtonsLayout"));
+    ButtonsLayout = named(new QHBoxLayout(), "ButtonsLayout");
     ButtonsLayout->setSpacing(5);
     MainLayout->addLayout(ButtonsLayout);
 
@@ -87,8 +86,7 @@ THelpForm::THelpForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     PrintButton = addButton("PrintButton");
     CloseButton = addButton("CloseButton");
 
-    TextBrowser = new Utf8TextBrowser(this);
-    TextBrowser->setObjectName(QStringLiteral("TextBrowser"));
+    TextBrowser = named(new Utf8TextBrowser(this), "TextBrowser");
     MainLayout->addWidget(TextBrowser);
 
     resize(560, 460);
@@ -105,8 +103,7 @@ THelpForm::THelpForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
 
 QPushButton *THelpForm::addButton(const char *name)
 {
-    auto *button = new QPushButton(this);
-    button->setObjectName(QString::fromLatin1(name));
+    auto *button = named(new QPushButton(this), name);
     button->setFlat(true);
     FocusFrame::showOn(button);
     ButtonsLayout->addWidget(button);

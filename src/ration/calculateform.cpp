@@ -1,12 +1,15 @@
 #include "ration/calculateform.h"
 
 #include "dialogs/messagebox.h"
+#include "files/pagesaver.h"
+#include "files/rationpage.h"
 #include "images/embeddedimages.h"
 #include "ration/centralwidget.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QUndoStack>
 
 TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl)
@@ -18,7 +21,45 @@ TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlag
     setCentralWidget(CentralWidget);
     FoundFlag = false;
     resize(850, 550);
-    connect(CentralWidget, &TCentralWidget::Modified, this, [this] { setWindowModified(true); });
+    connect(CentralWidget->undoStack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+}
+
+bool TCalculateForm::save() { return write(m_file.path); }
+
+bool TCalculateForm::saveAs() { return write(QString()); }
+
+bool TCalculateForm::write(const QString &path)
+{
+    const QString name = CentralWidget->RationEdit->text();
+    const QString text = RationPage::fileText(CentralWidget->ration());
+    const QString written = path.isEmpty()
+        ? PageSaver::save(this, tr("Сохранить данные"), name, text, &m_file)
+        : PageSaver::saveTo(this, path, text, &m_file);
+    setCaption(name);
+    if (written.isEmpty())
+        return false;
+    CentralWidget->undoStack()->setClean();
+    setWindowModified(false);
+    Q_EMIT fileNameChanged(written);
+    return true;
+}
+
+void TCalculateForm::loadRation(const Ration &ration, bool hasName, const QString &path,
+                                bool recoded)
+{
+    Ration shown = ration;
+    if (!hasName)
+        shown.name = CentralWidget->RationEdit->text();
+    CentralWidget->loadRation(shown);
+    setCaption(shown.name);
+    if (recoded)
+        CentralWidget->undoStack()->resetClean();
+    setWindowModified(recoded);
+    if (!path.isEmpty()) {
+        m_file.take(path);
+        Q_EMIT fileNameChanged(path);
+    }
 }
 
 QIcon TCalculateForm::rationIcon()
@@ -60,7 +101,7 @@ bool TCalculateForm::maybeSave()
          {QMessageBox::Cancel, tr("Отмена")}},
         QMessageBox::Save, QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
-        return m_saveHandler && m_saveHandler(this);
+        return save();
     return answer == QMessageBox::Discard;
 }
 

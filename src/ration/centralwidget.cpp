@@ -1,36 +1,40 @@
 #include "ration/centralwidget.h"
 
-#include "ration/foodlistitem.h"
+#include "dialogs/messagebox.h"
+#include "dialogs/named.h"
+#include "ration/foodlistproxy.h"
+#include "ration/foodmodel.h"
 #include "ration/foodtable.h"
+#include "ration/massdelegate.h"
 #include "ration/massform.h"
-#include "ration/numbertext.h"
+#include "ration/massinput.h"
+#include "ration/rationcommands.h"
+#include "ration/rationmodel.h"
 
 #include <QGridLayout>
+#include <QHash>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
-#include <QTreeWidget>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
+#include <QUndoStack>
 
-namespace {
-
-QString name(const char *objectName) { return QString::fromLatin1(objectName); }
-
-template <typename T> T *named(T *object, const char *objectName)
-{
-    object->setObjectName(name(objectName));
-    return object;
-}
-
-} // namespace
+#include <algorithm>
 
 TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::WindowFlags fl)
-    : QWidget(parent, fl)
+    : QWidget(parent, fl), m_model(new RationModel(this)), m_undoStack(new QUndoStack(this))
 {
     if (objectName)
-        setObjectName(name(objectName));
+        setObjectName(QString::fromLatin1(objectName));
+    m_model->setObjectName(QStringLiteral("RationModel"));
+    m_undoStack->setObjectName(QStringLiteral("UndoStack"));
 
     MainLayout = named(new QVBoxLayout(this), "MainLayout");
     MainLayout->setContentsMargins(11, 11, 11, 11);
@@ -38,111 +42,221 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     WorkingLayout = named(new QHBoxLayout(), "WorkingLayout");
     WorkingLayout->setSpacing(5);
     MainLayout->addLayout(WorkingLayout, 1);
+    WorkingSplitter = named(new QSplitter(Qt::Horizontal, this), "WorkingSplitter");
+    WorkingSplitter->setChildrenCollapsible(false);
+    WorkingLayout->addWidget(WorkingSplitter);
 
-    ProductsLayout = named(new QVBoxLayout(), "ProductsLayout");
+    auto *productsPane = named(new QWidget(WorkingSplitter), "ProductsPane");
+    ProductsLayout = named(new QVBoxLayout(productsPane), "ProductsLayout");
+    ProductsLayout->setContentsMargins(0, 0, 0, 0);
     ProductsLayout->setSpacing(5);
-    WorkingLayout->addLayout(ProductsLayout, 1);
-    ProductsLabel = named(new QLabel(this), "ProductsLabel");
+    ProductsLabel = named(new QLabel(productsPane), "ProductsLabel");
     ProductsLayout->addWidget(ProductsLabel);
-
-    FoodsList = named(new QTreeWidget(this), "FoodsList");
+    SearchEdit = named(new QLineEdit(productsPane), "SearchEdit");
+    SearchEdit->setClearButtonEnabled(true);
+    const QList<QToolButton *> clearButtons = SearchEdit->findChildren<QToolButton *>();
+    for (QToolButton *button : clearButtons)
+        button->setAccessibleName(tr("Очистить поиск"));
+    ProductsLayout->addWidget(SearchEdit);
+    FoodsList = named(new QTreeView(productsPane), "FoodsList");
     buildFoodList();
-    FoodsCount = 537;
     ProductsLayout->addWidget(FoodsList);
 
+    auto *rationPane = named(new QWidget(WorkingSplitter), "RationPane");
+    auto *rationPaneLayout = named(new QHBoxLayout(rationPane), "RationPaneLayout");
+    rationPaneLayout->setContentsMargins(0, 0, 0, 0);
+    rationPaneLayout->setSpacing(5);
     TransferLayout = named(new QVBoxLayout(), "TransferLayout");
     TransferLayout->setSpacing(5);
     TransferLayout->addStretch(1);
-    WorkingLayout->addLayout(TransferLayout);
-    AddButton = named(new QPushButton(this), "AddButton");
+    rationPaneLayout->addLayout(TransferLayout);
+    AddButton = named(new QPushButton(rationPane), "AddButton");
     AddButton->setFlat(true);
     AddButton->setEnabled(false);
     TransferLayout->addWidget(AddButton);
-    RemoveButton = named(new QPushButton(this), "RemoveButton");
+    RemoveButton = named(new QPushButton(rationPane), "RemoveButton");
     RemoveButton->setFlat(true);
     TransferLayout->addWidget(RemoveButton);
     TransferLayout->addStretch(1);
 
     RationLayout = named(new QVBoxLayout(), "RationLayout");
     RationLayout->setSpacing(5);
-    WorkingLayout->addLayout(RationLayout, 1);
+    rationPaneLayout->addLayout(RationLayout, 1);
     RationNameLayout = named(new QHBoxLayout(), "RationNameLayout");
     RationNameLayout->setSpacing(5);
     RationLayout->addLayout(RationNameLayout);
-    RationLabel = named(new QLabel(this), "RationLabel");
+    RationLabel = named(new QLabel(rationPane), "RationLabel");
     RationNameLayout->addWidget(RationLabel);
-    RationEdit = named(new QLineEdit(this), "RationEdit");
+    RationEdit = named(new QLineEdit(rationPane), "RationEdit");
     RationNameLayout->addWidget(RationEdit);
-
-    FoodsTable = named(new QTableWidget(1, Ration::ColumnCount, this), "FoodsTable");
-    FoodsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    FoodsTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    FoodsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    FoodsTable->horizontalHeader()->setMinimumSectionSize(48);
-    FoodsTable->verticalHeader()->setDefaultSectionSize(FoodsTable->fontMetrics().height() + 8);
+    buildRationTable();
     RationLayout->addWidget(FoodsTable);
+    // Width gained by the window goes to the ration.
+    WorkingSplitter->setStretchFactor(0, 0);
+    WorkingSplitter->setStretchFactor(1, 1);
+    connect(WorkingSplitter, &QSplitter::splitterMoved, this, [this] { m_splitterMoved = true; });
 
     buildTotals();
     LanguageChangeSlot();
-    // Value columns just as wide as their titles need; the name takes the rest.
-    const QFontMetrics metrics = FoodsTable->horizontalHeader()->fontMetrics();
-    for (int c = 1; c < Ration::ColumnCount; ++c) {
-        const QString title = FoodsTable->horizontalHeaderItem(c)->text();
-        FoodsTable->setColumnWidth(c, qMax(56, metrics.horizontalAdvance(title) + 20));
-    }
+    m_model->setName(RationEdit->text());
+    fitColumns();
 
     RationEdit->selectAll();
     RationEdit->setFocus();
-    setTabOrder(RationEdit, FoodsList);
+    setTabOrder(RationEdit, SearchEdit);
+    setTabOrder(SearchEdit, FoodsList);
+    setTabOrder(FoodsList, AddButton);
+    setTabOrder(AddButton, RemoveButton);
+    setTabOrder(RemoveButton, FoodsTable);
 
-    connect(FoodsList, &QTreeWidget::itemSelectionChanged, this, &TCentralWidget::ItemSelectedSlot);
-    connect(FoodsList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
-        if (item && item->parent())
+    connect(FoodsList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TCentralWidget::ItemSelectedSlot);
+    connect(FoodsList, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.parent().isValid())
             AddSlot();
     });
     FoodsList->installEventFilter(this);
+    SearchEdit->installEventFilter(this);
+    FoodsTable->installEventFilter(this);
+    connect(SearchEdit, &QLineEdit::textChanged, this, &TCentralWidget::FilterSlot);
+    auto *findShortcut = new QShortcut(QKeySequence(tr("Ctrl+F")), this);
+    findShortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(findShortcut, &QShortcut::activated, this, &TCentralWidget::FocusSearchSlot);
     connect(AddButton, &QPushButton::clicked, this, &TCentralWidget::AddSlot);
     connect(RemoveButton, &QPushButton::clicked, this, &TCentralWidget::RemoveSlot);
-    connect(RationEdit, &QLineEdit::textEdited, this, &TCentralWidget::Modified);
+    connect(RationEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_undoStack->push(new RenameCommand(m_model, m_model->name(), text));
+    });
+    connect(m_model, &RationModel::nameChanged, this, &TCentralWidget::NameChangedSlot);
+    connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
+    connect(m_model, &RationModel::rowsInserted, this, &TCentralWidget::Modified);
+    connect(m_model, &RationModel::rowsRemoved, this, &TCentralWidget::Modified);
+    connect(m_model, &RationModel::dataChanged, this, &TCentralWidget::Modified);
+    connect(m_model, &RationModel::modelReset, this, &TCentralWidget::fitColumns);
+    connect(m_model, &RationModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) { fitRows(first, last); });
+    connect(
+        m_model, &RationModel::dataChanged, this,
+        [this](const QModelIndex &from, const QModelIndex &to) { fitRows(from.row(), to.row()); });
 
     resize(550, 350);
-    MassText = QStringLiteral("0.0");
-    FoodItem = nullptr;
-    RowsCount = 0;
 }
 
 void TCentralWidget::buildFoodList()
 {
-    FoodsList->setColumnCount(6);
-    FoodsList->setHeaderLabels(
-        {tr("Группа"), tr("Вода"), tr("Белок"), tr("Жиры"), tr("Углеводы"), tr("ККал")});
+    m_foods = new FoodListProxy(this);
+    m_foods->setObjectName(QStringLiteral("FoodListProxy"));
+    FoodsList->setModel(m_foods);
     FoodsList->setRootIsDecorated(false);
     FoodsList->setUniformRowHeights(true);
     FoodsList->setSelectionMode(QAbstractItemView::SingleSelection);
-
-    QFont groupFont = FoodsList->font();
-    groupFont.setBold(true);
-    QList<QTreeWidgetItem *> groups;
-    for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
-        auto *groupItem = new FoodListItem(QStringList{group.name});
-        groupItem->setFont(0, groupFont);
-        for (const FoodTable::Product &product : group.products) {
-            auto *item = new FoodListItem(groupItem);
-            item->setText(0, product.name);
-            for (int c = 0; c < FoodTable::ValueCount; ++c) {
-                item->setText(c + 1, product.values[c]);
-                item->setTextAlignment(c + 1, Qt::AlignRight | Qt::AlignVCenter);
-            }
-        }
-        groups.append(groupItem);
-    }
-    FoodsList->addTopLevelItems(groups);
     FoodsList->setSortingEnabled(true);
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
-    FoodsList->setColumnWidth(0, 230);
-    for (int c = 1; c <= FoodTable::ValueCount; ++c)
-        FoodsList->setColumnWidth(c, 52);
+
+    QFont groupFont = FoodsList->font();
+    groupFont.setBold(true);
+    const QList<int> widths = foodListWidths(groupFont);
+    QHeaderView *header = FoodsList->header();
+    header->setStretchLastSection(false);
+    for (int c = 0; c < widths.size(); ++c)
+        FoodsList->setColumnWidth(c, widths[c]);
+    header->setMinimumSectionSize(40);
+    m_foodListWidth = 0;
+    for (const int w : std::as_const(widths))
+        m_foodListWidth += w;
+}
+
+QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
+{
+    // Columns as wide as their longest text, worked out from the table
+    // rather than by asking every row of the view, and once per process
+    // for the same fonts: every window shows the same list.
+    static QHash<QString, QList<int>> known;
+    const QString key = FoodsList->font().key() + QLatin1Char('|') + groupFont.key()
+        + QLatin1Char('|') + FoodsList->header()->font().key() + QLatin1Char('|')
+        + FoodsList->style()->name();
+    if (const auto found = known.constFind(key); found != known.cend())
+        return *found;
+    const QFontMetrics plain = FoodsList->fontMetrics();
+    const QFontMetrics bold(groupFont);
+    const QFontMetrics titles = FoodsList->header()->fontMetrics();
+    const int margin = 2 * FoodsList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    QList<int> widths(1 + FoodTable::ValueCount, 0);
+    for (int c = 0; c < widths.size(); ++c)
+        widths[c] = titles.horizontalAdvance(m_foods->headerData(c, Qt::Horizontal).toString())
+            + margin + 8;
+    for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
+        widths[0] = std::max(widths[0], bold.horizontalAdvance(group.name) + margin);
+        for (const FoodTable::Product &product : group.products) {
+            widths[0] = std::max(widths[0], plain.horizontalAdvance(product.name) + margin);
+            for (int c = 0; c < FoodTable::ValueCount; ++c) {
+                const int column = FoodModel::columnOf(FoodTable::Column(c));
+                widths[column] =
+                    std::max(widths[column], plain.horizontalAdvance(product.values[c]) + margin);
+            }
+        }
+    }
+    known.insert(key, widths);
+    return widths;
+}
+
+void TCentralWidget::buildRationTable()
+{
+    FoodsTable = named(new QTableView(RationEdit->parentWidget()), "FoodsTable");
+    FoodsTable->setModel(m_model);
+    auto *delegate = new MassDelegate(FoodsTable);
+    FoodsTable->setItemDelegateForColumn(RationModel::Mass, delegate);
+    // Checked once the editor has closed, so that a refusal can say why.
+    connect(delegate, &MassDelegate::massEntered, this, &TCentralWidget::changeMass,
+            Qt::QueuedConnection);
+    FoodsTable->setEditTriggers(QAbstractItemView::DoubleClicked);
+    FoodsTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    FoodsTable->setTabKeyNavigation(false);
+    FoodsTable->setWordWrap(false);
+    QHeaderView *header = FoodsTable->horizontalHeader();
+    header->setMinimumSectionSize(48);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(RationModel::Name, QHeaderView::Stretch);
+    FoodsTable->verticalHeader()->setDefaultSectionSize(FoodsTable->fontMetrics().height() + 8);
+}
+
+int TCentralWidget::cellWidth(const QString &text) const
+{
+    const int margin = 2 * FoodsTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    return FoodsTable->fontMetrics().horizontalAdvance(text) + margin;
+}
+
+void TCentralWidget::fitColumns()
+{
+    // Value columns as wide as their titles and numbers need, so that no
+    // number is cut; the name takes the rest. Only the longest text of a
+    // column is measured.
+    const QFontMetrics titles = FoodsTable->horizontalHeader()->fontMetrics();
+    const int margin = 2 * FoodsTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 20;
+    for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
+        const QString title = m_model->headerData(c, Qt::Horizontal).toString();
+        QString longest;
+        for (int r = 0; r < m_model->size(); ++r) {
+            const QString text = m_model->text(r, c);
+            if (text.size() > longest.size())
+                longest = text;
+        }
+        FoodsTable->setColumnWidth(
+            c, std::max({48, titles.horizontalAdvance(title) + margin, cellWidth(longest)}));
+    }
+}
+
+void TCentralWidget::fitRows(int first, int last)
+{
+    // A new or changed row only ever widens a column.
+    for (int r = first; r <= last; ++r) {
+        for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
+            const int wanted = cellWidth(m_model->text(r, c));
+            if (wanted > FoodsTable->columnWidth(c))
+                FoodsTable->setColumnWidth(c, wanted);
+        }
+    }
 }
 
 QLabel *TCentralWidget::totalLabel(const char *objectName, int row, int column)
@@ -177,8 +291,11 @@ void TCentralWidget::buildTotals()
 void TCentralWidget::LanguageChangeSlot()
 {
     ProductsLabel->setText(tr("<p><b>Продукты</b></p>"));
-    FoodsTable->setHorizontalHeaderLabels({tr("Наименование"), tr("Масса"), tr("Вода"), tr("Белок"),
-                                           tr("Жиры"), tr("Углеводы"), tr("Ккал")});
+    SearchEdit->setPlaceholderText(tr("Поиск продукта"));
+    SearchEdit->setAccessibleName(tr("Поиск продукта"));
+    FoodsList->setAccessibleName(tr("Продукты"));
+    FoodsTable->setAccessibleName(tr("Рацион"));
+    RationEdit->setAccessibleName(tr("Имя рациона"));
     AddButton->setText(tr("Добавить >>"));
     AddButton->setToolTip(QObject::tr("Добавить продукт в рацион"));
     RemoveButton->setText(tr("<< Удалить"));
@@ -205,126 +322,84 @@ QList<QLabel *> TCentralWidget::valueLabels() const
             FatValueLabel,  CarbohydratesValueLabel, CaloriesValueLabel};
 }
 
-QString TCentralWidget::SumValues(QString &total, QString &value)
+QModelIndex TCentralWidget::selectedProduct() const
 {
-    total = NumberText::sum(total, value);
-    return total;
+    const QModelIndex row = FoodsList->selectionModel()->selectedRows().value(0);
+    return row.parent().isValid() ? row : QModelIndex();
 }
 
-QString TCentralWidget::ScaleValue(QString &mass, QString &value)
+QString TCentralWidget::foodText(const QModelIndex &row, int column)
 {
-    value = NumberText::scale(mass, value);
-    return value;
+    return row.sibling(row.row(), column).data().toString();
 }
 
-QString TCentralWidget::SubtractValues(QString &total, QString &value)
-{
-    total = NumberText::subtract(total, value);
-    return total;
-}
+QString TCentralWidget::cellText(int row, int column) const { return m_model->text(row, column); }
 
-FoodListItem *TCentralWidget::selectedProduct() const
-{
-    const QList<QTreeWidgetItem *> selected = FoodsList->selectedItems();
-    if (selected.isEmpty())
-        return nullptr;
-    auto *item = static_cast<FoodListItem *>(selected.first());
-    return item->isProduct() ? item : nullptr;
-}
-
-QString TCentralWidget::cellText(int row, int column) const
-{
-    const QTableWidgetItem *item = FoodsTable->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void TCentralWidget::ItemSelectedSlot() { AddButton->setEnabled(selectedProduct() != nullptr); }
+void TCentralWidget::ItemSelectedSlot() { AddButton->setEnabled(selectedProduct().isValid()); }
 
 void TCentralWidget::AddSlot()
 {
-    FoodListItem *product = selectedProduct();
-    if (!product)
+    const QModelIndex product = selectedProduct();
+    if (!product.isValid())
         return;
-    FoodItem = product;
+    QString mass;
     {
         TMassForm form(this, "MassForm", true);
-        if (form.exec() != QDialog::Accepted) {
-            FoodItem = nullptr;
+        if (form.exec() != QDialog::Accepted)
             return;
-        }
-        MassText = form.MassEdit->text();
+        mass = form.mass();
     }
-
-    RowsCount = FoodsTable->rowCount();
-    const int row = targetRow();
-    QStringList texts{FoodItem->text(0), MassText};
-    for (int k = 1; k <= FoodTable::ValueCount; ++k) {
-        QString mass = MassText;
-        QString value = FoodItem->text(k);
-        texts.append(ScaleValue(mass, value));
-    }
-    setRow(row, texts);
-    updateTotals();
-    FoodsTable->scrollToItem(FoodsTable->item(row, 0));
-
-    MassText = QStringLiteral("0.0");
-    FoodItem = nullptr;
-    Q_EMIT Modified();
-}
-
-int TCentralWidget::targetRow()
-{
-    if (RowsCount == 1 && cellText(0, 1).isEmpty())
-        return 0;
-    ++RowsCount;
-    FoodsTable->setRowCount(RowsCount);
-    return RowsCount - 1;
-}
-
-void TCentralWidget::setRow(int row, const QStringList &texts)
-{
-    for (int c = 0; c < Ration::ColumnCount; ++c) {
-        auto *item = new QTableWidgetItem(texts.value(c));
-        if (c > 0)
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        FoodsTable->setItem(row, c, item);
-    }
+    QStringList per100g;
+    for (int c = 0; c < FoodTable::ValueCount; ++c)
+        per100g.append(foodText(product, FoodModel::columnOf(FoodTable::Column(c))));
+    m_undoStack->push(
+        new AddRowCommand(m_model, RationModel::productRow(foodText(product, 0), mass, per100g)));
+    FoodsTable->scrollTo(m_model->index(m_model->rowCount() - 1, 0));
 }
 
 void TCentralWidget::RemoveSlot()
 {
-    RowsCount = FoodsTable->rowCount();
-    bool removed = false;
-    bool hadContent = false;
-    for (int i = 0; i < RowsCount; ++i) {
-        if (FoodsTable->selectionModel()->isRowSelected(i, QModelIndex())) {
-            for (int c = 0; c < Ration::ColumnCount; ++c)
-                hadContent = hadContent || !cellText(i, c).isEmpty();
-            FoodsTable->removeRow(i);
-            removed = true;
-            break;
-        }
-    }
-    if (FoodsTable->rowCount() == 0)
-        FoodsTable->setRowCount(1);
-    RowsCount = FoodsTable->rowCount();
-    if (!removed)
+    QList<int> rows;
+    for (const QModelIndex &index : FoodsTable->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (m_model->isBlank()) {
+        // Nothing to lose; the totals are shown worked out, as after any
+        // removal.
+        if (!rows.isEmpty())
+            updateTotals();
         return;
-    updateTotals();
-    if (hadContent)
-        Q_EMIT Modified();
+    }
+    if (rows.isEmpty())
+        return;
+    m_undoStack->push(new RemoveRowsCommand(m_model, rows));
+    FoodsTable->clearSelection();
+}
+
+bool TCentralWidget::changeMass(int row, const QString &typed)
+{
+    if (row < 0 || row >= m_model->size())
+        return false;
+    const MassInput::Reading reading = MassInput::read(typed);
+    if (!reading.ok) {
+        MessageBox::warning(this, tr("Rationix"), reading.why);
+        return false;
+    }
+    const QStringList old = m_model->row(row);
+    if (reading.mass == old.value(RationModel::Mass))
+        return true;
+    QStringList per100g;
+    if (const FoodTable::Product *known = FoodTable::builtIn().find(old.value(RationModel::Name)))
+        per100g = QStringList(known->values.cbegin(), known->values.cend());
+    m_undoStack->push(
+        new ChangeRowCommand(m_model, row, RationModel::withMass(old, reading.mass, per100g)));
+    return true;
 }
 
 void TCentralWidget::updateTotals()
 {
-    QList<QStringList> rows;
-    for (int r = 0; r < FoodsTable->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < Ration::ColumnCount; ++c)
-            row.append(cellText(r, c));
-        rows.append(row);
-    }
-    const QStringList totals = Ration::totalsOf(rows);
+    const QStringList totals = m_model->totals();
     const QList<QLabel *> labels = valueLabels();
     for (int i = 0; i < Ration::TotalCount; ++i)
         labels[i]->setText(totals[i]);
@@ -332,14 +407,9 @@ void TCentralWidget::updateTotals()
 
 Ration TCentralWidget::ration() const
 {
-    Ration r;
+    Ration r = m_model->ration();
     r.name = RationEdit->text();
-    for (int row = 0; row < FoodsTable->rowCount(); ++row) {
-        QStringList texts;
-        for (int c = 0; c < Ration::ColumnCount; ++c)
-            texts.append(cellText(row, c));
-        r.rows.append(texts);
-    }
+    r.totals.clear();
     for (const QLabel *label : valueLabels())
         r.totals.append(label->text());
     return r;
@@ -347,36 +417,153 @@ Ration TCentralWidget::ration() const
 
 void TCentralWidget::loadRation(const Ration &ration)
 {
+    QList<QStringList> rows;
+    rows.reserve(m_model->size() + ration.rows.size());
+    for (int r = 0; r < m_model->size(); ++r)
+        rows.append(m_model->row(r));
+    rows += ration.rows;
+    {
+        const QSignalBlocker blocker(m_model);
+        m_model->setName(ration.name);
+    }
     RationEdit->setText(ration.name);
     RationEdit->selectAll();
     RationEdit->setFocus();
-    // The first row fills the blank row of a fresh table; the others are
-    // appended, all at once.
-    int row = FoodsTable->rowCount();
-    if (!ration.rows.isEmpty() && row == 1 && cellText(0, 1).isEmpty())
-        row = 0;
-    FoodsTable->setUpdatesEnabled(false);
-    FoodsTable->setRowCount(qMax(FoodsTable->rowCount(), row + int(ration.rows.size())));
-    for (const QStringList &texts : ration.rows)
-        setRow(row++, texts);
-    FoodsTable->setUpdatesEnabled(true);
-    RowsCount = FoodsTable->rowCount();
+    m_model->setRows(rows);
     updateTotals();
+    m_undoStack->clear();
+}
+
+void TCentralWidget::FocusSearchSlot()
+{
+    SearchEdit->setFocus(Qt::ShortcutFocusReason);
+    SearchEdit->selectAll();
+}
+
+void TCentralWidget::NameChangedSlot(const QString &name)
+{
+    // Undo and redo change the name behind the field's back.
+    if (RationEdit->text() != name)
+        RationEdit->setText(name);
+    Q_EMIT Modified();
+}
+
+void TCentralWidget::FilterSlot(const QString &text)
+{
+    if (!text.isEmpty() && !m_searching) {
+        m_closedBeforeSearch.clear();
+        for (int g = 0; g < m_foods->rowCount(); ++g) {
+            const QModelIndex group = m_foods->index(g, 0);
+            if (!FoodsList->isExpanded(group))
+                m_closedBeforeSearch.append(group.data().toString());
+        }
+    }
+    m_searching = !text.isEmpty();
+    m_foods->setSearchText(text);
+    FoodsList->expandAll();
+    if (m_searching)
+        return;
+    for (int g = 0; g < m_foods->rowCount(); ++g) {
+        const QModelIndex group = m_foods->index(g, 0);
+        if (m_closedBeforeSearch.contains(group.data().toString()))
+            FoodsList->collapse(group);
+    }
+    m_closedBeforeSearch.clear();
+}
+
+void TCentralWidget::enterFoodList()
+{
+    // The first product shown, or the first group when none is.
+    QModelIndex first = m_foods->index(0, 0);
+    for (QModelIndex i = first; i.isValid(); i = FoodsList->indexBelow(i)) {
+        if (i.parent().isValid()) {
+            first = i;
+            break;
+        }
+    }
+    FoodsList->setFocus();
+    if (first.isValid())
+        FoodsList->setCurrentIndex(first);
+}
+
+bool TCentralWidget::foodListKey(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    // Return adds a product, and opens or closes a group.
+    const QModelIndex current = FoodsList->currentIndex();
+    if (current.isValid() && !current.parent().isValid() && !selectedProduct().isValid())
+        FoodsList->setExpanded(current.siblingAtColumn(0),
+                               !FoodsList->isExpanded(current.siblingAtColumn(0)));
+    else
+        AddSlot();
+    return true;
+}
+
+bool TCentralWidget::searchKey(int key)
+{
+    if (key == Qt::Key_Escape && !SearchEdit->text().isEmpty()) {
+        SearchEdit->clear();
+        return true;
+    }
+    if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        enterFoodList();
+        return true;
+    }
+    return false;
+}
+
+bool TCentralWidget::tableKey(int key)
+{
+    if (key == Qt::Key_Delete) {
+        RemoveSlot();
+        return true;
+    }
+    // A Return that a cell's editor passes on is not the table's.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && FoodsTable->hasFocus()) {
+        const QModelIndex current = FoodsTable->currentIndex();
+        if (current.isValid() && current.column() == RationModel::Mass && !m_model->isBlank())
+            FoodsTable->edit(current);
+        return true;
+    }
+    return false;
+}
+
+void TCentralWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    placeSplitter();
+}
+
+void TCentralWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeSplitter();
+}
+
+void TCentralWidget::placeSplitter()
+{
+    // Until the user moves it: the food list as wide as its columns need,
+    // up to half the editor, and the ration takes the rest.
+    if (m_splitterMoved || !isVisible())
+        return;
+    const int total = WorkingSplitter->width();
+    const int wanted = m_foodListWidth + 2 * FoodsList->frameWidth()
+        + FoodsList->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    const int left = std::min(wanted, total / 2);
+    WorkingSplitter->setSizes({left, total - left});
 }
 
 bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == FoodsList && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Return adds a product, and opens or closes a group.
-            QTreeWidgetItem *current = FoodsList->currentItem();
-            if (current && !current->parent() && !selectedProduct())
-                current->setExpanded(!current->isExpanded());
-            else
-                AddSlot();
+        if (watched == FoodsList && foodListKey(key))
             return true;
-        }
+        if (watched == SearchEdit && searchKey(key))
+            return true;
+        if (watched == FoodsTable && tableKey(key))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -9,15 +9,19 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QSplitter;
+class QTableView;
+class QModelIndex;
+class QTreeView;
+class QUndoStack;
 class QVBoxLayout;
-class FoodListItem;
+class FoodListProxy;
+class RationModel;
 
 // The ration editor: the food list on the left, the transfer buttons in the
-// middle, the ration name and table on the right, the totals below.
-// The main window's commands reach into its widgets directly.
+// middle, the ration name and table on the right, the totals below. The
+// table shows a RationModel; every change of the ration is a step on the
+// editor's undo stack.
 class TCentralWidget : public QWidget
 {
     Q_OBJECT
@@ -26,25 +30,29 @@ public:
     explicit TCentralWidget(QWidget *parent = nullptr, const char *name = nullptr,
                             Qt::WindowFlags fl = {});
 
-    // Arithmetic on number texts: each rewrites its first argument (or, for
-    // ScaleValue, its second) and returns the new text.
-    QString SumValues(QString &total, QString &value);
-    QString ScaleValue(QString &mass, QString &value);
-    QString SubtractValues(QString &total, QString &value);
+    RationModel *model() const { return m_model; }
+    QUndoStack *undoStack() const { return m_undoStack; }
 
     // The ration as shown: name, every row of the table, the six totals.
     Ration ration() const;
-    // Fills a fresh editor with a ration's rows: the first row fills the
-    // blank row, every later one is appended. The name is set as given;
-    // the totals are worked out from the rows.
+    // Puts a ration's rows after the ones shown (filling the blank row).
+    // The name is set as given; the totals are worked out from the rows.
+    // Nothing of it can be undone: the undo stack starts afresh.
     void loadRation(const Ration &ration);
-    // The product selected in the food list, or null (nothing or a group).
-    FoodListItem *selectedProduct() const;
+    // The product selected in the food list (its name cell), or an invalid
+    // index (nothing or a group).
+    QModelIndex selectedProduct() const;
+    // A text of the food list's row: the name, or a value by its column.
+    static QString foodText(const QModelIndex &row, int column);
     // Text of a table cell; empty for a cell never written.
     QString cellText(int row, int column) const;
+    // Gives a row a new mass as the user typed it: refused with the reason
+    // shown when it is no mass, else an undoable step.
+    bool changeMass(int row, const QString &typed);
 
     QVBoxLayout *MainLayout;
     QHBoxLayout *WorkingLayout;
+    QSplitter *WorkingSplitter;
     QVBoxLayout *ProductsLayout;
     QVBoxLayout *TransferLayout;
     QVBoxLayout *RationLayout;
@@ -53,11 +61,11 @@ public:
     QLabel *ProductsLabel;
     QLabel *RationLabel;
     QLineEdit *RationEdit;
-    QTreeWidget *FoodsList;
-    QTreeWidgetItem *FoodItem;
+    QLineEdit *SearchEdit;
+    QTreeView *FoodsList;
     QPushButton *AddButton;
     QPushButton *RemoveButton;
-    QTableWidget *FoodsTable;
+    QTableView *FoodsTable;
     QLabel *WholeLabel;
     QLabel *MassLabel;
     QLabel *FatLabel;
@@ -71,12 +79,10 @@ public:
     QLabel *CarbohydratesValueLabel;
     QLabel *ProteinValueLabel;
     QLabel *CaloriesValueLabel;
-    QString MassText;
-    qint32 RowsCount;
-    qint16 FoodsCount;
 
 Q_SIGNALS:
-    // The ration changed: a row was added or removed, or the name edited.
+    // The ration changed: a row was added, removed or changed, or the name
+    // edited (also by undo and redo).
     void Modified();
 
 protected Q_SLOTS:
@@ -84,18 +90,42 @@ protected Q_SLOTS:
     void ItemSelectedSlot();
     void AddSlot();
     void RemoveSlot();
+    void FilterSlot(const QString &text);
+    void FocusSearchSlot();
+    void NameChangedSlot(const QString &name);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildFoodList();
     void buildTotals();
+    void buildRationTable();
+    QList<int> foodListWidths(const QFont &groupFont) const;
     QLabel *totalLabel(const char *objectName, int row, int column);
     // The six value labels in the order of table columns 1 to 6.
     QList<QLabel *> valueLabels() const;
-    // Row that the next add writes: the blank row, or a new last row.
-    int targetRow();
-    void setRow(int row, const QStringList &texts);
     void updateTotals();
+    void fitColumns();
+    void fitRows(int first, int last);
+    int cellWidth(const QString &text) const;
+    bool foodListKey(int key);
+    bool searchKey(int key);
+    bool tableKey(int key);
+    void enterFoodList();
+    void placeSplitter();
+
+    RationModel *m_model;
+    QUndoStack *m_undoStack;
+    FoodListProxy *m_foods = nullptr;
+    // Groups closed before a search opened them all; they close again when
+    // the search is cleared.
+    QStringList m_closedBeforeSearch;
+    bool m_searching = false;
+    // Width the food list needs to show every column whole.
+    int m_foodListWidth = 0;
+    // The user placed the splitter: it stays where it was put.
+    bool m_splitterMoved = false;
 };

@@ -52,3 +52,12 @@ int FoodTable::productCount() const
         count += int(g.products.size());
     return count;
 }
+
+const FoodTable::Product *FoodTable::find(const QString &name) const
+{
+    for (const Group &group : m_groups)
+        for (const Product &product : group.products)
+            if (product.name == name)
+                return &product;
+    return nullptr;
+}

@@ -36,6 +36,8 @@ public:
 
     const QList<Group> &groups() const { return m_groups; }
     int productCount() const;
+    // The first product of this name, or null.
+    const Product *find(const QString &name) const;
 
 private:
     QList<Group> m_groups;

@@ -1,8 +1,10 @@
 #include "ration/massform.h"
 
-#include "ration/numbertext.h"
+#include "dialogs/named.h"
 
-#include <QDoubleValidator>
+#include "ration/massinput.h"
+#include "ration/masstextvalidator.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -15,33 +17,34 @@ TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     setObjectName(QString::fromUtf8(name ? name : "MassForm"));
     setModal(modal);
 
-    MainLayout = new QVBoxLayout(this);
-    MainLayout->setObjectName(QStringLiteral("MainLayout"));
+    MainLayout = named(new QVBoxLayout(this), "MainLayout");
     MainLayout->setContentsMargins(11, 11, 11, 11);
     MainLayout->setSpacing(5);
 
-    MassLabel = new QLabel(this);
-    MassLabel->setObjectName(QStringLiteral("MassLabel"));
+    MassLabel = named(new QLabel(this), "MassLabel");
     MainLayout->addWidget(MassLabel);
 
-    MassEdit = new QLineEdit(this);
-    MassEdit->setObjectName(QStringLiteral("MassEdit"));
+    MassEdit = named(new QLineEdit(this), "MassEdit");
     MassEdit->setAlignment(Qt::AlignHCenter);
-    MassValidator = new QDoubleValidator(this);
-    MassValidator->setObjectName(QStringLiteral("MassValidator"));
-    // '.' is the decimal point whatever the user's locale.
-    MassValidator->setLocale(QLocale::c());
+    MassEdit->setAccessibleName(tr("Масса продукта, г"));
+    // A decimal point or comma whatever the user's locale.
+    MassValidator = named(new MassTextValidator(this), "MassValidator");
     MassEdit->setValidator(MassValidator);
     MainLayout->addWidget(MassEdit);
 
-    ButtonsLayout = new QHBoxLayout();
-    ButtonsLayout->setObjectName(QStringLiteral("ButtonsLayout"));
+    ReasonLabel = named(new QLabel(this), "ReasonLabel");
+    ReasonLabel->setWordWrap(true);
+    ReasonLabel->setTextFormat(Qt::PlainText);
+    ReasonLabel->hide();
+    MainLayout->addWidget(ReasonLabel);
+
+    ButtonsLayout = named(new QHBoxLayout(), "ButtonsLayout");
     ButtonsLayout->setSpacing(5);
     MainLayout->addLayout(ButtonsLayout);
-    AddButton = new QPushButton(this);
-    AddButton->setObjectName(QStringLiteral("AddButton"));
+    AddButton = named(new QPushButton(this), "AddButton");
     // Return is handled by the edit and keyPressEvent, once each press.
     AddButton->setAutoDefault(false);
+    AddButton->setAccessibleName(tr("Ввод"));
     ButtonsLayout->addWidget(AddButton);
 
     LanguageChangeSlot();
@@ -66,13 +69,15 @@ void TMassForm::LanguageChangeSlot()
 
 void TMassForm::SubmitSlot()
 {
-    const QString text = MassEdit->text();
-    // parse() reads a number too large for single precision as 0, so only
-    // finite positive masses pass.
-    if (!text.isEmpty() && NumberText::parse(text) > 0.0f) {
+    const MassInput::Reading reading = MassInput::read(MassEdit->text());
+    if (reading.ok) {
+        m_mass = reading.mass;
         accept();
         return;
     }
+    ReasonLabel->setText(reading.why);
+    ReasonLabel->show();
+    ReasonLabel->setAccessibleDescription(reading.why);
     MassEdit->setText(QStringLiteral("0"));
     MassEdit->selectAll();
     MassEdit->setFocus();

@@ -2,15 +2,16 @@
 
 #include <QDialog>
 
-class QDoubleValidator;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QValidator;
 class QVBoxLayout;
 
 // Asks for the mass in grams of the product about to be added. Only a
-// positive number can be confirmed; anything else puts "0" back.
+// positive number (decimal point or comma) can be confirmed; anything else
+// puts "0" back and says why.
 class TMassForm : public QDialog
 {
     Q_OBJECT
@@ -19,11 +20,15 @@ public:
     explicit TMassForm(QWidget *parent = nullptr, const char *name = nullptr, bool modal = false,
                        Qt::WindowFlags fl = {});
 
+    // The mass confirmed, with a decimal comma made a point.
+    QString mass() const { return m_mass; }
+
     QLineEdit *MassEdit;
     QVBoxLayout *MainLayout;
     QHBoxLayout *ButtonsLayout;
     QLabel *MassLabel;
-    QDoubleValidator *MassValidator;
+    QLabel *ReasonLabel;
+    QValidator *MassValidator;
     QPushButton *AddButton;
 
 protected Q_SLOTS:
@@ -32,4 +37,7 @@ protected Q_SLOTS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString m_mass;
 };

@@ -1,9 +1,11 @@
 #include "ration/numbertext.h"
 
-#include <QLocale>
+#include <QVarLengthArray>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <system_error>
 
 namespace NumberText {
 
@@ -55,10 +57,23 @@ float parse(const QString &text)
     const qsizetype len = numberLength(text, pos);
     if (len == 0)
         return 0.0f;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(QStringView(text).mid(pos, len), &ok);
-    // Out of range for a float (or for a double): no number we can hold.
-    if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
+    // The number is plain ASCII; from_chars reads it the same under every
+    // locale and takes no '+' sign.
+    QVarLengthArray<char, 64> digits;
+    for (qsizetype i = pos; i < pos + len; ++i)
+        digits.append(char(text[i].unicode()));
+    const char *first = digits.data();
+    const char *last = first + digits.size();
+    if (*first == '+')
+        ++first;
+    double value = 0.0;
+    const std::from_chars_result read = std::from_chars(first, last, value);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Too small to hold reads as zero; too large is no number at all.
+        return 0.0f;
+    }
+    // Out of range for a float: no number we can hold.
+    if (read.ec != std::errc() || !std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
         return 0.0f;
     return float(value);
 }

@@ -1,5 +1,7 @@
 #include "tools/energyvalueform.h"
 
+#include "dialogs/named.h"
+
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,14 +13,12 @@ TEnergyValueForm::TEnergyValueForm(QWidget *parent, const char *name, bool modal
     setObjectName(QString::fromUtf8(name ? name : "EnergyValueForm"));
     setModal(modal);
 
-    MainLayout = new QVBoxLayout(this);
-    MainLayout->setObjectName(QStringLiteral("MainLayout"));
+    MainLayout = named(new QVBoxLayout(this), "MainLayout");
     MainLayout->setContentsMargins(11, 11, 11, 11);
     MainLayout->setSpacing(5);
 
     auto readOnlyEdit = [this](const char *objectName) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(objectName));
+        auto *edit = named(new QLineEdit(this), objectName);
         edit->setReadOnly(true);
         MainLayout->addWidget(edit);
         return edit;
@@ -29,15 +29,12 @@ TEnergyValueForm::TEnergyValueForm(QWidget *parent, const char *name, bool modal
     CarbohydratesEnergyValueEdit = readOnlyEdit("CarbohydratesEnergyValueEdit");
     EnergyValueEdit = readOnlyEdit("EnergyValueEdit");
 
-    ButtonsLayout = new QHBoxLayout();
-    ButtonsLayout->setObjectName(QStringLiteral("ButtonsLayout"));
+    ButtonsLayout = named(new QHBoxLayout(), "ButtonsLayout");
     ButtonsLayout->setSpacing(5);
     MainLayout->addLayout(ButtonsLayout);
-    SaveButton = new QPushButton(this);
-    SaveButton->setObjectName(QStringLiteral("SaveButton"));
+    SaveButton = named(new QPushButton(this), "SaveButton");
     ButtonsLayout->addWidget(SaveButton);
-    CloseButton = new QPushButton(this);
-    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    CloseButton = named(new QPushButton(this), "CloseButton");
     ButtonsLayout->addWidget(CloseButton);
 
     LanguageChangeSlot();

@@ -1,5 +1,7 @@
 #include "tools/findform.h"
 
+#include "dialogs/named.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -9,12 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-template <typename T> T *named(T *object, const char *objectName)
-{
-    object->setObjectName(QString::fromLatin1(objectName));
-    return object;
-}
 
 template <typename Layout> Layout *spaced(Layout *layout, const char *objectName)
 {

@@ -1,16 +1,16 @@
 #include "tools/foodsearch.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace FoodSearch {
 
-QTreeWidgetItem *firstMatch(const QTreeWidget *list, const QString &text, NameMatch::Mode mode)
+QModelIndex firstMatch(const QTreeView *list, const QString &text, NameMatch::Mode mode)
 {
-    for (QTreeWidgetItem *row = list->topLevelItem(0); row; row = list->itemBelow(row)) {
-        if (NameMatch::matches(row->text(0), text, mode))
+    for (QModelIndex row = list->model()->index(0, 0); row.isValid(); row = list->indexBelow(row)) {
+        if (NameMatch::matches(row.data().toString(), text, mode))
             return row;
     }
-    return nullptr;
+    return {};
 }
 
 } // namespace FoodSearch

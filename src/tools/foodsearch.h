@@ -2,14 +2,15 @@
 
 #include "tools/namematch.h"
 
-class QTreeWidget;
-class QTreeWidgetItem;
+class QModelIndex;
+class QTreeView;
 
 namespace FoodSearch {
 
 // The first row of the list, in display order from the top row, whose name
-// (column 0) matches the text; null when none does. Only the rows on
+// (column 0) matches the text; an invalid index
+// when none does. Only the rows on
 // screen take part: the products of a collapsed group are passed over.
-QTreeWidgetItem *firstMatch(const QTreeWidget *list, const QString &text, NameMatch::Mode mode);
+QModelIndex firstMatch(const QTreeView *list, const QString &text, NameMatch::Mode mode);
 
 } // namespace FoodSearch

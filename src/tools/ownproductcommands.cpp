@@ -68,8 +68,8 @@ bool OwnProductCommands::remove(QWidget *parent, ProductStore &store, const QStr
 
 bool OwnProductCommands::importFile(QWidget *parent, ProductStore &store)
 {
-    const QString path =
-        FileDialog::openFileName(parent, tr("Импорт продуктов"), QDir::homePath(), tsvFilter());
+    const QString path = FileDialog::openFileName(parent, tr("Импорт продуктов"),
+                                                  FileDialog::lastFolder(), tsvFilter());
     if (path.isEmpty())
         return false;
     QFile file(path);
@@ -103,8 +103,9 @@ bool OwnProductCommands::importFile(QWidget *parent, ProductStore &store)
 
 void OwnProductCommands::exportFile(QWidget *parent, const ProductStore &store)
 {
-    const QString path = FileDialog::saveFileName(parent, tr("Экспорт продуктов"), QDir::homePath(),
-                                                  tr("Мои_продукты.tsv"), tsvFilter());
+    const QString path =
+        FileDialog::saveFileName(parent, tr("Экспорт продуктов"), FileDialog::lastFolder(),
+                                 tr("Мои_продукты.tsv"), tsvFilter());
     if (path.isEmpty())
         return;
     QString error;

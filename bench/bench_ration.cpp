@@ -1,0 +1,88 @@
+// The ration editor with long rations: adding one product (mass dialog
+// answered at once) to a ration of 10,000 and of 40,000 rows, and loading
+// such rations into an editor that is shown.
+
+#include "benchutil.h"
+#include "ration/centralwidget.h"
+#include "ration/massform.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace {
+
+// Answers every mass dialog with 150 g as soon as it shows.
+class MassAnswer : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *form = qobject_cast<TMassForm *>(watched);
+        if (form && event->type() == QEvent::Show) {
+            QMetaObject::invokeMethod(
+                form,
+                [form] {
+                    form->MassEdit->setText(QStringLiteral("150"));
+                    form->AddButton->click();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+Ration ration(int rows)
+{
+    Ration r;
+    r.name = QStringLiteral("Большой рацион");
+    for (int i = 0; i < rows; ++i)
+        r.rows.append({QStringLiteral("Бобы"), QString::number(100 + i % 50), QStringLiteral("83"),
+                       QStringLiteral("6"), QStringLiteral("0.1"), QStringLiteral("8.3"),
+                       QStringLiteral("58")});
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    MassAnswer answer;
+    app.installEventFilter(&answer);
+
+    for (const int rows : {10000, 40000}) {
+        TCentralWidget editor;
+        editor.loadRation(ration(rows));
+        editor.show();
+        QCoreApplication::processEvents();
+        const QAbstractItemModel *foods = editor.FoodsList->model();
+        editor.FoodsList->setCurrentIndex(foods
+                                              ->match(foods->index(0, 0), Qt::DisplayRole,
+                                                      QStringLiteral("Бобы"), 1,
+                                                      Qt::MatchExactly | Qt::MatchRecursive)
+                                              .value(0));
+        const double ms = bench::medianMs(9, [&editor] {
+            editor.AddButton->click();
+            QCoreApplication::processEvents();
+        });
+        const QByteArray label =
+            QStringLiteral("add a product to a %1-row ration (median)").arg(rows).toUtf8();
+        bench::report(label.constData(), ms, "ms");
+    }
+
+    for (const int rows : {10000, 40000}) {
+        const Ration big = ration(rows);
+        const double ms = bench::medianMs(5, [&big] {
+            TCentralWidget editor;
+            editor.loadRation(big);
+            editor.show();
+            QCoreApplication::processEvents();
+        });
+        const QByteArray label =
+            QStringLiteral("load %1 rows into a shown editor (median)").arg(rows).toUtf8();
+        bench::report(label.constData(), ms, "ms");
+    }
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSortFilterProxyModel>
+
+// One window's view of the shared food list: sorted by the column the
+// user chose (names as a Russian reader sorts them, values by their
+// numbers), groups in bold, and filtered to the products whose names
+// contain the search text (any case, е and ё alike) and their groups.
+class FoodListProxy : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit FoodListProxy(QObject *parent = nullptr);
+
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    QString searchText() const { return m_search; }
+    void setSearchText(const QString &text);
+
+protected:
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+
+private:
+    QString m_search;
+};

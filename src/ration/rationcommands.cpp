@@ -1,0 +1,68 @@
+#include "ration/rationcommands.h"
+
+#include "ration/rationmodel.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("TCentralWidget", text); }
+
+} // namespace
+
+AddRowCommand::AddRowCommand(RationModel *model, const QStringList &row)
+    : m_model(model), m_row(row)
+{
+    setText(tr("добавление «%1»").arg(row.value(RationModel::Name)));
+}
+
+void AddRowCommand::redo() { m_at = m_model->appendRow(m_row); }
+
+void AddRowCommand::undo() { m_model->removeRowsAt({m_at}); }
+
+RemoveRowsCommand::RemoveRowsCommand(RationModel *model, const QList<int> &rows)
+    : m_model(model), m_positions(rows)
+{
+    std::sort(m_positions.begin(), m_positions.end());
+    m_positions.erase(std::unique(m_positions.begin(), m_positions.end()), m_positions.end());
+    if (m_positions.size() == 1)
+        setText(tr("удаление «%1»").arg(model->text(m_positions.first(), RationModel::Name)));
+    else
+        setText(tr("удаление строк (%1)").arg(m_positions.size()));
+}
+
+void RemoveRowsCommand::redo() { m_rows = m_model->removeRowsAt(m_positions); }
+
+void RemoveRowsCommand::undo() { m_model->insertRowsAt(m_positions, m_rows); }
+
+ChangeRowCommand::ChangeRowCommand(RationModel *model, int row, const QStringList &texts)
+    : m_model(model), m_row(row), m_before(model->row(row)), m_after(texts)
+{
+    setText(tr("изменение массы «%1»").arg(m_before.value(RationModel::Name)));
+}
+
+void ChangeRowCommand::redo() { m_model->replaceRow(m_row, m_after); }
+
+void ChangeRowCommand::undo() { m_model->replaceRow(m_row, m_before); }
+
+RenameCommand::RenameCommand(RationModel *model, const QString &before, const QString &after)
+    : m_model(model), m_before(before), m_after(after)
+{
+    setText(tr("переименование рациона"));
+}
+
+void RenameCommand::redo() { m_model->setName(m_after); }
+
+void RenameCommand::undo() { m_model->setName(m_before); }
+
+bool RenameCommand::mergeWith(const QUndoCommand *other)
+{
+    if (other->id() != id())
+        return false;
+    m_after = static_cast<const RenameCommand *>(other)->m_after;
+    // Typed back to the name it had: no step at all.
+    setObsolete(m_after == m_before);
+    return true;
+}

@@ -1,0 +1,174 @@
+#include "ration/rationmodel.h"
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QStringList beans(const QString &mass)
+{
+    return RationModel::productRow(QStringLiteral("Бобы"), mass, {"83", "6", "0.1", "8.3", "58"});
+}
+
+QList<QStringList> rowsOf(const RationModel &model)
+{
+    QList<QStringList> rows;
+    for (int r = 0; r < model.size(); ++r)
+        rows.append(model.row(r));
+    return rows;
+}
+
+} // namespace
+
+class TestRationModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void blankRowIsFilledFirst()
+    {
+        RationModel model;
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QCOMPARE(model.rowCount(), 1);
+        QVERIFY(model.isBlank());
+        QVERIFY(!(model.flags(model.index(0, RationModel::Mass)) & Qt::ItemIsEditable));
+        QCOMPARE(model.ration().rows, QList<QStringList>{QStringList(7)});
+        QCOMPARE(model.appendRow(beans("150")), 0);
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(inserted.count(), 0);
+        QCOMPARE(model.appendRow(beans("50")), 1);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(inserted.count(), 1);
+        QVERIFY(model.flags(model.index(1, RationModel::Mass)) & Qt::ItemIsEditable);
+        QVERIFY(!(model.flags(model.index(1, RationModel::Water)) & Qt::ItemIsEditable));
+        QCOMPARE(model.removeRowsAt({1, 0, 1}).size(), 2);
+        QVERIFY(model.isBlank());
+        QCOMPARE(model.rowCount(), 1);
+    }
+
+    // A file of one empty row is a ration without rows; a row that has only
+    // a name is a row, and the next product does not overwrite it.
+    void loadedRows_data()
+    {
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<bool>("blank");
+        QTest::newRow("one empty row") << QList<QStringList>{QStringList(7)} << true;
+        QTest::newRow("no rows") << QList<QStringList>{} << true;
+        QTest::newRow("name without mass")
+            << QList<QStringList>{{"Суп", "", "", "", "", "", ""}} << false;
+        QTest::newRow("two empty rows")
+            << QList<QStringList>{QStringList(7), QStringList(7)} << false;
+    }
+    void loadedRows()
+    {
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(bool, blank);
+        RationModel model;
+        model.setRows(rows);
+        QCOMPARE(model.isBlank(), blank);
+        const int before = model.size();
+        model.appendRow(beans("10"));
+        QCOMPARE(model.size(), before + 1);
+        QCOMPARE(model.row(model.size() - 1).at(1), QStringLiteral("10"));
+        if (!blank)
+            QCOMPARE(model.row(0), rows.first());
+    }
+
+    // Whatever is added, removed, put back or changed, the totals are what
+    // summing the rows as shown gives.
+    void totalsAreSumsOfRowsShown()
+    {
+        RationModel model;
+        QRandomGenerator random(7);
+        for (int step = 0; step < 400; ++step) {
+            const int what = int(random.bounded(4));
+            if (what <= 1 || model.isBlank()) {
+                model.appendRow(beans(QString::number(random.bounded(1, 100000) / 8.0)));
+            } else if (what == 2) {
+                const QList<int> at{int(random.bounded(model.size())),
+                                    int(random.bounded(model.size()))};
+                const QList<QStringList> taken = model.removeRowsAt(at);
+                if (random.bounded(2)) {
+                    QList<int> positions = at;
+                    std::sort(positions.begin(), positions.end());
+                    positions.erase(std::unique(positions.begin(), positions.end()),
+                                    positions.end());
+                    const QList<QStringList> before = rowsOf(model);
+                    model.insertRowsAt(positions, taken);
+                    QCOMPARE(model.removeRowsAt(positions), taken);
+                    QCOMPARE(rowsOf(model), before);
+                }
+            } else {
+                const int row = int(random.bounded(model.size()));
+                model.replaceRow(row, RationModel::withMass(model.row(row), QStringLiteral("3.5")));
+            }
+            QCOMPARE(model.totals(), Ration::totalsOf(model.ration().rows));
+        }
+    }
+
+    void removeAndPutBack()
+    {
+        RationModel model;
+        for (const char *mass : {"10", "20", "30", "40"})
+            model.appendRow(beans(QString::fromLatin1(mass)));
+        const QList<QStringList> taken = model.removeRowsAt({3, 1});
+        QCOMPARE(taken.size(), 2);
+        QCOMPARE(taken[0].at(1), QStringLiteral("20"));
+        QCOMPARE(taken[1].at(1), QStringLiteral("40"));
+        QCOMPARE(model.totals().first(), QStringLiteral("40"));
+        model.insertRowsAt({1, 3}, taken);
+        QStringList masses;
+        for (int r = 0; r < model.size(); ++r)
+            masses.append(model.text(r, RationModel::Mass));
+        QCOMPARE(masses, QStringList({"10", "20", "30", "40"}));
+        QCOMPARE(model.totals().first(), QStringLiteral("100"));
+        QVERIFY(model.removeRowsAt({7, -1}).isEmpty());
+    }
+
+    void withMass_data()
+    {
+        QTest::addColumn<QStringList>("row");
+        QTest::addColumn<QString>("mass");
+        QTest::addColumn<QStringList>("per100g");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("known product")
+            << QStringList{"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"} << "50"
+            << QStringList{"83", "6", "0.1", "8.3", "58"}
+            << QStringList{"Бобы", "50", "41.5", "3", "0.05", "4.15", "29"};
+        QTest::newRow("row of a file")
+            << QStringList{"Суп", "200", "160", "4", "6", "20", "150"} << "50" << QStringList{}
+            << QStringList{"Суп", "50", "40", "1", "1.5", "5", "37.5"};
+        QTest::newRow("file row without mass keeps values")
+            << QStringList{"Суп", "", "1", "2", "3", "4", "5"} << "50" << QStringList{}
+            << QStringList{"Суп", "50", "1", "2", "3", "4", "5"};
+        QTest::newRow("mass as a point")
+            << QStringList{"Бобы", "1", "0.83", "0.06", "0.001", "0.083", "0.58"} << "1.5"
+            << QStringList{"83", "6", "0.1", "8.3", "58"}
+            << QStringList{"Бобы", "1.5", "1.245", "0.09", "0.0015", "0.1245", "0.87"};
+    }
+    void withMass()
+    {
+        QFETCH(QStringList, row);
+        QFETCH(QString, mass);
+        QFETCH(QStringList, per100g);
+        QFETCH(QStringList, expected);
+        QCOMPARE(RationModel::withMass(row, mass, per100g), expected);
+    }
+
+    void shownTexts()
+    {
+        RationModel model;
+        model.appendRow(beans("150"));
+        QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("Бобы"));
+        QCOMPARE(model.data(model.index(0, 6)).toString(), QStringLiteral("87"));
+        QCOMPARE(model.data(model.index(0, 0), Qt::TextAlignmentRole), QVariant());
+        QCOMPARE(model.data(model.index(0, 1), Qt::TextAlignmentRole).toInt(),
+                 int(Qt::AlignRight | Qt::AlignVCenter));
+        QCOMPARE(model.headerData(5, Qt::Horizontal).toString(), QStringLiteral("Углеводы"));
+        QCOMPARE(model.headerData(7, Qt::Horizontal), QVariant());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRationModel)
+#include "tst_rationmodel.moc"
