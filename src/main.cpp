@@ -33,6 +33,7 @@ int main(int argc, char *argv[])
                          mainForm->openFiles(paths);
                      });
     mainForm->showAsLastTime();
+    mainForm->loadOwnProducts();
     mainForm->openStartFiles(files);
     return app.exec();
 }

@@ -16,10 +16,13 @@
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
 #include "ration/foodmodel.h"
+#include "ration/productstore.h"
 #include "tools/energyvalue.h"
 #include "tools/energyvalueform.h"
 #include "tools/findform.h"
 #include "tools/foodsearch.h"
+#include "tools/ownproductcommands.h"
+#include "tools/ownproductsdialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -132,6 +135,9 @@ void TMainForm::CreateActionsSlot()
         {&TMainForm::FileSaveAsAction, "FileSaveAsAction", QT_TR_NOOP("Сохранить как…"), nullptr,
          QT_TR_NOOP("Ctrl+Shift+S"), QT_TR_NOOP("Сохранить данные рациона в другой файл"),
          &TMainForm::FileSaveAsSlot},
+        {&TMainForm::FileSaveAsProductAction, "FileSaveAsProductAction",
+         QT_TR_NOOP("Сохранить как продукт…"), nullptr, nullptr,
+         QT_TR_NOOP("Сохранить готовое блюдо в свои продукты"), &TMainForm::FileSaveAsProductSlot},
         {&TMainForm::FilePrintAction, "FilePrintAction", QT_TR_NOOP("Печать"), "print.png",
          QT_TR_NOOP("Ctrl+P"), QT_TR_NOOP("Напечатать данные текущего окна"),
          &TMainForm::FilePrintSlot},
@@ -150,6 +156,9 @@ void TMainForm::CreateActionsSlot()
          QT_TR_NOOP("Энергетическая ценность"), "yes.png", QT_TR_NOOP("F4"),
          QT_TR_NOOP("Рассчитать энергетическую ценность продукта"),
          &TMainForm::ToolsEnergyValueSlot},
+        {&TMainForm::ToolsOwnProductsAction, "ToolsOwnProductsAction", QT_TR_NOOP("Мои продукты…"),
+         nullptr, nullptr, QT_TR_NOOP("Добавить, изменить или удалить свои продукты"),
+         &TMainForm::ToolsOwnProductsSlot},
         {&TMainForm::WindowCascadeAction, "WindowCascadeAction", QT_TR_NOOP("Каскад"), nullptr,
          QT_TR_NOOP("F5"), QT_TR_NOOP("Упорядочить окна документов каскадом"),
          &TMainForm::WindowCascadeSlot},
@@ -226,7 +235,8 @@ void TMainForm::ActiveWindowSlot()
 void TMainForm::CreateMenusSlot()
 {
     FileMenu = new QMenu(tr("&Файл"), this);
-    FileMenu->addActions({FileNewAction, FileOpenAction, FileSaveAction, FileSaveAsAction});
+    FileMenu->addActions(
+        {FileNewAction, FileOpenAction, FileSaveAction, FileSaveAsAction, FileSaveAsProductAction});
     FileMenu->addSeparator();
     FileMenu->addActions({FileCloseAction, FileCloseAllAction});
     FileMenu->addSeparator();
@@ -241,6 +251,8 @@ void TMainForm::CreateMenusSlot()
     ToolsMenu->addAction(ToolsFindAction);
     ToolsMenu->addSeparator();
     ToolsMenu->addAction(ToolsEnergyValueAction);
+    ToolsMenu->addSeparator();
+    ToolsMenu->addAction(ToolsOwnProductsAction);
 
     WindowMenu = new QMenu(tr("&Окно"), this);
     WindowMenu->addActions({WindowCascadeAction, WindowTileHorizontalAction,
@@ -398,6 +410,35 @@ void TMainForm::FileSaveSlot()
 {
     if (TCalculateForm *form = activeRation())
         form->save();
+}
+
+void TMainForm::FileSaveAsProductSlot()
+{
+    if (TCalculateForm *form = activeRation())
+        OwnProductCommands::addDish(this, ProductStore::user(), form->CentralWidget->ration());
+}
+
+void TMainForm::ToolsOwnProductsSlot()
+{
+    OwnProductsDialog dialog(ProductStore::user(), this);
+    dialog.exec();
+}
+
+void TMainForm::loadOwnProducts()
+{
+    ProductStore &store = ProductStore::user();
+    const QList<OwnProducts::Problem> problems = store.load();
+    if (problems.isEmpty())
+        return;
+    QStringList lines{tr("Не все ваши продукты удалось прочитать из файла «%1»; "
+                         "прочитанные загружены, остальные пропущены:")
+                          .arg(QDir::toNativeSeparators(store.path()))};
+    for (const OwnProducts::Problem &problem : problems)
+        lines.append(problem.line > 0 ? tr("строка %1: %2").arg(problem.line).arg(problem.reason)
+                                      : problem.reason);
+    lines.append(tr("Перед следующей записью файл будет сохранён как «%1.bak».")
+                     .arg(QFileInfo(store.path()).fileName()));
+    MessageBox::warning(this, tr("Мои продукты"), lines.join(QLatin1Char('\n')));
 }
 
 void TMainForm::FileSaveAsSlot()

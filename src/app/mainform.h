@@ -45,6 +45,8 @@ public:
     // The same at start-up: when any file opened, the empty ration that the
     // start opened is closed again.
     int openStartFiles(const QStringList &paths);
+    // Reads the user's own products, saying once which lines were damaged.
+    void loadOwnProducts();
     // Shows the window as it was left last time (size, place, maximized,
     // toolbars), or maximized when nothing usable was kept.
     void showAsLastTime();
@@ -63,6 +65,8 @@ public:
     QAction *FileOpenAction;
     QAction *FileSaveAction;
     QAction *FileSaveAsAction;
+    QAction *FileSaveAsProductAction;
+    QAction *ToolsOwnProductsAction;
     QAction *FilePrintAction;
     QAction *FilePrintPreviewAction;
     QAction *FileCloseAction;
@@ -108,6 +112,8 @@ private Q_SLOTS:
     void FileLoadDataSlot();
     void FileSaveSlot();
     void FileSaveAsSlot();
+    void FileSaveAsProductSlot();
+    void ToolsOwnProductsSlot();
     void FilePrintSlot();
     void FilePrintPreviewSlot();
     void FileCloseSlot();

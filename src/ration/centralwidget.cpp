@@ -8,8 +8,11 @@
 #include "ration/massdelegate.h"
 #include "ration/massform.h"
 #include "ration/massinput.h"
+#include "ration/ownproducts.h"
+#include "ration/productstore.h"
 #include "ration/rationcommands.h"
 #include "ration/rationmodel.h"
+#include "tools/ownproductcommands.h"
 
 #include <QGridLayout>
 #include <QHash>
@@ -18,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
@@ -115,6 +119,8 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
         if (index.parent().isValid())
             AddSlot();
     });
+    FoodsList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FoodsList, &QWidget::customContextMenuRequested, this, &TCentralWidget::FoodsMenuSlot);
     FoodsList->installEventFilter(this);
     SearchEdit->installEventFilter(this);
     FoodsTable->installEventFilter(this);
@@ -566,4 +572,27 @@ bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TCentralWidget::FoodsMenuSlot(const QPoint &position)
+{
+    const QModelIndex row = FoodsList->indexAt(position).siblingAtColumn(0);
+    const bool own =
+        row.parent().isValid() && row.parent().data().toString() == OwnProducts::groupName();
+    const QString name = own ? row.data().toString() : QString();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("FoodsMenu"));
+    QAction *add = menu.addAction(tr("Добавить продукт"));
+    QAction *edit = menu.addAction(tr("Изменить"));
+    QAction *remove = menu.addAction(tr("Удалить"));
+    edit->setEnabled(own);
+    remove->setEnabled(own);
+    ProductStore &store = ProductStore::user();
+    const QAction *chosen = menu.exec(FoodsList->viewport()->mapToGlobal(position));
+    if (chosen == add)
+        OwnProductCommands::add(this, store);
+    else if (chosen == edit)
+        OwnProductCommands::edit(this, store, name);
+    else if (chosen == remove)
+        OwnProductCommands::remove(this, store, name);
 }

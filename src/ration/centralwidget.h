@@ -93,6 +93,9 @@ protected Q_SLOTS:
     void FilterSlot(const QString &text);
     void FocusSearchSlot();
     void NameChangedSlot(const QString &name);
+    // The food list's menu: add one of the user's own products, or change or
+    // delete the one under the pointer.
+    void FoodsMenuSlot(const QPoint &position);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

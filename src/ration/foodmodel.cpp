@@ -1,6 +1,8 @@
 #include "ration/foodmodel.h"
 
 #include "ration/foodtable.h"
+#include "ration/ownproducts.h"
+#include "ration/productstore.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -9,23 +11,65 @@
 
 FoodModel::FoodModel(const FoodTable &table, QObject *parent) : QAbstractItemModel(parent)
 {
-    for (const FoodTable::Group &group : table.groups()) {
-        Group g{group.name, {}};
-        for (const FoodTable::Product &product : group.products) {
-            QStringList texts{product.name};
-            for (const QString &value : product.values)
-                texts.append(value);
-            g.products.append(Product{texts});
-        }
-        std::stable_sort(g.products.begin(), g.products.end(),
-                         [](const Product &a, const Product &b) {
-                             return compareNames(a.texts.first(), b.texts.first()) < 0;
-                         });
-        m_groups.append(g);
-    }
+    for (const FoodTable::Group &group : table.groups())
+        m_groups.append(Group{group.name, sorted(group.products), 0});
     std::stable_sort(m_groups.begin(), m_groups.end(), [](const Group &a, const Group &b) {
         return compareNames(a.name, b.name) < 0;
     });
+    for (qsizetype g = 0; g < m_groups.size(); ++g)
+        m_groups[g].id = OwnGroupId + 1 + quintptr(g);
+}
+
+QList<FoodModel::Product> FoodModel::sorted(const QList<FoodTable::Product> &products)
+{
+    QList<Product> rows;
+    rows.reserve(products.size());
+    for (const FoodTable::Product &product : products) {
+        QStringList texts{product.name};
+        for (const QString &value : product.values)
+            texts.append(value);
+        rows.append(Product{texts});
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const Product &a, const Product &b) {
+        return compareNames(a.texts.first(), b.texts.first()) < 0;
+    });
+    return rows;
+}
+
+int FoodModel::rowOf(quintptr groupId) const
+{
+    // The own group, when there is one, is first and moves the others down.
+    const int shift = hasOwnGroup() ? 1 : 0;
+    return groupId == OwnGroupId ? 0 : int(groupId - OwnGroupId - 1) + shift;
+}
+
+void FoodModel::setOwnProducts(const OwnProducts &products)
+{
+    QList<Product> rows = sorted(products.products());
+    if (!hasOwnGroup()) {
+        if (rows.isEmpty())
+            return;
+        beginInsertRows({}, 0, 0);
+        m_groups.prepend(Group{OwnProducts::groupName(), rows, OwnGroupId});
+        endInsertRows();
+        return;
+    }
+    if (rows.isEmpty()) {
+        beginRemoveRows({}, 0, 0);
+        m_groups.removeFirst();
+        endRemoveRows();
+        return;
+    }
+    const QModelIndex group = index(0, 0);
+    QList<Product> &shown = m_groups.first().products;
+    if (!shown.isEmpty()) {
+        beginRemoveRows(group, 0, int(shown.size()) - 1);
+        shown.clear();
+        endRemoveRows();
+    }
+    beginInsertRows(group, 0, int(rows.size()) - 1);
+    shown = rows;
+    endInsertRows();
 }
 
 FoodModel *FoodModel::shared()
@@ -34,6 +78,10 @@ FoodModel *FoodModel::shared()
     if (!model) {
         model = new FoodModel(FoodTable::builtIn(), QCoreApplication::instance());
         model->setObjectName(QStringLiteral("FoodModel"));
+        ProductStore &store = ProductStore::user();
+        model->setOwnProducts(store.products());
+        QObject::connect(&store, &ProductStore::changed, model,
+                         [&store] { model->setOwnProducts(store.products()); });
         QObject::connect(model, &QObject::destroyed, [] { model = nullptr; });
     }
     return model;
@@ -61,14 +109,14 @@ QModelIndex FoodModel::index(int row, int column, const QModelIndex &parent) con
         return {};
     if (row >= m_groups[parent.row()].products.size())
         return {};
-    return createIndex(row, column, quintptr(parent.row()) + 1);
+    return createIndex(row, column, m_groups[parent.row()].id);
 }
 
 QModelIndex FoodModel::parent(const QModelIndex &child) const
 {
     if (!child.isValid() || child.internalId() == 0)
         return {};
-    return createIndex(int(child.internalId() - 1), 0, quintptr(0));
+    return createIndex(rowOf(child.internalId()), 0, quintptr(0));
 }
 
 int FoodModel::rowCount(const QModelIndex &parent) const
@@ -95,7 +143,7 @@ QVariant FoodModel::data(const QModelIndex &index, int role) const
         return {};
     if (group)
         return index.column() == 0 ? m_groups[index.row()].name : QString();
-    return m_groups[int(index.internalId() - 1)].products[index.row()].texts.value(index.column());
+    return m_groups[rowOf(index.internalId())].products[index.row()].texts.value(index.column());
 }
 
 QVariant FoodModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -2,6 +2,8 @@
 
 #include "ration/foodtable.h"
 
+class OwnProducts;
+
 #include <QAbstractItemModel>
 #include <QList>
 
@@ -9,6 +11,8 @@
 // products, with the name and five value columns. Groups and products are
 // in Russian collation order (Ё with Е). Built once per process
 // (shared()) and shown by every ration window through a proxy of its own.
+// The user's own products, when there are any, are a group of their own at
+// the top, «Мои продукты», which changes with them.
 class FoodModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -23,8 +27,13 @@ public:
 
     explicit FoodModel(const FoodTable &table, QObject *parent = nullptr);
 
-    // The program's food list, made on first use and kept for the process.
+    // The program's food list, made on first use and kept for the process;
+    // it follows the user's products in ProductStore::user().
     static FoodModel *shared();
+
+    // Shows these products as the group «Мои продукты» at the top (none:
+    // no such group). Views keep their state: only that group changes.
+    void setOwnProducts(const OwnProducts &products);
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -46,6 +55,14 @@ private:
     struct Group {
         QString name;
         QList<Product> products;
+        // Stands for the group in its products' indexes: rows of groups
+        // move when the own group comes or goes, ids do not.
+        quintptr id = 0;
     };
+    static QList<Product> sorted(const QList<FoodTable::Product> &products);
+    int rowOf(quintptr groupId) const;
+    bool hasOwnGroup() const { return !m_groups.isEmpty() && m_groups.first().id == OwnGroupId; }
+
+    static constexpr quintptr OwnGroupId = 1;
     QList<Group> m_groups;
 };

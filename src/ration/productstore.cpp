@@ -2,6 +2,7 @@
 
 #include "files/safewrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,12 @@ QString ProductStore::defaultPath()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
         .filePath(QStringLiteral("products.tsv"));
+}
+
+ProductStore &ProductStore::user()
+{
+    static ProductStore *store = new ProductStore(defaultPath(), QCoreApplication::instance());
+    return *store;
 }
 
 OwnProducts ProductStore::readFile(QList<OwnProducts::Problem> *problems) const

@@ -3,7 +3,9 @@
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
 #include "files/safewrite.h"
+#include "ration/dish.h"
 #include "ration/productstore.h"
+#include "ration/ration.h"
 #include "tools/productdialog.h"
 
 #include <QDir>
@@ -19,11 +21,14 @@ void reportWriteError(QWidget *parent, const QString &error)
                          OwnProductCommands::tr("Изменение не сохранено: %1").arg(error));
 }
 
-bool putFromDialog(QWidget *parent, ProductStore &store, const QString &oldName)
+bool putFromDialog(QWidget *parent, ProductStore &store, const QString &oldName,
+                   const FoodTable::Product *proposed = nullptr)
 {
     ProductDialog dialog(store.products(), oldName, parent);
     if (const FoodTable::Product *old = store.products().find(oldName))
         dialog.setProduct(*old);
+    else if (proposed)
+        dialog.setProduct(*proposed);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     QString error;
@@ -39,6 +44,22 @@ bool putFromDialog(QWidget *parent, ProductStore &store, const QString &oldName)
 bool OwnProductCommands::add(QWidget *parent, ProductStore &store)
 {
     return putFromDialog(parent, store, QString());
+}
+
+bool OwnProductCommands::addDish(QWidget *parent, ProductStore &store, const Ration &ration)
+{
+    const Dish dish(ration.totals, Dish::parseYield(ration.yield), ration.portions);
+    if (!(dish.yield() > 0.0)) {
+        MessageBox::warning(parent, tr("Сохранить как продукт"),
+                            tr("В рационе нет продуктов: сохранять как продукт нечего."));
+        return false;
+    }
+    const QStringList per100g = dish.per100g(); // mass first, then the five values
+    FoodTable::Product product;
+    product.name = ration.name.trimmed();
+    for (int c = 0; c < FoodTable::ValueCount; ++c)
+        product.values[size_t(c)] = per100g.value(c + 1);
+    return putFromDialog(parent, store, QString(), &product);
 }
 
 bool OwnProductCommands::edit(QWidget *parent, ProductStore &store, const QString &name)

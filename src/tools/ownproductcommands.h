@@ -4,6 +4,7 @@
 
 class ProductStore;
 class QWidget;
+struct Ration;
 
 // What the user can do with their own products, from the «Мои продукты»
 // window and from the food list's context menu alike: each command asks
@@ -15,6 +16,9 @@ class OwnProductCommands
 public:
     // Each returns whether the products changed.
     static bool add(QWidget *parent, ProductStore &store);
+    // A cooked dish as a product: the ration's values per 100 g of the
+    // finished dish, named after the ration (the user may change both).
+    static bool addDish(QWidget *parent, ProductStore &store, const Ration &ration);
     static bool edit(QWidget *parent, ProductStore &store, const QString &name);
     static bool remove(QWidget *parent, ProductStore &store, const QString &name);
     static bool importFile(QWidget *parent, ProductStore &store);

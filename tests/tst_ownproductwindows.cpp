@@ -1,0 +1,118 @@
+#include "dialogs.h"
+#include "mainformharness.h"
+#include "ration/calculateform.h"
+#include "ration/centralwidget.h"
+#include "ration/massform.h"
+#include "ration/productstore.h"
+#include "tools/productdialog.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+// The user's own products as every ration window sees them.
+class TestOwnProductWindows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QFile::remove(ProductStore::user().path());
+        QFile::remove(ProductStore::user().path() + QStringLiteral(".bak"));
+        ProductStore::user().load();
+        MessageBox::setShowBoxes(false);
+        h.open();
+    }
+    void cleanup() { h.close(); }
+
+    void everyWindowShowsThemAndRationsKeepTheirValues()
+    {
+        h.trigger("FileNewAction");
+        QVERIFY(ProductStore::user().put(cheesecakes(), {}, nullptr));
+        const QList<QMdiSubWindow *> windows = h.form->Workspace->subWindowList();
+        QCOMPARE(windows.size(), 2);
+        for (QMdiSubWindow *window : windows) {
+            const QTreeView *list = editorOf(window)->FoodsList;
+            const QModelIndex group = list->model()->index(0, 0);
+            QCOMPARE(group.data().toString(), QStringLiteral("Мои продукты"));
+            QCOMPARE(list->model()->index(0, 0, group).data().toString(), cheesecakes().name);
+        }
+
+        TCentralWidget *editor = editorOf(windows.first());
+        editor->SearchEdit->setText(QStringLiteral("сЫрники"));
+        const QModelIndex found = editor->FoodsList->model()->index(
+            0, 0, editor->FoodsList->model()->index(0, 0));
+        QCOMPARE(found.data().toString(), cheesecakes().name);
+        editor->FoodsList->setCurrentIndex(found);
+        whenDialogShows<TMassForm>([](TMassForm *form) {
+            form->MassEdit->setText(QStringLiteral("200"));
+            form->AddButton->click();
+        });
+        editor->AddButton->click();
+        QCOMPARE(editor->cellText(0, 6), QStringLiteral("396"));
+
+        // Changing or deleting the product leaves the ration as it is; a new
+        // mass is worked out from the row's own values.
+        FoodTable::Product changed = cheesecakes();
+        changed.values[FoodTable::Energy] = QStringLiteral("150");
+        QVERIFY(ProductStore::user().put(changed, cheesecakes().name, nullptr));
+        QCOMPARE(editor->cellText(0, 6), QStringLiteral("396"));
+        QVERIFY(ProductStore::user().remove(cheesecakes().name, nullptr));
+        QCOMPARE(editor->FoodsList->model()->index(0, 0).data().toString() == "Мои продукты",
+                 false);
+        QVERIFY(editor->changeMass(0, QStringLiteral("100")));
+        QCOMPARE(editor->cellText(0, 6), QStringLiteral("198"));
+    }
+
+    void cookedDishBecomesAProduct()
+    {
+        TCalculateForm *form = h.form->activeRation();
+        Ration soup;
+        soup.name = QStringLiteral("Суп");
+        soup.rows = {{"Вода", "300", "300", "0", "0", "0", "0"},
+                     {"Крупа", "100", "10", "12", "3", "70", "340"}};
+        soup.yield = QStringLiteral("200");
+        form->loadRation(soup, true);
+        FoodTable::Product offered;
+        whenDialogShows<ProductDialog>([&offered](ProductDialog *dialog) {
+            offered = dialog->product();
+            dialog->accept();
+        });
+        h.trigger("FileSaveAsProductAction");
+        // 400 g of products cooked down to 200 g: 110 g of water are left.
+        const FoodTable::Product expected{QStringLiteral("Суп"), {"55", "6", "1.5", "35", "170"}};
+        QCOMPARE(offered.name, expected.name);
+        QCOMPARE(QStringList(offered.values.begin(), offered.values.end()),
+                 QStringList(expected.values.begin(), expected.values.end()));
+        QVERIFY(ProductStore::user().products().find(QStringLiteral("суп")));
+    }
+
+    void damagedFileIsReportedOnce()
+    {
+        QFile file(ProductStore::user().path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(OwnProducts().toTsv() + "Мои продукты\tСырники\t60\t20\t10\t5\t198\nсломано\n");
+        file.close();
+        MessageBox::clearHistory();
+        h.form->loadOwnProducts();
+        QCOMPARE(MessageBox::history().size(), 1);
+        QVERIFY(MessageBox::history().first().text.contains(QStringLiteral("строка 3")));
+        QCOMPARE(ProductStore::user().products().products().size(), 1);
+    }
+
+private:
+    static FoodTable::Product cheesecakes()
+    {
+        return {QStringLiteral("Сырники домашние"), {"60", "20", "10", "5", "198"}};
+    }
+    static TCentralWidget *editorOf(QMdiSubWindow *window)
+    {
+        return qobject_cast<TCalculateForm *>(window->widget())->CentralWidget;
+    }
+    MainFormHarness h;
+};
+
+QTEST_MAIN(TestOwnProductWindows)
+#include "tst_ownproductwindows.moc"
