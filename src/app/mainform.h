@@ -78,6 +78,7 @@ public:
     QAction *HelpAboutQtAction;
     QAction *EditUndoAction;
     QAction *EditRedoAction;
+    QAction *EditScaleAction = nullptr;
     QUndoGroup *UndoGroup;
 
     QMenu *FileMenu;
@@ -127,6 +128,7 @@ private Q_SLOTS:
     void HelpContentsSlot();
     void HelpAboutSlot();
     void HelpAboutQtSlot();
+    void EditScaleSlot();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "dialogs/messagebox.h"
 #include "dialogs/named.h"
+#include "ration/dishpanel.h"
 #include "ration/foodlistproxy.h"
 #include "ration/foodmodel.h"
 #include "ration/foodtable.h"
@@ -10,6 +11,7 @@
 #include "ration/massinput.h"
 #include "ration/rationcommands.h"
 #include "ration/rationmodel.h"
+#include "ration/scaledialog.h"
 
 #include <QGridLayout>
 #include <QHash>
@@ -97,6 +99,8 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     connect(WorkingSplitter, &QSplitter::splitterMoved, this, [this] { m_splitterMoved = true; });
 
     buildTotals();
+    m_dishPanel = new DishPanel(this);
+    MainLayout->addWidget(m_dishPanel);
     LanguageChangeSlot();
     m_model->setName(RationEdit->text());
     fitColumns();
@@ -108,6 +112,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     setTabOrder(FoodsList, AddButton);
     setTabOrder(AddButton, RemoveButton);
     setTabOrder(RemoveButton, FoodsTable);
+    setTabOrder(FoodsTable, m_dishPanel);
 
     connect(FoodsList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TCentralWidget::ItemSelectedSlot);
@@ -129,6 +134,9 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     });
     connect(m_model, &RationModel::nameChanged, this, &TCentralWidget::NameChangedSlot);
     connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
+    connect(m_dishPanel, &DishPanel::dishChanged, this, &TCentralWidget::DishEditedSlot);
+    connect(m_model, &RationModel::dishChanged, this, &TCentralWidget::showDish);
+    connect(m_model, &RationModel::dishChanged, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::rowsInserted, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::rowsRemoved, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::dataChanged, this, &TCentralWidget::Modified);
@@ -389,12 +397,64 @@ bool TCentralWidget::changeMass(int row, const QString &typed)
     const QStringList old = m_model->row(row);
     if (reading.mass == old.value(RationModel::Mass))
         return true;
-    QStringList per100g;
-    if (const FoodTable::Product *known = FoodTable::builtIn().find(old.value(RationModel::Name)))
-        per100g = QStringList(known->values.cbegin(), known->values.cend());
-    m_undoStack->push(
-        new ChangeRowCommand(m_model, row, RationModel::withMass(old, reading.mass, per100g)));
+    m_undoStack->push(new ChangeRowCommand(m_model, row, rowWithMass(old, reading.mass)));
     return true;
+}
+
+QStringList TCentralWidget::rowWithMass(const QStringList &row, const QString &mass)
+{
+    QStringList per100g;
+    if (const FoodTable::Product *known = FoodTable::builtIn().find(row.value(RationModel::Name)))
+        per100g = QStringList(known->values.cbegin(), known->values.cend());
+    return RationModel::withMass(row, mass, per100g);
+}
+
+void TCentralWidget::ScaleSlot()
+{
+    m_dishPanel->commitTypedYield();
+    if (m_model->isBlank()) {
+        MessageBox::warning(this, tr("Масштабировать рацион"),
+                            tr("В рационе нет продуктов: масштабировать нечего."));
+        return;
+    }
+    const QStringList totals = m_model->totals();
+    ScaleDialog dialog(totals.value(0), totals.value(Ration::TotalCount - 1), this);
+    // A refused number leaves the dialog open to be corrected.
+    while (dialog.exec() == QDialog::Accepted) {
+        if (scale(dialog.mode(), dialog.typed()))
+            return;
+    }
+}
+
+bool TCentralWidget::scale(RationScale::Mode mode, const QString &typed)
+{
+    const QList<QStringList> rows =
+        m_model->isBlank() ? QList<QStringList>() : m_model->ration().rows;
+    const RationScale::Plan plan = RationScale::plan(rows, m_model->yield(), mode, typed);
+    if (!plan.ok) {
+        MessageBox::warning(this, tr("Масштабировать рацион"), plan.why);
+        return false;
+    }
+    QList<QStringList> scaled;
+    scaled.reserve(rows.size());
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        scaled.append(rowWithMass(rows[r], plan.masses.value(r)));
+    if (scaled != rows || plan.yield != m_model->yield())
+        m_undoStack->push(new ScaleCommand(m_model, scaled, plan.yield));
+    return true;
+}
+
+void TCentralWidget::DishEditedSlot()
+{
+    m_undoStack->push(new DishCommand(m_model, m_dishPanel->yieldText(), m_dishPanel->portions()));
+}
+
+void TCentralWidget::showDish() { m_dishPanel->setDish(m_model->yield(), m_model->portions()); }
+
+Ration TCentralWidget::finishedRation()
+{
+    m_dishPanel->commitTypedYield();
+    return ration();
 }
 
 void TCentralWidget::updateTotals()
@@ -403,6 +463,7 @@ void TCentralWidget::updateTotals()
     const QList<QLabel *> labels = valueLabels();
     for (int i = 0; i < Ration::TotalCount; ++i)
         labels[i]->setText(totals[i]);
+    m_dishPanel->setTotals(totals);
 }
 
 Ration TCentralWidget::ration() const
@@ -431,6 +492,9 @@ void TCentralWidget::loadRation(const Ration &ration)
     RationEdit->setFocus();
     m_model->setRows(rows);
     updateTotals();
+    // The panel shows a stored yield it would not take as none.
+    m_dishPanel->setDish(ration.yield, ration.portions);
+    m_model->setDish(m_dishPanel->yieldText(), m_dishPanel->portions());
     m_undoStack->clear();
 }
 

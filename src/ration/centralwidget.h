@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ration/ration.h"
+#include "ration/rationscale.h"
 
 #include <QWidget>
 
@@ -15,6 +16,7 @@ class QModelIndex;
 class QTreeView;
 class QUndoStack;
 class QVBoxLayout;
+class DishPanel;
 class FoodListProxy;
 class RationModel;
 
@@ -49,6 +51,13 @@ public:
     // Gives a row a new mass as the user typed it: refused with the reason
     // shown when it is no mass, else an undoable step.
     bool changeMass(int row, const QString &typed);
+    // The ration to save or print: a yield typed but not yet entered is
+    // taken first (or refused, keeping the one before).
+    Ration finishedRation();
+    // Scales every mass as asked: refused with the reason shown, else one
+    // undoable step.
+    bool scale(RationScale::Mode mode, const QString &typed);
+    DishPanel *dishPanel() const { return m_dishPanel; }
 
     QVBoxLayout *MainLayout;
     QHBoxLayout *WorkingLayout;
@@ -94,6 +103,14 @@ protected Q_SLOTS:
     void FocusSearchSlot();
     void NameChangedSlot(const QString &name);
 
+public Q_SLOTS:
+    // Asks how to scale the ration and scales it.
+    void ScaleSlot();
+
+private Q_SLOTS:
+    void DishEditedSlot();
+    void showDish();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -108,6 +125,8 @@ private:
     // The six value labels in the order of table columns 1 to 6.
     QList<QLabel *> valueLabels() const;
     void updateTotals();
+    // A row with a new mass, its values rescaled as a mass edit does it.
+    static QStringList rowWithMass(const QStringList &row, const QString &mass);
     void fitColumns();
     void fitRows(int first, int last);
     int cellWidth(const QString &text) const;
@@ -119,6 +138,7 @@ private:
 
     RationModel *m_model;
     QUndoStack *m_undoStack;
+    DishPanel *m_dishPanel = nullptr;
     FoodListProxy *m_foods = nullptr;
     // Groups closed before a search opened them all; they close again when
     // the search is cleared.

@@ -66,3 +66,34 @@ bool RenameCommand::mergeWith(const QUndoCommand *other)
     setObsolete(m_after == m_before);
     return true;
 }
+
+DishCommand::DishCommand(RationModel *model, const QString &yield, int portions)
+    : m_model(model), m_yieldBefore(model->yield()), m_portionsBefore(model->portions()),
+      m_yield(yield), m_portions(portions)
+{
+    setText(portions != m_portionsBefore ? tr("изменение числа порций")
+                                         : tr("изменение выхода блюда"));
+}
+
+void DishCommand::redo() { m_model->setDish(m_yield, m_portions); }
+
+void DishCommand::undo() { m_model->setDish(m_yieldBefore, m_portionsBefore); }
+
+ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield)
+    : m_model(model), m_before(model->ration().rows), m_yieldBefore(model->yield()), m_after(rows),
+      m_yield(yield)
+{
+    setText(tr("масштабирование рациона"));
+}
+
+void ScaleCommand::redo()
+{
+    m_model->setRows(m_after);
+    m_model->setDish(m_yield, m_model->portions());
+}
+
+void ScaleCommand::undo()
+{
+    m_model->setRows(m_before);
+    m_model->setDish(m_yieldBefore, m_model->portions());
+}

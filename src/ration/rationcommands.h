@@ -64,3 +64,35 @@ private:
     QString m_before;
     QString m_after;
 };
+
+// A new yield or number of portions of the dish.
+class DishCommand : public QUndoCommand
+{
+public:
+    DishCommand(RationModel *model, const QString &yield, int portions);
+    void redo() override;
+    void undo() override;
+
+private:
+    RationModel *m_model;
+    QString m_yieldBefore;
+    int m_portionsBefore;
+    QString m_yield;
+    int m_portions;
+};
+
+// Every row at once with a new mass and values, and the yield with them.
+class ScaleCommand : public QUndoCommand
+{
+public:
+    ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield);
+    void redo() override;
+    void undo() override;
+
+private:
+    RationModel *m_model;
+    QList<QStringList> m_before;
+    QString m_yieldBefore;
+    QList<QStringList> m_after;
+    QString m_yield;
+};
