@@ -31,9 +31,9 @@ private Q_SLOTS:
         const QStringList doubled = {"200", "100"};
         QTest::newRow("factor") << twoRows << "" << Mode::Factor << "2" << doubled << ""
                                 << "";
-        QTest::newRow("decimal comma") << twoRows << "" << Mode::Factor << " 0,5 "
-                                       << QStringList{"50", "25"} << ""
-                                       << "";
+        QTest::newRow("decimal comma")
+            << twoRows << "" << Mode::Factor << " 0,5 " << QStringList{"50", "25"} << ""
+            << "";
         QTest::newRow("exponent") << twoRows << "" << Mode::Factor << "1e1"
                                   << QStringList{"1000", "500"} << ""
                                   << "";
@@ -44,24 +44,22 @@ private Q_SLOTS:
             << twoRows << "" << Mode::TotalEnergy << "1250" << doubled << ""
             << "";
         QTest::newRow("to an uneven mass")
-            << twoRows << "" << Mode::TotalMass << "100" << QStringList{"66.6667", "33.3333"}
-            << ""
+            << twoRows << "" << Mode::TotalMass << "100" << QStringList{"66.6667", "33.3333"} << ""
             << "";
-        QTest::newRow("yield follows") << twoRows << "120" << Mode::Factor << "2" << doubled
-                                       << "240"
-                                       << "";
-        QTest::newRow("yield follows a target")
-            << twoRows << "130.5" << Mode::TotalEnergy << "312,5" << QStringList{"50", "25"}
-            << "65.25"
+        QTest::newRow("yield follows")
+            << twoRows << "120" << Mode::Factor << "2" << doubled << "240"
             << "";
+        QTest::newRow("yield follows a target") << twoRows << "130.5" << Mode::TotalEnergy
+                                                << "312,5" << QStringList{"50", "25"} << "65.25"
+                                                << "";
         QTest::newRow("zero") << twoRows << "" << Mode::Factor << "0" << QStringList() << ""
                               << "не положительное";
         QTest::newRow("negative") << twoRows << "" << Mode::TotalMass << "-300" << QStringList()
                                   << ""
                                   << "массу рациона";
-        QTest::newRow("nothing typed") << twoRows << "" << Mode::TotalEnergy << " "
-                                       << QStringList() << ""
-                                       << "энергию рациона";
+        QTest::newRow("nothing typed")
+            << twoRows << "" << Mode::TotalEnergy << " " << QStringList() << ""
+            << "энергию рациона";
         QTest::newRow("word") << twoRows << "" << Mode::Factor << "два" << QStringList() << ""
                               << "«два»";
         QTest::newRow("inf") << twoRows << "" << Mode::Factor << "inf" << QStringList() << ""
@@ -74,24 +72,23 @@ private Q_SLOTS:
         QTest::newRow("beyond single precision")
             << twoRows << "" << Mode::Factor << "1e39" << QStringList() << ""
             << "не положительное";
-        QTest::newRow("masses overflow") << twoRows << "" << Mode::Factor << "1e37"
-                                         << QStringList() << ""
-                                         << "«Хлеб» стала бы слишком большой";
+        QTest::newRow("masses overflow")
+            << twoRows << "" << Mode::Factor << "1e37" << QStringList() << ""
+            << "«Хлеб» стала бы слишком большой";
         QTest::newRow("mass vanishes")
-            << QList<QStringList>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << ""
-            << Mode::Factor << "1e-44" << QStringList() << ""
+            << QList<QStringList>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << "" << Mode::Factor
+            << "1e-44" << QStringList() << ""
             << "«Соль» стала бы нулевой";
         QTest::newRow("row without mass")
             << QList<QStringList>{twoRows[0], {"Вода", "0", "0", "0", "0", "0", "0"}} << ""
             << Mode::Factor << "2" << QStringList() << ""
             << "«Вода» стала бы нулевой";
-        QTest::newRow("empty ration")
-            << QList<QStringList>{QStringList(7)} << "" << Mode::Factor << "2" << QStringList()
-            << ""
+        QTest::newRow("empty ration") << QList<QStringList>{QStringList(7)} << "" << Mode::Factor
+                                      << "2" << QStringList() << ""
+                                      << "нет продуктов";
+        QTest::newRow("no rows at all")
+            << QList<QStringList>() << "" << Mode::TotalMass << "2" << QStringList() << ""
             << "нет продуктов";
-        QTest::newRow("no rows at all") << QList<QStringList>() << "" << Mode::TotalMass << "2"
-                                        << QStringList() << ""
-                                        << "нет продуктов";
         QTest::newRow("no energy to scale")
             << QList<QStringList>{{"Вода", "200", "200", "0", "0", "0", "0"}} << ""
             << Mode::TotalEnergy << "100" << QStringList() << ""

@@ -90,12 +90,11 @@ Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const
         const QString text = NumberText::format(mass);
         if (!std::isfinite(mass) || !MassInput::read(text).ok) {
             const QString name = row.value(0);
-            return refused(mass >= 1.0
-                               ? tr("Масса «%1» стала бы слишком большой: её не записать.")
-                                     .arg(name)
-                               : tr("Масса «%1» стала бы нулевой или слишком малой: её не "
-                                    "записать.")
-                                     .arg(name));
+            return refused(
+                mass >= 1.0 ? tr("Масса «%1» стала бы слишком большой: её не записать.").arg(name)
+                            : tr("Масса «%1» стала бы нулевой или слишком малой: её не "
+                                 "записать.")
+                                  .arg(name));
         }
         p.masses.append(text);
     }

@@ -18,9 +18,9 @@ ScaleDialog::ScaleDialog(const QString &totalMass, const QString &totalEnergy, Q
     setObjectName(QStringLiteral("ScaleDialog"));
     setWindowTitle(tr("Масштабировать рацион"));
     auto *layout = named(new QVBoxLayout(this), "ScaleLayout");
-    auto *now = named(new QLabel(tr("Сейчас в рационе: %1 г, %2 ккал.").arg(totalMass, totalEnergy),
-                                 this),
-                      "ScaleTotalsLabel");
+    auto *now =
+        named(new QLabel(tr("Сейчас в рационе: %1 г, %2 ккал.").arg(totalMass, totalEnergy), this),
+              "ScaleTotalsLabel");
     layout->addWidget(now);
 
     m_modes = new QButtonGroup(this);
