@@ -90,10 +90,14 @@ private Q_SLOTS:
         QTest::addColumn<Mode>("mode");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("zero factor") << false << Mode::Factor << "0" << "не положительное";
-        QTest::newRow("not a number") << false << Mode::TotalMass << "много" << "«много»";
-        QTest::newRow("masses overflow") << false << Mode::Factor << "1e37" << "слишком большой";
-        QTest::newRow("empty ration") << true << Mode::TotalEnergy << "100" << "нет продуктов";
+        QTest::newRow("zero factor") << false << Mode::Factor << "0"
+                                     << "не положительное";
+        QTest::newRow("not a number") << false << Mode::TotalMass << "много"
+                                      << "«много»";
+        QTest::newRow("masses overflow") << false << Mode::Factor << "1e37"
+                                         << "слишком большой";
+        QTest::newRow("empty ration") << true << Mode::TotalEnergy << "100"
+                                      << "нет продуктов";
     }
     void refusedScaleChangesNothing()
     {
@@ -155,8 +159,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("yield");
         QTest::addColumn<int>("portions");
         QTest::addColumn<QString>("undoText");
-        QTest::newRow("yield, decimal comma") << "450,5" << "450.5" << 1 << "изменение выхода блюда";
-        QTest::newRow("portions") << "" << "" << 4 << "изменение числа порций";
+        QTest::newRow("yield, decimal comma") << "450,5"
+                                              << "450.5" << 1 << "изменение выхода блюда";
+        QTest::newRow("portions") << ""
+                                  << "" << 4 << "изменение числа порций";
     }
     void dishEditsAreSteps()
     {

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
@@ -100,8 +101,9 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
 
     buildTotals();
     m_dishPanel = new DishPanel(this);
-    MainLayout->addWidget(m_dishPanel);
+    buildLowerPane();
     LanguageChangeSlot();
+    alignDishWithTotals();
     m_model->setName(RationEdit->text());
     fitColumns();
 
@@ -278,7 +280,6 @@ void TCentralWidget::buildTotals()
 {
     SummarizeLayout = named(new QGridLayout(), "SummarizeLayout");
     SummarizeLayout->setSpacing(5);
-    MainLayout->addLayout(SummarizeLayout);
     WholeLabel = totalLabel("WholeLabel", 0, 0);
     MassLabel = totalLabel("MassLabel", 0, 1);
     WaterLabel = totalLabel("WaterLabel", 0, 2);
@@ -294,6 +295,61 @@ void TCentralWidget::buildTotals()
     CaloriesValueLabel = totalLabel("CaloriesValueLabel", 1, 6);
     for (QLabel *label : valueLabels())
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+// The totals and the dish under the working area, in a pane of their own
+// that scrolls when the window is too short to show them whole, so that the
+// ration table keeps its rows. The user can move the border between them.
+void TCentralWidget::buildLowerPane()
+{
+    m_heightSplitter = named(new QSplitter(Qt::Vertical, this), "HeightSplitter");
+    m_heightSplitter->setChildrenCollapsible(false);
+    WorkingLayout->removeWidget(WorkingSplitter);
+    m_heightSplitter->addWidget(WorkingSplitter);
+    auto *scroll = named(new QScrollArea(m_heightSplitter), "TotalsScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Only the controls inside take the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setAccessibleName(tr("Итоги и блюдо"));
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lowerPane = named(new QWidget(scroll), "TotalsPane");
+    auto *layout = named(new QVBoxLayout(m_lowerPane), "TotalsPaneLayout");
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(5);
+    layout->addLayout(SummarizeLayout);
+    m_dishPanel->setParent(m_lowerPane);
+    layout->addWidget(m_dishPanel);
+    scroll->setWidget(m_lowerPane);
+    m_heightSplitter->addWidget(scroll);
+    m_heightSplitter->setStretchFactor(0, 1);
+    m_heightSplitter->setStretchFactor(1, 0);
+    WorkingLayout->addWidget(m_heightSplitter);
+    connect(m_heightSplitter, &QSplitter::splitterMoved, this,
+            [this] { m_heightSplitterMoved = true; });
+}
+
+void TCentralWidget::placeHeightSplitter()
+{
+    // Until the user moves it: the totals and the dish whole, unless that
+    // leaves the working area less than three fifths of the height.
+    if (m_heightSplitterMoved || !isVisible())
+        return;
+    const int total = m_heightSplitter->height() - m_heightSplitter->handleWidth();
+    const int lower = std::min(m_lowerPane->sizeHint().height(), total * 2 / 5);
+    m_heightSplitter->setSizes({total - lower, lower});
+}
+
+// The dish's rows read as more rows of the totals: under the same captions,
+// in the same columns.
+void TCentralWidget::alignDishWithTotals()
+{
+    m_dishPanel->hideCaptions();
+    const int titles = std::max(WholeLabel->sizeHint().width(), m_dishPanel->rowTitleWidth());
+    SummarizeLayout->setColumnMinimumWidth(0, titles);
+    m_dishPanel->setRowTitleWidth(titles);
+    for (int c = 1; c <= Ration::TotalCount; ++c)
+        SummarizeLayout->setColumnStretch(c, 1);
 }
 
 void TCentralWidget::LanguageChangeSlot()
@@ -597,12 +653,14 @@ void TCentralWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     placeSplitter();
+    placeHeightSplitter();
 }
 
 void TCentralWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeSplitter();
+    placeHeightSplitter();
 }
 
 void TCentralWidget::placeSplitter()

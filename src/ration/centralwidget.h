@@ -119,6 +119,9 @@ protected:
 private:
     void buildFoodList();
     void buildTotals();
+    void alignDishWithTotals();
+    void buildLowerPane();
+    void placeHeightSplitter();
     void buildRationTable();
     QList<int> foodListWidths(const QFont &groupFont) const;
     QLabel *totalLabel(const char *objectName, int row, int column);
@@ -139,6 +142,9 @@ private:
     RationModel *m_model;
     QUndoStack *m_undoStack;
     DishPanel *m_dishPanel = nullptr;
+    QSplitter *m_heightSplitter = nullptr;
+    QWidget *m_lowerPane = nullptr; // the totals and the dish
+    bool m_heightSplitterMoved = false;
     FoodListProxy *m_foods = nullptr;
     // Groups closed before a search opened them all; they close again when
     // the search is cleared.
