@@ -197,6 +197,33 @@ private Q_SLOTS:
         QCOMPARE(portionsSpin(editor)->value(), portions);
     }
 
+    // Portions typed digit by digit, or stepped, are one step; a yield
+    // entered between them is a step of its own.
+    void portionsInARowAreOneStep()
+    {
+        TCentralWidget editor;
+        editor.loadRation(lunch());
+        portionsSpin(editor)->setValue(2);
+        portionsSpin(editor)->setValue(25);
+        QCOMPARE(editor.undoStack()->count(), 1);
+        yieldEdit(editor)->setText(QStringLiteral("180"));
+        QTest::keyClick(yieldEdit(editor), Qt::Key_Return);
+        portionsSpin(editor)->setValue(3);
+        QCOMPARE(editor.undoStack()->count(), 3);
+        editor.undoStack()->undo();
+        editor.undoStack()->undo();
+        QCOMPARE(editor.ration().portions, 25);
+        QCOMPARE(editor.ration().yield, QString());
+        editor.undoStack()->undo();
+        QCOMPARE(portionsSpin(editor)->value(), 1);
+        QVERIFY(editor.undoStack()->isClean());
+
+        // Back where it started: no step at all.
+        portionsSpin(editor)->setValue(4);
+        portionsSpin(editor)->setValue(1);
+        QCOMPARE(editor.undoStack()->count(), 0);
+    }
+
     void loadedDishIsNoChange()
     {
         TCalculateForm window;

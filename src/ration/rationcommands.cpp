@@ -79,6 +79,18 @@ void DishCommand::redo() { m_model->setDish(m_yield, m_portions); }
 
 void DishCommand::undo() { m_model->setDish(m_yieldBefore, m_portionsBefore); }
 
+bool DishCommand::mergeWith(const QUndoCommand *other)
+{
+    if (other->id() != id())
+        return false;
+    const auto *next = static_cast<const DishCommand *>(other);
+    if (m_yield != m_yieldBefore || next->m_yield != next->m_yieldBefore)
+        return false;
+    m_portions = next->m_portions;
+    setObsolete(m_portions == m_portionsBefore);
+    return true;
+}
+
 ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield)
     : m_model(model), m_before(model->ration().rows), m_yieldBefore(model->yield()), m_after(rows),
       m_yield(yield)

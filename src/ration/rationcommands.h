@@ -65,13 +65,16 @@ private:
     QString m_after;
 };
 
-// A new yield or number of portions of the dish.
+// A new yield or number of portions of the dish. Changes of the portions
+// in a row (typing "25" passes through 2) merge into one step.
 class DishCommand : public QUndoCommand
 {
 public:
     DishCommand(RationModel *model, const QString &yield, int portions);
     void redo() override;
     void undo() override;
+    int id() const override { return 2; }
+    bool mergeWith(const QUndoCommand *other) override;
 
 private:
     RationModel *m_model;
