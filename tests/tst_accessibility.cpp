@@ -7,6 +7,7 @@
 #include "help/helpform.h"
 #include "mainformharness.h"
 #include "ration/massform.h"
+#include "ration/scaledialog.h"
 #include "tools/energyvalueform.h"
 #include "tools/findform.h"
 
@@ -102,6 +103,7 @@ private Q_SLOTS:
         QTest::newRow("energy value") << 1;
         QTest::newRow("help") << 2;
         QTest::newRow("mass") << 3;
+        QTest::newRow("scale") << 4;
     }
     void dialogsNamed()
     {
@@ -113,8 +115,11 @@ private Q_SLOTS:
             dialog = std::make_unique<TEnergyValueForm>(form, "EnergyValueForm", true);
         else if (which == 2)
             dialog = std::make_unique<THelpForm>(form, "HelpForm", false);
-        else
+        else if (which == 3)
             dialog = std::make_unique<TMassForm>(form, "MassForm", true);
+        else
+            dialog =
+                std::make_unique<ScaleDialog>(QStringLiteral("150"), QStringLiteral("87"), form);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         const QStringList found = unnamedIn(dialog.get());

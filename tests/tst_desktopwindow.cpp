@@ -284,7 +284,8 @@ private Q_SLOTS:
                                  "ToolsFindAction",          "ToolsEnergyValueAction",
                                  "WindowCascadeAction",      "WindowTileHorizontalAction",
                                  "WindowTileVerticalAction", "WindowTileAction",
-                                 "WindowNextAction",         "WindowPreviousAction"};
+                                 "WindowNextAction",         "WindowPreviousAction",
+                                 "EditScaleAction"};
         for (const char *name : needing)
             QTest::newRow(name) << QString::fromLatin1(name) << true;
         const char *always[] = {"FileExitAction",     "FileNewAction",   "FileOpenAction",

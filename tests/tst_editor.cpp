@@ -1,6 +1,7 @@
 #include "dialogs.h"
 #include "dialogs/messagebox.h"
 #include "ration/centralwidget.h"
+#include "ration/dishpanel.h"
 #include "ration/foodmodel.h"
 #include "ration/massform.h"
 #include "ration/numbertext.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <QTreeView>
@@ -527,8 +529,15 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
         editor.RationEdit->setFocus();
-        const QList<QWidget *> expected{editor.SearchEdit,   editor.FoodsList,  editor.AddButton,
-                                        editor.RemoveButton, editor.FoodsTable, editor.RationEdit};
+        const QList<QWidget *> expected{
+            editor.SearchEdit,
+            editor.FoodsList,
+            editor.AddButton,
+            editor.RemoveButton,
+            editor.FoodsTable,
+            editor.dishPanel()->findChild<QLineEdit *>(QStringLiteral("YieldEdit")),
+            editor.dishPanel()->findChild<QSpinBox *>(QStringLiteral("PortionsSpin")),
+            editor.RationEdit};
         QTRY_COMPARE(QApplication::focusWidget(), editor.RationEdit);
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -15,7 +15,8 @@ private Q_SLOTS:
     void ownGroupAtTheTop()
     {
         FoodModel model(FoodTable::builtIn());
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         const int groups = model.rowCount();
         const QPersistentModelIndex firstGroup = model.index(0, 0);
         const QPersistentModelIndex product = model.index(2, 0, firstGroup);

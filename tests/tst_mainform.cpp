@@ -140,7 +140,8 @@ private Q_SLOTS:
         for (QAction *a : form->menuBar()->actions())
             titles.append(a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(titles, QStringList({"&Файл", "&Правка", "&Сервис", "&Окно", "-", "Сп&равка"}));
-        QCOMPARE(entries(form->EditMenu->actions()), QStringList({"Отменить", "Повторить"}));
+        QCOMPARE(entries(form->EditMenu->actions()),
+                 QStringList({"Отменить", "Повторить", "-", "Масштабировать…"}));
         QCOMPARE(form->EditUndoAction->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
         QCOMPARE(form->EditRedoAction->shortcuts(),
                  QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));

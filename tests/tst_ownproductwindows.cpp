@@ -42,8 +42,8 @@ private Q_SLOTS:
 
         TCentralWidget *editor = editorOf(windows.first());
         editor->SearchEdit->setText(QStringLiteral("сЫрники"));
-        const QModelIndex found = editor->FoodsList->model()->index(
-            0, 0, editor->FoodsList->model()->index(0, 0));
+        const QModelIndex found =
+            editor->FoodsList->model()->index(0, 0, editor->FoodsList->model()->index(0, 0));
         QCOMPARE(found.data().toString(), cheesecakes().name);
         editor->FoodsList->setCurrentIndex(found);
         whenDialogShows<TMassForm>([](TMassForm *form) {

@@ -210,6 +210,17 @@ void TMainForm::CreateActionsSlot()
     EditRedoAction->setObjectName(QStringLiteral("EditRedoAction"));
     EditRedoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
     EditRedoAction->setStatusTip(tr("Повторить отменённое изменение рациона"));
+    EditScaleAction = new QAction(tr("Масштабировать…"), this);
+    EditScaleAction->setObjectName(QStringLiteral("EditScaleAction"));
+    EditScaleAction->setStatusTip(
+        tr("Умножить массы рациона на число или привести их к заданной массе или энергии"));
+    connect(EditScaleAction, &QAction::triggered, this, &TMainForm::EditScaleSlot);
+}
+
+void TMainForm::EditScaleSlot()
+{
+    if (TCalculateForm *form = activeRation())
+        form->CentralWidget->ScaleSlot();
 }
 
 void TMainForm::FileExitSlot() { QApplication::closeAllWindows(); }
@@ -217,7 +228,7 @@ void TMainForm::FileExitSlot() { QApplication::closeAllWindows(); }
 void TMainForm::FilePrintPreviewSlot()
 {
     if (TCalculateForm *form = activeRation())
-        RationPrinter::preview(this, form->CentralWidget->ration());
+        RationPrinter::preview(this, form->CentralWidget->finishedRation());
 }
 
 void TMainForm::WindowNextSlot() { Workspace->activateNextSubWindow(); }
@@ -246,6 +257,8 @@ void TMainForm::CreateMenusSlot()
 
     EditMenu = new QMenu(tr("&Правка"), this);
     EditMenu->addActions({EditUndoAction, EditRedoAction});
+    EditMenu->addSeparator();
+    EditMenu->addAction(EditScaleAction);
 
     ToolsMenu = new QMenu(tr("&Сервис"), this);
     ToolsMenu->addAction(ToolsFindAction);
@@ -503,7 +516,7 @@ void TMainForm::showActiveFile()
 void TMainForm::FilePrintSlot()
 {
     if (TCalculateForm *form = activeRation())
-        RationPrinter::print(this, form->CentralWidget->ration());
+        RationPrinter::print(this, form->CentralWidget->finishedRation());
 }
 
 namespace {
@@ -840,7 +853,7 @@ void TMainForm::updateCommandStates()
         FilePrintAction,          FileCloseAction,     FileCloseAllAction,
         ToolsEnergyValueAction,   WindowCascadeAction, WindowTileHorizontalAction,
         WindowTileVerticalAction, WindowTileAction,    m_nextWindowAction,
-        m_previousWindowAction};
+        m_previousWindowAction,   EditScaleAction};
     for (QAction *action : needRation)
         action->setEnabled(any);
     ToolsFindAction->setEnabled(any && !(FindForm && FindForm->isVisible()));

@@ -82,6 +82,7 @@ public:
     QAction *HelpAboutQtAction;
     QAction *EditUndoAction;
     QAction *EditRedoAction;
+    QAction *EditScaleAction = nullptr;
     QUndoGroup *UndoGroup;
 
     QMenu *FileMenu;
@@ -133,6 +134,7 @@ private Q_SLOTS:
     void HelpContentsSlot();
     void HelpAboutSlot();
     void HelpAboutQtSlot();
+    void EditScaleSlot();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -32,7 +32,7 @@ bool TCalculateForm::saveAs() { return write(QString()); }
 bool TCalculateForm::write(const QString &path)
 {
     const QString name = CentralWidget->RationEdit->text();
-    const QString text = RationPage::fileText(CentralWidget->ration());
+    const QString text = RationPage::fileText(CentralWidget->finishedRation());
     const QString written = path.isEmpty()
         ? PageSaver::save(this, tr("Сохранить данные"), name, text, &m_file)
         : PageSaver::saveTo(this, path, text, &m_file);

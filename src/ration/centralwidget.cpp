@@ -2,6 +2,7 @@
 
 #include "dialogs/messagebox.h"
 #include "dialogs/named.h"
+#include "ration/dishpanel.h"
 #include "ration/foodlistproxy.h"
 #include "ration/foodmodel.h"
 #include "ration/foodtable.h"
@@ -12,6 +13,7 @@
 #include "ration/productstore.h"
 #include "ration/rationcommands.h"
 #include "ration/rationmodel.h"
+#include "ration/scaledialog.h"
 #include "tools/ownproductcommands.h"
 
 #include <QGridLayout>
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
@@ -101,7 +104,10 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     connect(WorkingSplitter, &QSplitter::splitterMoved, this, [this] { m_splitterMoved = true; });
 
     buildTotals();
+    m_dishPanel = new DishPanel(this);
+    buildLowerPane();
     LanguageChangeSlot();
+    alignDishWithTotals();
     m_model->setName(RationEdit->text());
     fitColumns();
 
@@ -112,6 +118,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     setTabOrder(FoodsList, AddButton);
     setTabOrder(AddButton, RemoveButton);
     setTabOrder(RemoveButton, FoodsTable);
+    setTabOrder(FoodsTable, m_dishPanel);
 
     connect(FoodsList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TCentralWidget::ItemSelectedSlot);
@@ -135,6 +142,9 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     });
     connect(m_model, &RationModel::nameChanged, this, &TCentralWidget::NameChangedSlot);
     connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
+    connect(m_dishPanel, &DishPanel::dishChanged, this, &TCentralWidget::DishEditedSlot);
+    connect(m_model, &RationModel::dishChanged, this, &TCentralWidget::showDish);
+    connect(m_model, &RationModel::dishChanged, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::rowsInserted, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::rowsRemoved, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::dataChanged, this, &TCentralWidget::Modified);
@@ -276,7 +286,6 @@ void TCentralWidget::buildTotals()
 {
     SummarizeLayout = named(new QGridLayout(), "SummarizeLayout");
     SummarizeLayout->setSpacing(5);
-    MainLayout->addLayout(SummarizeLayout);
     WholeLabel = totalLabel("WholeLabel", 0, 0);
     MassLabel = totalLabel("MassLabel", 0, 1);
     WaterLabel = totalLabel("WaterLabel", 0, 2);
@@ -292,6 +301,61 @@ void TCentralWidget::buildTotals()
     CaloriesValueLabel = totalLabel("CaloriesValueLabel", 1, 6);
     for (QLabel *label : valueLabels())
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+// The totals and the dish under the working area, in a pane of their own
+// that scrolls when the window is too short to show them whole, so that the
+// ration table keeps its rows. The user can move the border between them.
+void TCentralWidget::buildLowerPane()
+{
+    m_heightSplitter = named(new QSplitter(Qt::Vertical, this), "HeightSplitter");
+    m_heightSplitter->setChildrenCollapsible(false);
+    WorkingLayout->removeWidget(WorkingSplitter);
+    m_heightSplitter->addWidget(WorkingSplitter);
+    auto *scroll = named(new QScrollArea(m_heightSplitter), "TotalsScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Only the controls inside take the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setAccessibleName(tr("Итоги и блюдо"));
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lowerPane = named(new QWidget(scroll), "TotalsPane");
+    auto *layout = named(new QVBoxLayout(m_lowerPane), "TotalsPaneLayout");
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(5);
+    layout->addLayout(SummarizeLayout);
+    m_dishPanel->setParent(m_lowerPane);
+    layout->addWidget(m_dishPanel);
+    scroll->setWidget(m_lowerPane);
+    m_heightSplitter->addWidget(scroll);
+    m_heightSplitter->setStretchFactor(0, 1);
+    m_heightSplitter->setStretchFactor(1, 0);
+    WorkingLayout->addWidget(m_heightSplitter);
+    connect(m_heightSplitter, &QSplitter::splitterMoved, this,
+            [this] { m_heightSplitterMoved = true; });
+}
+
+void TCentralWidget::placeHeightSplitter()
+{
+    // Until the user moves it: the totals and the dish whole, unless that
+    // leaves the working area less than three fifths of the height.
+    if (m_heightSplitterMoved || !isVisible())
+        return;
+    const int total = m_heightSplitter->height() - m_heightSplitter->handleWidth();
+    const int lower = std::min(m_lowerPane->sizeHint().height(), total * 2 / 5);
+    m_heightSplitter->setSizes({total - lower, lower});
+}
+
+// The dish's rows read as more rows of the totals: under the same captions,
+// in the same columns.
+void TCentralWidget::alignDishWithTotals()
+{
+    m_dishPanel->hideCaptions();
+    const int titles = std::max(WholeLabel->sizeHint().width(), m_dishPanel->rowTitleWidth());
+    SummarizeLayout->setColumnMinimumWidth(0, titles);
+    m_dishPanel->setRowTitleWidth(titles);
+    for (int c = 1; c <= Ration::TotalCount; ++c)
+        SummarizeLayout->setColumnStretch(c, 1);
 }
 
 void TCentralWidget::LanguageChangeSlot()
@@ -395,12 +459,64 @@ bool TCentralWidget::changeMass(int row, const QString &typed)
     const QStringList old = m_model->row(row);
     if (reading.mass == old.value(RationModel::Mass))
         return true;
-    QStringList per100g;
-    if (const FoodTable::Product *known = FoodTable::builtIn().find(old.value(RationModel::Name)))
-        per100g = QStringList(known->values.cbegin(), known->values.cend());
-    m_undoStack->push(
-        new ChangeRowCommand(m_model, row, RationModel::withMass(old, reading.mass, per100g)));
+    m_undoStack->push(new ChangeRowCommand(m_model, row, rowWithMass(old, reading.mass)));
     return true;
+}
+
+QStringList TCentralWidget::rowWithMass(const QStringList &row, const QString &mass)
+{
+    QStringList per100g;
+    if (const FoodTable::Product *known = FoodTable::builtIn().find(row.value(RationModel::Name)))
+        per100g = QStringList(known->values.cbegin(), known->values.cend());
+    return RationModel::withMass(row, mass, per100g);
+}
+
+void TCentralWidget::ScaleSlot()
+{
+    m_dishPanel->commitTypedYield();
+    if (m_model->isBlank()) {
+        MessageBox::warning(this, tr("Масштабировать рацион"),
+                            tr("В рационе нет продуктов: масштабировать нечего."));
+        return;
+    }
+    const QStringList totals = m_model->totals();
+    ScaleDialog dialog(totals.value(0), totals.value(Ration::TotalCount - 1), this);
+    // A refused number leaves the dialog open to be corrected.
+    while (dialog.exec() == QDialog::Accepted) {
+        if (scale(dialog.mode(), dialog.typed()))
+            return;
+    }
+}
+
+bool TCentralWidget::scale(RationScale::Mode mode, const QString &typed)
+{
+    const QList<QStringList> rows =
+        m_model->isBlank() ? QList<QStringList>() : m_model->ration().rows;
+    const RationScale::Plan plan = RationScale::plan(rows, m_model->yield(), mode, typed);
+    if (!plan.ok) {
+        MessageBox::warning(this, tr("Масштабировать рацион"), plan.why);
+        return false;
+    }
+    QList<QStringList> scaled;
+    scaled.reserve(rows.size());
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        scaled.append(rowWithMass(rows[r], plan.masses.value(r)));
+    if (scaled != rows || plan.yield != m_model->yield())
+        m_undoStack->push(new ScaleCommand(m_model, scaled, plan.yield));
+    return true;
+}
+
+void TCentralWidget::DishEditedSlot()
+{
+    m_undoStack->push(new DishCommand(m_model, m_dishPanel->yieldText(), m_dishPanel->portions()));
+}
+
+void TCentralWidget::showDish() { m_dishPanel->setDish(m_model->yield(), m_model->portions()); }
+
+Ration TCentralWidget::finishedRation()
+{
+    m_dishPanel->commitTypedYield();
+    return ration();
 }
 
 void TCentralWidget::updateTotals()
@@ -409,6 +525,7 @@ void TCentralWidget::updateTotals()
     const QList<QLabel *> labels = valueLabels();
     for (int i = 0; i < Ration::TotalCount; ++i)
         labels[i]->setText(totals[i]);
+    m_dishPanel->setTotals(totals);
 }
 
 Ration TCentralWidget::ration() const
@@ -437,6 +554,9 @@ void TCentralWidget::loadRation(const Ration &ration)
     RationEdit->setFocus();
     m_model->setRows(rows);
     updateTotals();
+    // The panel shows a stored yield it would not take as none.
+    m_dishPanel->setDish(ration.yield, ration.portions);
+    m_model->setDish(m_dishPanel->yieldText(), m_dishPanel->portions());
     m_undoStack->clear();
 }
 
@@ -539,12 +659,14 @@ void TCentralWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     placeSplitter();
+    placeHeightSplitter();
 }
 
 void TCentralWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeSplitter();
+    placeHeightSplitter();
 }
 
 void TCentralWidget::placeSplitter()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ration/ration.h"
+#include "ration/rationscale.h"
 
 #include <QWidget>
 
@@ -15,6 +16,7 @@ class QModelIndex;
 class QTreeView;
 class QUndoStack;
 class QVBoxLayout;
+class DishPanel;
 class FoodListProxy;
 class RationModel;
 
@@ -49,6 +51,13 @@ public:
     // Gives a row a new mass as the user typed it: refused with the reason
     // shown when it is no mass, else an undoable step.
     bool changeMass(int row, const QString &typed);
+    // The ration to save or print: a yield typed but not yet entered is
+    // taken first (or refused, keeping the one before).
+    Ration finishedRation();
+    // Scales every mass as asked: refused with the reason shown, else one
+    // undoable step.
+    bool scale(RationScale::Mode mode, const QString &typed);
+    DishPanel *dishPanel() const { return m_dishPanel; }
 
     QVBoxLayout *MainLayout;
     QHBoxLayout *WorkingLayout;
@@ -97,6 +106,14 @@ protected Q_SLOTS:
     // delete the one under the pointer.
     void FoodsMenuSlot(const QPoint &position);
 
+public Q_SLOTS:
+    // Asks how to scale the ration and scales it.
+    void ScaleSlot();
+
+private Q_SLOTS:
+    void DishEditedSlot();
+    void showDish();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -105,12 +122,17 @@ protected:
 private:
     void buildFoodList();
     void buildTotals();
+    void alignDishWithTotals();
+    void buildLowerPane();
+    void placeHeightSplitter();
     void buildRationTable();
     QList<int> foodListWidths(const QFont &groupFont) const;
     QLabel *totalLabel(const char *objectName, int row, int column);
     // The six value labels in the order of table columns 1 to 6.
     QList<QLabel *> valueLabels() const;
     void updateTotals();
+    // A row with a new mass, its values rescaled as a mass edit does it.
+    static QStringList rowWithMass(const QStringList &row, const QString &mass);
     void fitColumns();
     void fitRows(int first, int last);
     int cellWidth(const QString &text) const;
@@ -122,6 +144,10 @@ private:
 
     RationModel *m_model;
     QUndoStack *m_undoStack;
+    DishPanel *m_dishPanel = nullptr;
+    QSplitter *m_heightSplitter = nullptr;
+    QWidget *m_lowerPane = nullptr; // the totals and the dish
+    bool m_heightSplitterMoved = false;
     FoodListProxy *m_foods = nullptr;
     // Groups closed before a search opened them all; they close again when
     // the search is cleared.

@@ -35,7 +35,7 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     inputLayout->setObjectName(QStringLiteral("DishInputLayout"));
     inputLayout->setSpacing(5);
     mainLayout->addLayout(inputLayout);
-    auto *layout = new QGridLayout();
+    auto *layout = m_valuesLayout = new QGridLayout();
     layout->setObjectName(QStringLiteral("DishValuesLayout"));
     layout->setSpacing(5);
     mainLayout->addLayout(layout);
@@ -76,18 +76,20 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     for (int c = 0; c < captions.size(); ++c) {
         auto *caption = new QLabel(captions[c], this);
         caption->setObjectName(QStringLiteral("DishCaption%1").arg(c));
-        layout->addWidget(caption, 0, c + 1);
+        layout->addWidget(caption, 0, c + 1, Qt::AlignCenter);
         layout->setColumnStretch(c + 1, 1);
+        m_captions.append(caption);
     }
     for (int r = 0; r < 2; ++r) {
         auto *rowLabel = new QLabel(QStringLiteral("<b>%1</b>").arg(rowNames[r]), this);
         rowLabel->setObjectName(r == 0 ? QStringLiteral("Per100gLabel")
                                        : QStringLiteral("PerPortionLabel"));
         layout->addWidget(rowLabel, r + 1, 0);
+        m_rowTitles.append(rowLabel);
         for (int c = 0; c < captions.size(); ++c) {
             QLabel *value = valueLabel(this, rowLabel->objectName() + QString::number(c));
             value->setAccessibleName(rowNames[r] + QStringLiteral(": ") + captions[c]);
-            layout->addWidget(value, r + 1, c + 1);
+            layout->addWidget(value, r + 1, c + 1, Qt::AlignCenter);
             rows[r]->append(value);
         }
     }
@@ -109,6 +111,22 @@ void DishPanel::setTotals(const QStringList &sixTotals)
     m_energyBar->setTotals(sixTotals);
     showValues();
 }
+
+void DishPanel::hideCaptions()
+{
+    for (QLabel *caption : std::as_const(m_captions))
+        caption->hide();
+}
+
+int DishPanel::rowTitleWidth() const
+{
+    int width = 0;
+    for (const QLabel *title : m_rowTitles)
+        width = std::max(width, title->sizeHint().width());
+    return width;
+}
+
+void DishPanel::setRowTitleWidth(int width) { m_valuesLayout->setColumnMinimumWidth(0, width); }
 
 int DishPanel::portions() const { return m_portions; }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class EnergyBar;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -40,6 +41,14 @@ public:
     QStringList perPortionTexts() const;
     EnergyBar *energyBar() const { return m_energyBar; }
 
+    // Under a grid of totals whose captions stand for the panel's own: the
+    // panel hides its captions and its rows take the grid's column widths
+    // (the first column as wide as given, the six values sharing the rest
+    // evenly).
+    void hideCaptions();
+    int rowTitleWidth() const;
+    void setRowTitleWidth(int width);
+
 Q_SIGNALS:
     // The user changed the yield or the number of portions.
     void dishChanged();
@@ -58,6 +67,9 @@ private:
     QLabel *m_fitLabel = nullptr; // says why no values are shown
     QList<QLabel *> m_per100g;
     QList<QLabel *> m_perPortion;
+    QList<QLabel *> m_captions;
+    QList<QLabel *> m_rowTitles;
+    QGridLayout *m_valuesLayout = nullptr;
     EnergyBar *m_energyBar = nullptr;
     QStringList m_totals;
     QString m_yield;

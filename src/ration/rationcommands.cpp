@@ -66,3 +66,46 @@ bool RenameCommand::mergeWith(const QUndoCommand *other)
     setObsolete(m_after == m_before);
     return true;
 }
+
+DishCommand::DishCommand(RationModel *model, const QString &yield, int portions)
+    : m_model(model), m_yieldBefore(model->yield()), m_portionsBefore(model->portions()),
+      m_yield(yield), m_portions(portions)
+{
+    setText(portions != m_portionsBefore ? tr("изменение числа порций")
+                                         : tr("изменение выхода блюда"));
+}
+
+void DishCommand::redo() { m_model->setDish(m_yield, m_portions); }
+
+void DishCommand::undo() { m_model->setDish(m_yieldBefore, m_portionsBefore); }
+
+bool DishCommand::mergeWith(const QUndoCommand *other)
+{
+    if (other->id() != id())
+        return false;
+    const auto *next = static_cast<const DishCommand *>(other);
+    if (m_yield != m_yieldBefore || next->m_yield != next->m_yieldBefore)
+        return false;
+    m_portions = next->m_portions;
+    setObsolete(m_portions == m_portionsBefore);
+    return true;
+}
+
+ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield)
+    : m_model(model), m_before(model->ration().rows), m_yieldBefore(model->yield()), m_after(rows),
+      m_yield(yield)
+{
+    setText(tr("масштабирование рациона"));
+}
+
+void ScaleCommand::redo()
+{
+    m_model->setRows(m_after);
+    m_model->setDish(m_yield, m_model->portions());
+}
+
+void ScaleCommand::undo()
+{
+    m_model->setRows(m_before);
+    m_model->setDish(m_yieldBefore, m_model->portions());
+}

@@ -64,3 +64,38 @@ private:
     QString m_before;
     QString m_after;
 };
+
+// A new yield or number of portions of the dish. Changes of the portions
+// in a row (typing "25" passes through 2) merge into one step.
+class DishCommand : public QUndoCommand
+{
+public:
+    DishCommand(RationModel *model, const QString &yield, int portions);
+    void redo() override;
+    void undo() override;
+    int id() const override { return 2; }
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    RationModel *m_model;
+    QString m_yieldBefore;
+    int m_portionsBefore;
+    QString m_yield;
+    int m_portions;
+};
+
+// Every row at once with a new mass and values, and the yield with them.
+class ScaleCommand : public QUndoCommand
+{
+public:
+    ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield);
+    void redo() override;
+    void undo() override;
+
+private:
+    RationModel *m_model;
+    QList<QStringList> m_before;
+    QString m_yieldBefore;
+    QList<QStringList> m_after;
+    QString m_yield;
+};

@@ -58,6 +58,15 @@ void RationModel::setName(const QString &name)
     Q_EMIT nameChanged(m_name);
 }
 
+void RationModel::setDish(const QString &yield, int portions)
+{
+    if (yield == m_yield && portions == m_portions)
+        return;
+    m_yield = yield;
+    m_portions = portions;
+    Q_EMIT dishChanged();
+}
+
 QString RationModel::text(int row, int column) const
 {
     if (row < 0 || row >= m_rows.size())
@@ -190,6 +199,8 @@ Ration RationModel::ration() const
     if (r.rows.isEmpty())
         r.rows.append(QStringList(ColumnCount));
     r.totals = totals();
+    r.yield = m_yield;
+    r.portions = m_portions;
     return r;
 }
 

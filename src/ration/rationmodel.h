@@ -32,6 +32,12 @@ public:
     QString name() const { return m_name; }
     void setName(const QString &name);
 
+    // The ration as a cooked dish: the yield as accepted ("" when none, '.'
+    // as the decimal point) and the number of portions.
+    QString yield() const { return m_yield; }
+    int portions() const { return m_portions; }
+    void setDish(const QString &yield, int portions);
+
     // Text of a cell; empty for the blank row and for a cell out of range.
     QString text(int row, int column) const;
     QStringList row(int row) const;
@@ -71,12 +77,15 @@ public:
 Q_SIGNALS:
     void totalsChanged();
     void nameChanged(const QString &name);
+    void dishChanged();
 
 private:
     void addToSums(const QStringList &texts);
     void recomputeSums();
 
     QString m_name;
+    QString m_yield;
+    int m_portions = 1;
     QList<QStringList> m_rows;
     std::array<double, ColumnCount - 1> m_sums{};
 };

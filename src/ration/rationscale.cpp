@@ -1,0 +1,113 @@
+#include "ration/rationscale.h"
+
+#include "ration/dish.h"
+#include "ration/massinput.h"
+#include "ration/numbertext.h"
+#include "ration/ration.h"
+#include "trcontext.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+TR_CONTEXT(RationScale)
+
+namespace RationScale {
+
+namespace {
+
+constexpr int MassColumn = 1;
+constexpr int EnergyColumn = 6;
+
+QString askFor(Mode mode)
+{
+    switch (mode) {
+    case Mode::TotalMass: return tr("Введите массу рациона в граммах, например 500 или 450,5.");
+    case Mode::TotalEnergy:
+        return tr("Введите энергию рациона в килокалориях, например 2000 или 1800,5.");
+    default: return tr("Введите множитель, например 2 или 0,5.");
+    }
+}
+
+// The typed factor or target: a positive number by the rules of a typed
+// mass, or NaN.
+double readNumber(const QString &typed)
+{
+    const MassInput::Reading reading = MassInput::read(typed);
+    if (!reading.ok)
+        return std::nan("");
+    bool ok = false;
+    const double value = QLocale::c().toDouble(reading.mass, &ok);
+    return ok ? value : std::nan("");
+}
+
+bool isBlank(const QList<QStringList> &rows)
+{
+    return std::all_of(rows.cbegin(), rows.cend(), [](const QStringList &row) {
+        return std::all_of(row.cbegin(), row.cend(), [](const QString &t) { return t.isEmpty(); });
+    });
+}
+
+Plan refused(const QString &why)
+{
+    Plan p;
+    p.why = why;
+    return p;
+}
+
+} // namespace
+
+Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const QString &typed)
+{
+    if (isBlank(rows))
+        return refused(tr("В рационе нет продуктов: масштабировать нечего."));
+    const double number = readNumber(typed);
+    if (!(number > 0.0) || !std::isfinite(number)) {
+        const QString shown = typed.trimmed();
+        return refused(shown.isEmpty()
+                           ? askFor(mode)
+                           : tr("«%1» — не положительное число. %2").arg(shown, askFor(mode)));
+    }
+    double factor = number;
+    if (mode != Mode::Factor) {
+        const QStringList totals = Ration::totalsOf(rows);
+        const int column = mode == Mode::TotalMass ? MassColumn : EnergyColumn;
+        const double total = double(NumberText::parse(totals.value(column - 1)));
+        if (!(total > 0.0))
+            return refused(mode == Mode::TotalMass
+                               ? tr("Масса рациона равна нулю: привести её к заданной нельзя.")
+                               : tr("Энергия рациона равна нулю: привести её к заданной нельзя."));
+        factor = number / total;
+    }
+    if (!(factor > 0.0) || !std::isfinite(factor))
+        return refused(tr("Такой множитель не записать числом. %1").arg(askFor(mode)));
+
+    Plan p;
+    p.factor = factor;
+    for (const QStringList &row : rows) {
+        const double mass = double(NumberText::parse(row.value(MassColumn))) * factor;
+        const QString text = NumberText::format(mass);
+        if (!std::isfinite(mass) || !MassInput::read(text).ok) {
+            const QString name = row.value(0);
+            return refused(
+                mass >= 1.0 ? tr("Масса «%1» стала бы слишком большой: её не записать.").arg(name)
+                            : tr("Масса «%1» стала бы нулевой или слишком малой: её не "
+                                 "записать.")
+                                  .arg(name));
+        }
+        p.masses.append(text);
+    }
+    if (!yield.isEmpty()) {
+        const double scaled = Dish::parseYield(yield) * factor;
+        p.yield = std::isfinite(scaled) ? NumberText::format(scaled) : QString();
+        if (Dish({}).checkYieldText(p.yield) != Dish::YieldCheck::Ok)
+            return refused(tr("Выход готового блюда стал бы %1: он должен быть больше нуля и не "
+                              "больше 1 000 000 г.")
+                               .arg(scaled > 1.0 ? tr("слишком большим") : tr("слишком малым")));
+    }
+    p.ok = true;
+    return p;
+}
+
+} // namespace RationScale

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ration/rationscale.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+// Asks how to scale a ration: by a factor, to a total mass in grams or to
+// a total energy in kcal, and the number for it. Whether the number will
+// do is for the ration to say (RationScale::plan).
+class ScaleDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // totalMass, totalEnergy: the ration's totals as shown, for reference.
+    ScaleDialog(const QString &totalMass, const QString &totalEnergy, QWidget *parent = nullptr);
+
+    RationScale::Mode mode() const;
+    void setMode(RationScale::Mode mode);
+    QString typed() const;
+    void setTyped(const QString &text);
+
+private:
+    QButtonGroup *m_modes = nullptr;
+    QLineEdit *m_valueEdit = nullptr;
+};

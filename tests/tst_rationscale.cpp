@@ -1,0 +1,130 @@
+#include "ration/rationscale.h"
+
+#include <QTest>
+
+using RationScale::Mode;
+
+namespace {
+
+const QList<QStringList> twoRows = {{"Хлеб", "100", "40", "8", "1", "50", "250"},
+                                    {"Масло", "50", "8", "0.5", "41", "0.4", "375"}};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Mode)
+
+class TestRationScale : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void plan_data()
+    {
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QString>("yield");
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("masses"); // empty: refused
+        QTest::addColumn<QString>("scaledYield");
+        QTest::addColumn<QString>("why"); // a part of the reason given
+
+        const QStringList doubled = {"200", "100"};
+        QTest::newRow("factor") << twoRows << "" << Mode::Factor << "2" << doubled << ""
+                                << "";
+        QTest::newRow("decimal comma")
+            << twoRows << "" << Mode::Factor << " 0,5 " << QStringList{"50", "25"} << ""
+            << "";
+        QTest::newRow("exponent") << twoRows << "" << Mode::Factor << "1e1"
+                                  << QStringList{"1000", "500"} << ""
+                                  << "";
+        QTest::newRow("to a total mass")
+            << twoRows << "" << Mode::TotalMass << "300" << doubled << ""
+            << "";
+        QTest::newRow("to a total energy")
+            << twoRows << "" << Mode::TotalEnergy << "1250" << doubled << ""
+            << "";
+        QTest::newRow("to an uneven mass")
+            << twoRows << "" << Mode::TotalMass << "100" << QStringList{"66.6667", "33.3333"} << ""
+            << "";
+        QTest::newRow("yield follows")
+            << twoRows << "120" << Mode::Factor << "2" << doubled << "240"
+            << "";
+        QTest::newRow("yield follows a target") << twoRows << "130.5" << Mode::TotalEnergy
+                                                << "312,5" << QStringList{"50", "25"} << "65.25"
+                                                << "";
+        QTest::newRow("zero") << twoRows << "" << Mode::Factor << "0" << QStringList() << ""
+                              << "не положительное";
+        QTest::newRow("negative") << twoRows << "" << Mode::TotalMass << "-300" << QStringList()
+                                  << ""
+                                  << "массу рациона";
+        QTest::newRow("nothing typed")
+            << twoRows << "" << Mode::TotalEnergy << " " << QStringList() << ""
+            << "энергию рациона";
+        QTest::newRow("word") << twoRows << "" << Mode::Factor << "два" << QStringList() << ""
+                              << "«два»";
+        QTest::newRow("inf") << twoRows << "" << Mode::Factor << "inf" << QStringList() << ""
+                             << "не положительное";
+        QTest::newRow("nan") << twoRows << "" << Mode::TotalMass << "nan" << QStringList() << ""
+                             << "не положительное";
+        QTest::newRow("grouping") << twoRows << "" << Mode::TotalMass << "1 000" << QStringList()
+                                  << ""
+                                  << "не положительное";
+        QTest::newRow("beyond single precision")
+            << twoRows << "" << Mode::Factor << "1e39" << QStringList() << ""
+            << "не положительное";
+        QTest::newRow("masses overflow")
+            << twoRows << "" << Mode::Factor << "1e37" << QStringList() << ""
+            << "«Хлеб» стала бы слишком большой";
+        QTest::newRow("mass vanishes")
+            << QList<QStringList>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << "" << Mode::Factor
+            << "1e-44" << QStringList() << ""
+            << "«Соль» стала бы нулевой";
+        QTest::newRow("row without mass")
+            << QList<QStringList>{twoRows[0], {"Вода", "0", "0", "0", "0", "0", "0"}} << ""
+            << Mode::Factor << "2" << QStringList() << ""
+            << "«Вода» стала бы нулевой";
+        QTest::newRow("empty ration") << QList<QStringList>{QStringList(7)} << "" << Mode::Factor
+                                      << "2" << QStringList() << ""
+                                      << "нет продуктов";
+        QTest::newRow("no rows at all")
+            << QList<QStringList>() << "" << Mode::TotalMass << "2" << QStringList() << ""
+            << "нет продуктов";
+        QTest::newRow("no energy to scale")
+            << QList<QStringList>{{"Вода", "200", "200", "0", "0", "0", "0"}} << ""
+            << Mode::TotalEnergy << "100" << QStringList() << ""
+            << "Энергия рациона равна нулю";
+        QTest::newRow("no energy, by mass")
+            << QList<QStringList>{{"Вода", "200", "200", "0", "0", "0", "0"}} << ""
+            << Mode::TotalMass << "100" << QStringList{"100"} << ""
+            << "";
+        QTest::newRow("yield beyond the largest")
+            << twoRows << "600000" << Mode::Factor << "2" << QStringList() << ""
+            << "слишком большим";
+        QTest::newRow("yield at the largest")
+            << twoRows << "500000" << Mode::Factor << "2" << doubled << "1e+06"
+            << "";
+    }
+
+    void plan()
+    {
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(QString, yield);
+        QFETCH(Mode, mode);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, masses);
+        QFETCH(QString, scaledYield);
+        QFETCH(QString, why);
+
+        const RationScale::Plan p = RationScale::plan(rows, yield, mode, typed);
+        QCOMPARE(p.ok, !masses.isEmpty());
+        QCOMPARE(p.masses, masses);
+        QCOMPARE(p.yield, scaledYield);
+        if (why.isEmpty())
+            QVERIFY(p.why.isEmpty());
+        else
+            QVERIFY2(p.why.contains(why), qPrintable(p.why));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRationScale)
+#include "tst_rationscale.moc"
