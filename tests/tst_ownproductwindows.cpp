@@ -38,6 +38,7 @@ private Q_SLOTS:
             const QModelIndex group = list->model()->index(0, 0);
             QCOMPARE(group.data().toString(), QStringLiteral("Мои продукты"));
             QCOMPARE(list->model()->index(0, 0, group).data().toString(), cheesecakes().name);
+            QVERIFY(list->isExpanded(group));
         }
 
         TCentralWidget *editor = editorOf(windows.first());

@@ -169,6 +169,12 @@ void TCentralWidget::buildFoodList()
     FoodsList->setSortingEnabled(true);
     FoodsList->sortByColumn(0, Qt::AscendingOrder);
     FoodsList->expandAll();
+    // A group that comes later (the user's own products) opens like the rest.
+    connect(m_foods, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &parent, int first, int last) {
+                for (int row = first; !parent.isValid() && row <= last; ++row)
+                    FoodsList->expand(m_foods->index(row, 0));
+            });
 
     QFont groupFont = FoodsList->font();
     groupFont.setBold(true);

@@ -22,6 +22,7 @@ OwnProductsDialog::OwnProductsDialog(ProductStore &store, QWidget *parent)
     ProductsList->setRootIsDecorated(false);
     ProductsList->setHeaderLabels(
         {tr("Наименование"), tr("Вода"), tr("Белок"), tr("Жиры"), tr("Углеводы"), tr("ККал")});
+    ProductsList->header()->setStretchLastSection(false);
     ProductsList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ProductsList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(ProductsList);
@@ -56,6 +57,8 @@ OwnProductsDialog::OwnProductsDialog(ProductStore &store, QWidget *parent)
     connect(ProductsList, &QTreeWidget::currentItemChanged, this,
             &OwnProductsDialog::updateButtons);
     connect(&m_store, &ProductStore::changed, this, &OwnProductsDialog::refresh);
+    ProductsList->setSortingEnabled(true);
+    ProductsList->sortByColumn(0, Qt::AscendingOrder);
     refresh();
     resize(640, 400);
 }
