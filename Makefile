@@ -56,6 +56,7 @@ bench: configure
 	@if [ -x $(BUILD)/bench/bench_files ]; then QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_files; fi
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_ration
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_startup
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_ownproducts
 
 # Fuzzes the ration page reader for FUZZ_SECONDS with libFuzzer and the
 # sanitizers; crashes are left in $(FUZZ) as crash-* files.

@@ -36,7 +36,19 @@ private Q_SLOTS:
         QCOMPARE(product.data().toString(), productName);
         QCOMPARE(product.parent(), QModelIndex(firstGroup));
 
+        // One product more, one changed: the others keep their indexes.
+        const QPersistentModelIndex kept = model.index(1, 0, ownGroup);
+        own.put({QStringLiteral("Блины"), {"45", "6", "7", "39", "253"}});
+        own.put({QStringLiteral("Оладьи"), {"40", "6", "10", "40", "290"}});
+        model.setOwnProducts(own);
+        QCOMPARE(model.rowCount(ownGroup), 3);
+        QCOMPARE(kept.data().toString(), QStringLiteral("Сырники"));
+        QCOMPARE(kept.row(), 2);
+        QCOMPARE(model.index(1, FoodModel::columnOf(FoodTable::Energy), ownGroup).data().toString(),
+                 QStringLiteral("290"));
+
         own.remove(QStringLiteral("Оладьи"));
+        own.remove(QStringLiteral("Блины"));
         model.setOwnProducts(own);
         QCOMPARE(model.rowCount(model.index(0, 0)), 1);
 

@@ -6,6 +6,7 @@
 
 #include <QCollator>
 #include <QCoreApplication>
+#include <QSet>
 
 #include <algorithm>
 
@@ -22,17 +23,28 @@ FoodModel::FoodModel(const FoodTable &table, QObject *parent) : QAbstractItemMod
 
 QList<FoodModel::Product> FoodModel::sorted(const QList<FoodTable::Product> &products)
 {
-    QList<Product> rows;
-    rows.reserve(products.size());
+    // Each name's collation key is made once: comparing keys is much cheaper
+    // than collating two names for every comparison of the sort.
+    struct Keyed {
+        QCollatorSortKey key;
+        Product product;
+    };
+    QList<Keyed> keyed;
+    keyed.reserve(products.size());
     for (const FoodTable::Product &product : products) {
         QStringList texts{product.name};
         for (const QString &value : product.values)
             texts.append(value);
-        rows.append(Product{texts});
+        keyed.append(Keyed{collator().sortKey(product.name), Product{texts}});
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const Product &a, const Product &b) {
-        return compareNames(a.texts.first(), b.texts.first()) < 0;
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        const int order = a.key.compare(b.key);
+        return order != 0 ? order < 0 : a.product.texts.first() < b.product.texts.first();
     });
+    QList<Product> rows;
+    rows.reserve(keyed.size());
+    for (Keyed &k : keyed)
+        rows.append(std::move(k.product));
     return rows;
 }
 
@@ -60,16 +72,47 @@ void FoodModel::setOwnProducts(const OwnProducts &products)
         endRemoveRows();
         return;
     }
+    // Only the products that changed leave or come, so that a view keeps
+    // its place and one edit costs one row in every window. Both lists are in
+    // the same order, so what stays is in order among what comes.
     const QModelIndex group = index(0, 0);
     QList<Product> &shown = m_groups.first().products;
-    if (!shown.isEmpty()) {
-        beginRemoveRows(group, 0, int(shown.size()) - 1);
-        shown.clear();
+    const auto key = [](const Product &p) {
+        return p.texts.join(QLatin1Char('\t'));
+    };
+    QSet<QString> wanted;
+    for (const Product &p : std::as_const(rows))
+        wanted.insert(key(p));
+    for (int last = int(shown.size()) - 1; last >= 0;) {
+        if (wanted.contains(key(shown[last]))) {
+            --last;
+            continue;
+        }
+        int first = last;
+        while (first > 0 && !wanted.contains(key(shown[first - 1])))
+            --first;
+        beginRemoveRows(group, first, last);
+        shown.remove(first, last - first + 1);
         endRemoveRows();
+        last = first - 1;
     }
-    beginInsertRows(group, 0, int(rows.size()) - 1);
-    shown = rows;
-    endInsertRows();
+    for (int i = 0; i < rows.size();) {
+        if (i < shown.size() && key(shown[i]) == key(rows[i])) {
+            ++i;
+            continue;
+        }
+        // The rows that come before the next one that stays, all at once.
+        const bool keptAfter = i < shown.size();
+        const QString next = keptAfter ? key(shown[i]) : QString();
+        int end = i;
+        while (end + 1 < rows.size() && (!keptAfter || key(rows[end + 1]) != next))
+            ++end;
+        beginInsertRows(group, i, end);
+        for (int k = i; k <= end; ++k)
+            shown.insert(k, rows[k]);
+        endInsertRows();
+        i = end + 1;
+    }
 }
 
 FoodModel *FoodModel::shared()
@@ -87,15 +130,20 @@ FoodModel *FoodModel::shared()
     return model;
 }
 
-int FoodModel::compareNames(const QString &a, const QString &b)
+const QCollator &FoodModel::collator()
 {
-    static const QCollator collator = [] {
+    static const QCollator russian = [] {
         QCollator c(QLocale(QLocale::Russian, QLocale::Russia));
         c.setCaseSensitivity(Qt::CaseInsensitive);
         c.setNumericMode(true);
         return c;
     }();
-    const int byCollation = collator.compare(a, b);
+    return russian;
+}
+
+int FoodModel::compareNames(const QString &a, const QString &b)
+{
+    const int byCollation = collator().compare(a, b);
     return byCollation != 0 ? byCollation : a.compare(b);
 }
 

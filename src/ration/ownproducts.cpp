@@ -3,8 +3,10 @@
 #include "tools/energyvalue.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QStringDecoder>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -22,13 +24,25 @@ QString fieldTitle(int value)
 
 // A value as the file and the dialog hold it: a whole decimal number, with a
 // point or a comma, and nothing else.
-std::optional<double> numberOf(QString text)
+std::optional<double> numberOf(const QString &typed)
 {
-    text = text.trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value) || text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+    QByteArray text = typed.trimmed().toLatin1();
+    text.replace(',', '.');
+    // Digits with one point, nothing else: no exponent, "inf" or grouping.
+    if (text.isEmpty() || text.count('.') > 1)
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool sign = i == 0 && (c == '-' || c == '+');
+        if (!sign && c != '.' && (c < '0' || c > '9'))
+            return std::nullopt;
+    }
+    if (text.startsWith('+'))
+        text.remove(0, 1);
+    double value = 0.0;
+    const char *end = text.constData() + text.size();
+    const auto [stop, error] = std::from_chars(text.constData(), end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -42,13 +56,15 @@ QString foldedName(const QString &name)
 
 bool takenByBuiltIn(const QString &name)
 {
-    for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
-        for (const FoodTable::Product &product : group.products) {
-            if (OwnProducts::sameName(product.name, name))
-                return true;
+    static const QSet<QString> names = [] {
+        QSet<QString> folded;
+        for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
+            for (const FoodTable::Product &product : group.products)
+                folded.insert(foldedName(product.name));
         }
-    }
-    return false;
+        return folded;
+    }();
+    return names.contains(foldedName(name));
 }
 
 } // namespace
@@ -107,6 +123,7 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
                 found.append({number, refusal->message()});
                 continue;
             }
+            own.m_byName.insert(foldedName(product.name), own.m_products.size());
             own.m_products.append(product);
         }
     }
@@ -129,28 +146,37 @@ QByteArray OwnProducts::toTsv() const
 
 const FoodTable::Product *OwnProducts::find(const QString &name) const
 {
-    for (const FoodTable::Product &product : m_products) {
-        if (sameName(product.name, name))
-            return &product;
-    }
-    return nullptr;
+    const auto found = m_byName.constFind(foldedName(name));
+    return found == m_byName.cend() ? nullptr : &m_products[*found];
 }
 
 void OwnProducts::put(const FoodTable::Product &product, const QString &oldName)
 {
-    for (FoodTable::Product &existing : m_products) {
-        if (sameName(existing.name, oldName.isEmpty() ? product.name : oldName)) {
-            existing = product;
-            return;
-        }
+    const auto found = m_byName.constFind(foldedName(oldName.isEmpty() ? product.name : oldName));
+    if (found == m_byName.cend()) {
+        m_byName.insert(foldedName(product.name), m_products.size());
+        m_products.append(product);
+        return;
     }
-    m_products.append(product);
+    m_products[*found] = product;
+    reindex();
 }
 
 bool OwnProducts::remove(const QString &name)
 {
-    return m_products.removeIf([&](const FoodTable::Product &p) { return sameName(p.name, name); })
-        > 0;
+    const auto found = m_byName.constFind(foldedName(name));
+    if (found == m_byName.cend())
+        return false;
+    m_products.removeAt(*found);
+    reindex();
+    return true;
+}
+
+void OwnProducts::reindex()
+{
+    m_byName.clear();
+    for (qsizetype i = 0; i < m_products.size(); ++i)
+        m_byName.insert(foldedName(m_products[i].name), i);
 }
 
 std::optional<OwnProducts::Refusal>

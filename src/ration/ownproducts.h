@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QHash>
 #include <QList>
 
 #include <optional>
@@ -72,5 +73,9 @@ public:
     static bool sameName(const QString &a, const QString &b);
 
 private:
+    void reindex();
+
     QList<FoodTable::Product> m_products;
+    // Position of each product by its name as compared (sameName).
+    QHash<QString, qsizetype> m_byName;
 };
