@@ -8,8 +8,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rationix"));
+    QApplication::setOrganizationName(QStringLiteral("Rationix"));
     auto *mainForm = new TMainForm(nullptr, "MainForm");
     mainForm->showMaximized();
+    mainForm->loadOwnProducts();
     QCoreApplication::processEvents();
     delete mainForm;
     return 0;

@@ -399,6 +399,10 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().first().text,
                  QStringLiteral("Перезаписать существующий файл?"));
         QCOMPARE(active()->fileName(), path);
+        // The file shows in the status bar; the next dialog starts beside it.
+        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("FileLabel"))->text(),
+                 QDir::toNativeSeparators(path));
+        QCOMPARE(FileDialog::lastFolder(), QFileInfo(path).absolutePath());
     }
 
     void printCancelled()

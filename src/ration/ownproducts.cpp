@@ -4,7 +4,6 @@
 
 #include <QLocale>
 #include <QSet>
-#include <QStringDecoder>
 
 #include <charconv>
 #include <cmath>
@@ -54,17 +53,17 @@ QString foldedName(const QString &name)
     return folded;
 }
 
-bool takenByBuiltIn(const QString &name)
+bool takenByBuiltIn(const QString &folded)
 {
     static const QSet<QString> names = [] {
-        QSet<QString> folded;
+        QSet<QString> builtIn;
         for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
             for (const FoodTable::Product &product : group.products)
-                folded.insert(foldedName(product.name));
+                builtIn.insert(foldedName(product.name));
         }
-        return folded;
+        return builtIn;
     }();
-    return names.contains(foldedName(name));
+    return names.contains(folded);
 }
 
 } // namespace
@@ -98,12 +97,11 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
                 found.append({number, tr("строка длиннее 64 КБ")});
                 continue;
             }
-            QStringDecoder utf8(QStringDecoder::Utf8);
-            const QString line = utf8(bytes);
-            if (utf8.hasError()) {
+            if (!bytes.isValidUtf8()) {
                 found.append({number, tr("текст не в кодировке UTF-8")});
                 continue;
             }
+            const QString line = QString::fromUtf8(bytes);
             const QStringList fields = line.split(QLatin1Char('\t'));
             if (fields.size() != FieldCount) {
                 found.append({number, tr("%1 полей вместо %2").arg(fields.size()).arg(FieldCount)});
@@ -191,9 +189,10 @@ OwnProducts::check(const QString &name, const QStringList &values, const QString
         || name.contains(QLatin1Char('\r')))
         return Refusal{false, nameField,
                        tr("название не может содержать табуляцию или перенос строки")};
-    if (takenByBuiltIn(name))
+    const QString folded = foldedName(name);
+    if (takenByBuiltIn(folded))
         return Refusal{true, nameField, tr("такой продукт уже есть во встроенной таблице")};
-    if (find(name) && !(!oldName.isEmpty() && sameName(name, oldName)))
+    if (m_byName.contains(folded) && !(!oldName.isEmpty() && sameName(name, oldName)))
         return Refusal{true, nameField, tr("такой продукт уже есть среди ваших продуктов")};
 
     double grams = 0.0;
