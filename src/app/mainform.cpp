@@ -106,7 +106,7 @@ namespace {
 
 // One command of the main window: where it is kept, its object name, text,
 // icon, key, status-bar tip and the slot it runs.
-struct ActionSpec {
+struct ActionRow {
     QAction *TMainForm::*member;
     const char *objectName;
     const char *text;
@@ -121,7 +121,7 @@ struct ActionSpec {
 void TMainForm::CreateActionsSlot()
 {
     // In menu and toolbar order.
-    static const ActionSpec specs[] = {
+    static const ActionRow table[] = {
         {&TMainForm::FileExitAction, "FileExitAction", QT_TR_NOOP("Выход"), "exit.png",
          QT_TR_NOOP("Ctrl+Q"), QT_TR_NOOP("Завершить работу программы"), &TMainForm::FileExitSlot},
         {&TMainForm::FileNewAction, "FileNewAction", QT_TR_NOOP("Создать"), "new.png",
@@ -187,16 +187,16 @@ void TMainForm::CreateActionsSlot()
          "Qt.png", QT_TR_NOOP("Alt+Q"), QT_TR_NOOP("Показать краткую информацию о библиотеке Qt"),
          &TMainForm::HelpAboutQtSlot},
     };
-    for (const ActionSpec &spec : specs) {
-        auto *action = new QAction(tr(spec.text), this);
-        action->setObjectName(QString::fromLatin1(spec.objectName));
-        if (spec.icon)
-            action->setIcon(embeddedIcon(QString::fromLatin1(spec.icon)));
-        if (spec.shortcut)
-            action->setShortcut(QKeySequence(tr(spec.shortcut)));
-        action->setStatusTip(tr(spec.statusTip));
-        connect(action, &QAction::triggered, this, spec.slot);
-        this->*spec.member = action;
+    for (const ActionRow &row : table) {
+        auto *action = new QAction(tr(row.text), this);
+        action->setObjectName(QString::fromLatin1(row.objectName));
+        if (row.icon)
+            action->setIcon(embeddedIcon(QString::fromLatin1(row.icon)));
+        if (row.shortcut)
+            action->setShortcut(QKeySequence(tr(row.shortcut)));
+        action->setStatusTip(tr(row.statusTip));
+        connect(action, &QAction::triggered, this, row.slot);
+        this->*row.member = action;
     }
 
     // Undo and redo act on the steps of the active ration window.

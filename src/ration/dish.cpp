@@ -2,8 +2,6 @@
 
 #include "ration/numbertext.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 
@@ -69,18 +67,4 @@ bool Dish::yieldFits() const
     return m_yield == 0.0 || m_yield >= smallestYield() * (1.0 - RoundingSlack);
 }
 
-double Dish::parseYield(const QString &text)
-{
-    QString number = text.trimmed();
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
-    // Only plain decimal numbers: no "inf", "nan", hex or thousands groups.
-    for (const QChar c : std::as_const(number)) {
-        if (!c.isDigit() && c != QLatin1Char('.') && c != QLatin1Char('-') && c != QLatin1Char('+')
-            && c != QLatin1Char('e') && c != QLatin1Char('E'))
-            return std::nan("");
-    }
-    bool ok = false;
-    const double value = QLocale::c().toDouble(number, &ok);
-    // A number too large for a double reads as infinite, and is too large.
-    return ok || std::isinf(value) ? value : std::nan("");
-}
+double Dish::parseYield(const QString &text) { return NumberText::typed(text); }

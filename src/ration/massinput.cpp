@@ -1,50 +1,15 @@
 #include "ration/massinput.h"
 
 #include "ration/numbertext.h"
+#include "trcontext.h"
 
-#include <QCoreApplication>
+TR_CONTEXT(TMassForm)
 
 namespace MassInput {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("TMassForm", text); }
-
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-// The whole text is one number: digits with one optional decimal point,
-// an optional exponent.
-bool isPlainNumber(const QString &text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    qsizetype digits = 0;
-    while (i < n && isDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < n && text[i] == u'.') {
-        ++i;
-        while (i < n && isDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return false;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        ++i;
-        if (i < n && (text[i] == u'+' || text[i] == u'-'))
-            ++i;
-        if (i == n || !isDigit(text[i]))
-            return false;
-        while (i < n && isDigit(text[i]))
-            ++i;
-    }
-    return i == n;
-}
 
 } // namespace
 
@@ -68,7 +33,7 @@ Reading read(const QString &typed)
     }
     QString mass = text;
     mass.replace(u',', u'.');
-    if (!isPlainNumber(mass)) {
+    if (!NumberText::isNumber(mass)) {
         reading.why =
             tr("«%1» — не число. Введите массу в граммах, например 150 или 1,5.").arg(typed);
         return reading;

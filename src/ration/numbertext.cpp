@@ -49,14 +49,12 @@ qsizetype numberLength(const QString &text, qsizetype pos)
 
 } // namespace
 
-float parse(const QString &text)
+namespace {
+
+// The number of len characters at pos, which numberLength() found. A number
+// too small to hold reads 0; one too large reads as infinite.
+double valueAt(const QString &text, qsizetype pos, qsizetype len)
 {
-    qsizetype pos = 0;
-    while (pos < text.size() && text[pos].isSpace())
-        ++pos;
-    const qsizetype len = numberLength(text, pos);
-    if (len == 0)
-        return 0.0f;
     // The number is plain ASCII; from_chars reads it the same under every
     // locale and takes no '+' sign.
     QVarLengthArray<char, 64> digits;
@@ -69,13 +67,45 @@ float parse(const QString &text)
     double value = 0.0;
     const std::from_chars_result read = std::from_chars(first, last, value);
     if (read.ec == std::errc::result_out_of_range) {
-        // Too small to hold reads as zero; too large is no number at all.
-        return 0.0f;
+        // from_chars leaves the value alone: tell tiny from huge by the exponent.
+        const qsizetype e =
+            QStringView(text).mid(pos, len).indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+        const bool tiny = e >= 0 && text[e + pos + 1] == QLatin1Char('-');
+        const double sign = *first == '-' ? -1.0 : 1.0;
+        return tiny ? 0.0 : sign * HUGE_VAL;
     }
+    return read.ec == std::errc() ? value : 0.0;
+}
+
+} // namespace
+
+float parse(const QString &text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && text[pos].isSpace())
+        ++pos;
+    const qsizetype len = numberLength(text, pos);
+    if (len == 0)
+        return 0.0f;
+    const double value = valueAt(text, pos, len);
     // Out of range for a float: no number we can hold.
-    if (read.ec != std::errc() || !std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
+    if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
         return 0.0f;
     return float(value);
+}
+
+bool isNumber(const QString &text)
+{
+    return !text.isEmpty() && numberLength(text, 0) == text.size();
+}
+
+double typed(const QString &text, bool exponent)
+{
+    QString number = text.trimmed();
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (!isNumber(number) || (!exponent && number.contains(QLatin1Char('e'), Qt::CaseInsensitive)))
+        return std::nan("");
+    return valueAt(number, 0, number.size());
 }
 
 QString format(double value) { return QString::number(value, 'g', 6); }

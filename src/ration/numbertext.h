@@ -18,6 +18,14 @@ namespace NumberText {
 float parse(const QString &text);
 QString format(double value);
 
+// Whether the whole text is one number as parse() reads them.
+bool isNumber(const QString &text);
+// A number the user typed: the whole text, blanks around it aside, is one
+// number written with a decimal point or a decimal comma ("1,5"), with an
+// exponent only when exponent is true. NaN for any other text (grouping
+// such as "1 000" included); a number too large for a double is infinite.
+double typed(const QString &text, bool exponent = true);
+
 // total + value
 QString sum(const QString &total, const QString &value);
 // value * mass / 100 (per-100-g value scaled to a mass in grams)

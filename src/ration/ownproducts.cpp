@@ -1,11 +1,11 @@
 #include "ration/ownproducts.h"
 
+#include "ration/numbertext.h"
 #include "tools/energyvalue.h"
+#include "tools/namematch.h"
 
-#include <QLocale>
 #include <QSet>
 
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -25,33 +25,11 @@ QString fieldTitle(int value)
 // point or a comma, and nothing else.
 std::optional<double> numberOf(const QString &typed)
 {
-    QByteArray text = typed.trimmed().toLatin1();
-    text.replace(',', '.');
-    // Digits with one point, nothing else: no exponent, "inf" or grouping.
-    if (text.isEmpty() || text.count('.') > 1)
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const bool sign = i == 0 && (c == '-' || c == '+');
-        if (!sign && c != '.' && (c < '0' || c > '9'))
-            return std::nullopt;
-    }
-    if (text.startsWith('+'))
-        text.remove(0, 1);
-    double value = 0.0;
-    const char *end = text.constData() + text.size();
-    const auto [stop, error] = std::from_chars(text.constData(), end, value);
-    if (error != std::errc() || stop != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    const double value = NumberText::typed(typed, false);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
-QString foldedName(const QString &name)
-{
-    QString folded = name.trimmed().toLower();
-    folded.replace(QChar(0x0451), QChar(0x0435)); // ё -> е
-    return folded;
-}
+QString foldedName(const QString &name) { return NameMatch::partForm(name.trimmed()); }
 
 bool takenByBuiltIn(const QString &folded)
 {

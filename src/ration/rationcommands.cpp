@@ -1,16 +1,11 @@
 #include "ration/rationcommands.h"
 
 #include "ration/rationmodel.h"
-
-#include <QCoreApplication>
+#include "trcontext.h"
 
 #include <algorithm>
 
-namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("TCentralWidget", text); }
-
-} // namespace
+TR_CONTEXT(TCentralWidget)
 
 AddRowCommand::AddRowCommand(RationModel *model, const QStringList &row)
     : m_model(model), m_row(row)

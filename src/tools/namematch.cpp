@@ -2,15 +2,12 @@
 
 namespace NameMatch {
 
-namespace {
-// The form in which part mode compares texts.
 QString partForm(const QString &text)
 {
     QString form = text.toLower();
     form.replace(QChar(0x0451), QChar(0x0435)); // ё -> е
     return form;
 }
-} // namespace
 
 bool matches(const QString &name, const QString &text, Mode mode)
 {

@@ -14,4 +14,7 @@ enum class Mode { Whole, Part };
 
 bool matches(const QString &name, const QString &text, Mode mode);
 
+// The form in which part mode compares texts: lower case, ё as е.
+QString partForm(const QString &text);
+
 } // namespace NameMatch
