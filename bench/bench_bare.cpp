@@ -1,5 +1,6 @@
-// The yardstick for start-up: a bare main window with a workspace, shown,
-// and the process ends. bench_startup times it against the program's own
+// The yardstick for start-up: a bare main window with a workspace, shown
+// maximized as the program shows its own on a first start, and the process
+// ends. bench_startup times it against the program's own
 // first window.
 
 #include <QApplication>
@@ -11,8 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QMainWindow window;
     window.setCentralWidget(new QMdiArea(&window));
-    window.resize(600, 480);
-    window.show();
+    window.showMaximized();
     QCoreApplication::processEvents();
     return 0;
 }

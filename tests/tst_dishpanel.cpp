@@ -230,6 +230,44 @@ private Q_SLOTS:
         QVERIFY(!panel.energyBar()->text().contains("nan"));
     }
 
+    // The energy text is rich only while a share is marked, and its wrapped
+    // height, remembered per width, follows each new text.
+    void energyTextFollowsTotals_data()
+    {
+        QTest::addColumn<QStringList>("totals");
+        QTest::addColumn<bool>("rich");
+        QTest::newRow("empty") << QStringList(6, QStringLiteral("0.00")) << false;
+        QTest::newRow("within ranges") << QStringList{"100", "0", "12", "10", "65", "398"} << false;
+        QTest::newRow("fat marked") << QStringList{"100", "0", "5", "60", "10", "600"} << true;
+    }
+    void energyTextFollowsTotals()
+    {
+        QFETCH(QStringList, totals);
+        QFETCH(bool, rich);
+        DishPanel panel;
+        auto *label = panel.energyBar()->findChild<QLabel *>("EnergyTextLabel");
+        label->heightForWidth(120); // remembered for the text before
+        panel.setTotals(totals);
+        QCOMPARE(label->textFormat() == Qt::RichText, rich);
+        QLabel fresh(label->text());
+        fresh.setTextFormat(label->textFormat());
+        fresh.setWordWrap(true);
+        fresh.setFont(label->font());
+        for (const int width : {120, 200, 120})
+            QCOMPARE(label->heightForWidth(width), fresh.heightForWidth(width));
+    }
+
+    // Values can be selected with the mouse once it comes over them.
+    void valuesSelectableOnHover()
+    {
+        DishPanel panel;
+        auto *value = panel.findChild<QLabel *>("Per100gLabel1");
+        QVERIFY(!(value->textInteractionFlags() & Qt::TextSelectableByMouse));
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(value, &enter);
+        QVERIFY(value->textInteractionFlags() & Qt::TextSelectableByMouse);
+    }
+
     void everyControlIsNamed()
     {
         DishPanel panel;

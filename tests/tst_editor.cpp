@@ -170,6 +170,32 @@ private Q_SLOTS:
         QCOMPARE(text(item(editor, "Горбуша"), 2), QStringLiteral("21"));
     }
 
+    // The columns are sized without shaping every text; none may come out
+    // narrower than a text it has to show.
+    void foodListTextsFit()
+    {
+        TCentralWidget editor;
+        QTreeView *list = editor.FoodsList;
+        QFont bold = list->font();
+        bold.setBold(true);
+        const int indent = list->indentation();
+        // What the item view's delegate leaves for a text, as it draws it.
+        const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        for (int g = 0; g < list->model()->rowCount(); ++g) {
+            const QModelIndex groupRow = group(editor, g);
+            QVERIFY(QFontMetrics(bold).horizontalAdvance(text(groupRow, 0)) + margins
+                    <= list->columnWidth(0));
+            for (int p = 0; p < childCount(groupRow); ++p) {
+                const QModelIndex product = list->model()->index(p, 0, groupRow);
+                for (int c = 0; c < 6; ++c) {
+                    const int needed = list->fontMetrics().horizontalAdvance(text(product, c))
+                        + margins + (c == 0 ? indent : 0);
+                    QVERIFY2(needed <= list->columnWidth(c), qPrintable(text(product, c)));
+                }
+            }
+        }
+    }
+
     void valueColumnsSortByNumber()
     {
         TCentralWidget editor;

@@ -40,6 +40,17 @@ private Q_SLOTS:
         QCOMPARE(embeddedImagesDecoded(), before + 1);
     }
 
+    // Runs second: an icon decodes its image when first drawn, not when made.
+    void iconDecodedWhenDrawn()
+    {
+        const int before = embeddedImagesDecoded();
+        const QIcon icon = embeddedIcon(QStringLiteral("print.png"));
+        QVERIFY(!icon.isNull());
+        QCOMPARE(embeddedImagesDecoded(), before);
+        QCOMPARE(icon.pixmap(24).size(), QSize(24, 24));
+        QCOMPARE(embeddedImagesDecoded(), before + 1);
+    }
+
     void images_data()
     {
         QTest::addColumn<QString>("name");

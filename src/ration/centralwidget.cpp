@@ -1,5 +1,6 @@
 #include "ration/centralwidget.h"
 
+#include "dialogs/hoverselect.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/named.h"
 #include "ration/dishpanel.h"
@@ -16,6 +17,7 @@
 #include "ration/scaledialog.h"
 #include "tools/ownproductcommands.h"
 
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHash>
 #include <QHeaderView>
@@ -32,6 +34,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QUndoStack>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -189,6 +192,36 @@ void TCentralWidget::buildFoodList()
         m_foodListWidth += w;
 }
 
+namespace {
+
+// The width of a line of text as the sum of its characters' advances, each
+// character measured once: the hundreds of names and numbers of the food
+// list cost a few dozen measurements instead of one shaping each. Where two
+// letters kern the sum is a pixel wider than the shaped text, never narrower.
+class AdvanceSum
+{
+public:
+    explicit AdvanceSum(const QFont &font) : m_metrics(font) { }
+
+    int width(const QString &text)
+    {
+        qreal sum = 0;
+        for (const QChar c : text) {
+            auto found = m_advances.constFind(c.unicode());
+            if (found == m_advances.cend())
+                found = m_advances.insert(c.unicode(), m_metrics.horizontalAdvance(c));
+            sum += *found;
+        }
+        return qCeil(sum);
+    }
+
+private:
+    QFontMetricsF m_metrics;
+    QHash<char16_t, qreal> m_advances;
+};
+
+} // namespace
+
 QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
 {
     // Columns as wide as their longest text, worked out from the table
@@ -200,8 +233,8 @@ QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
         + FoodsList->style()->name();
     if (const auto found = known.constFind(key); found != known.cend())
         return *found;
-    const QFontMetrics plain = FoodsList->fontMetrics();
-    const QFontMetrics bold(groupFont);
+    AdvanceSum plain(FoodsList->font());
+    AdvanceSum bold(groupFont);
     const QFontMetrics titles = FoodsList->header()->fontMetrics();
     const int margin = 2 * FoodsList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
     QList<int> widths(1 + FoodTable::ValueCount, 0);
@@ -209,13 +242,13 @@ QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
         widths[c] = titles.horizontalAdvance(m_foods->headerData(c, Qt::Horizontal).toString())
             + margin + 8;
     for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
-        widths[0] = std::max(widths[0], bold.horizontalAdvance(group.name) + margin);
+        widths[0] = std::max(widths[0], bold.width(group.name) + margin);
         for (const FoodTable::Product &product : group.products) {
-            widths[0] = std::max(widths[0], plain.horizontalAdvance(product.name) + margin);
+            widths[0] =
+                std::max(widths[0], plain.width(product.name) + FoodsList->indentation() + margin);
             for (int c = 0; c < FoodTable::ValueCount; ++c) {
                 const int column = FoodModel::columnOf(FoodTable::Column(c));
-                widths[column] =
-                    std::max(widths[column], plain.horizontalAdvance(product.values[c]) + margin);
+                widths[column] = std::max(widths[column], plain.width(product.values[c]) + margin);
             }
         }
     }
@@ -306,7 +339,7 @@ void TCentralWidget::buildTotals()
     CarbohydratesValueLabel = totalLabel("CarbohydratesValueLabel", 1, 5);
     CaloriesValueLabel = totalLabel("CaloriesValueLabel", 1, 6);
     for (QLabel *label : valueLabels())
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        HoverSelect::enableOn(label);
 }
 
 // The totals and the dish under the working area, in a pane of their own

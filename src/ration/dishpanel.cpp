@@ -1,6 +1,8 @@
 #include "ration/dishpanel.h"
 
+#include "dialogs/hoverselect.h"
 #include "dialogs/messagebox.h"
+#include "dialogs/wraplabel.h"
 #include "ration/dish.h"
 #include "ration/numbertext.h"
 #include "tools/energybar.h"
@@ -18,7 +20,7 @@ QLabel *valueLabel(QWidget *parent, const QString &name)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    HoverSelect::enableOn(label);
     return label;
 }
 
@@ -57,9 +59,8 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     m_portionsSpin->setAccessibleName(tr("Порций"));
     m_portionsSpin->setRange(1, Dish::MaxPortions);
     portionsLabel->setBuddy(m_portionsSpin);
-    m_fitLabel = new QLabel(this);
+    m_fitLabel = new WrapLabel(this);
     m_fitLabel->setObjectName(QStringLiteral("YieldFitLabel"));
-    m_fitLabel->setWordWrap(true);
     QPalette warning = m_fitLabel->palette();
     warning.setColor(QPalette::WindowText, QColor(0xc0, 0x10, 0x10));
     m_fitLabel->setPalette(warning);
@@ -80,8 +81,11 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
         layout->setColumnStretch(c + 1, 1);
         m_captions.append(caption);
     }
+    QFont bold = font();
+    bold.setBold(true);
     for (int r = 0; r < 2; ++r) {
-        auto *rowLabel = new QLabel(QStringLiteral("<b>%1</b>").arg(rowNames[r]), this);
+        auto *rowLabel = new QLabel(rowNames[r], this);
+        rowLabel->setFont(bold);
         rowLabel->setObjectName(r == 0 ? QStringLiteral("Per100gLabel")
                                        : QStringLiteral("PerPortionLabel"));
         layout->addWidget(rowLabel, r + 1, 0);

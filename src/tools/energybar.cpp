@@ -1,5 +1,6 @@
 #include "tools/energybar.h"
 
+#include "dialogs/wraplabel.h"
 #include "ration/numbertext.h"
 
 #include <QLabel>
@@ -35,11 +36,9 @@ EnergyBar::EnergyBar(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setObjectName(QStringLiteral("EnergyBarLayout"));
     layout->setSpacing(5);
-    m_label = new QLabel(this);
+    m_label = new WrapLabel(this);
     m_label->setObjectName(QStringLiteral("EnergyTextLabel"));
     m_label->setAccessibleName(tr("Доли энергии"));
-    m_label->setTextFormat(Qt::RichText);
-    m_label->setWordWrap(true);
     layout->addWidget(m_label);
     setTotals({});
 }
@@ -51,20 +50,29 @@ void EnergyBar::setTotals(const QStringList &sixTotals)
                                       double(NumberText::parse(sixTotals.value(4))));
     // The bar is drawn in the space kept free above the text.
     layout()->setContentsMargins(0, m_structure ? BarHeight + 5 : 0, 0, 0);
+    // Plain text unless a share is marked: a label of rich text keeps a
+    // text document and lays it out anew for every width it is asked about.
     if (!m_structure) {
+        m_label->setTextFormat(Qt::PlainText);
         m_label->setText(tr("Энергетическая структура: в рационе нет белков, жиров и углеводов."));
     } else {
-        QStringList shares;
+        QStringList plain, rich;
+        bool marked = false;
         for (int n = 0; n < EnergyStructure::NutrientCount; ++n) {
             const auto nutrient = EnergyStructure::Nutrient(n);
             const QString mark = m_structure->rangeText(nutrient);
-            QString share = m_structure->shareText(nutrient).toHtmlEscaped();
-            if (!mark.isEmpty())
+            plain.append(m_structure->shareText(nutrient));
+            QString share = plain.last().toHtmlEscaped();
+            if (!mark.isEmpty()) {
+                marked = true;
                 share += QStringLiteral(" (<b><font color=\"%1\">%2</font></b>)")
                              .arg(OffGoal.name(), unbroken(mark.toHtmlEscaped()));
-            shares.append(share);
+            }
+            rich.append(share);
         }
-        m_label->setText(tr("Энергетическая структура: ") + shares.join(QStringLiteral(", ")));
+        m_label->setTextFormat(marked ? Qt::RichText : Qt::PlainText);
+        m_label->setText(tr("Энергетическая структура: ")
+                         + (marked ? rich : plain).join(QStringLiteral(", ")));
     }
     setAccessibleDescription(text());
     updateGeometry();
