@@ -360,6 +360,8 @@ TCalculateForm *TMainForm::addRationWindow()
     if (alone) {
         frame->showMaximized();
     } else {
+        // At the size the cascade gives it, so that it is laid out once.
+        frame->resize(frame->sizeHint());
         frame->show();
         Workspace->cascadeSubWindows();
     }

@@ -21,11 +21,8 @@ void WrapLabel::changeEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::FontChange:
     case QEvent::StyleChange:
-    case QEvent::ContentsRectChange:
-        m_heights.clear();
-        break;
-    default:
-        break;
+    case QEvent::ContentsRectChange: m_heights.clear(); break;
+    default: break;
     }
     QLabel::changeEvent(event);
 }

@@ -108,8 +108,9 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
 
     buildTotals();
     m_dishPanel = new DishPanel(this);
-    buildLowerPane();
+    // Texts first: the lower pane measures what it holds as it is built.
     LanguageChangeSlot();
+    buildLowerPane();
     alignDishWithTotals();
     m_model->setName(RationEdit->text());
     fitColumns();
