@@ -16,6 +16,31 @@ QString chosenFile(const QString &path)
         folderLastUsed = QFileInfo(path).absolutePath();
     return path;
 }
+
+// The answer a test queued, if any, taken off the queue.
+bool takeNext(QString *fileName)
+{
+    if (!nextFileName)
+        return false;
+    *fileName = *nextFileName;
+    nextFileName.reset();
+    return true;
+}
+
+// The answer queued by a test, or the dialog's, as configure sets it up.
+template <typename Configure> QString ask(QWidget *parent, const QString &caption,
+                                          const QString &dir, const QString &filter,
+                                          Configure configure)
+{
+    QString chosen;
+    if (takeNext(&chosen))
+        return chosenFile(chosen);
+    QFileDialog dialog(parent, caption, dir, filter);
+    configure(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return chosenFile(dialog.selectedFiles().value(0));
+}
 } // namespace
 
 QString FileDialog::lastFolder()
@@ -26,45 +51,26 @@ QString FileDialog::lastFolder()
 
 void FileDialog::setLastFolder(const QString &folder) { folderLastUsed = folder; }
 
-bool FileDialog::takeNext(QString *fileName)
-{
-    if (!nextFileName)
-        return false;
-    *fileName = *nextFileName;
-    nextFileName.reset();
-    return true;
-}
-
 void FileDialog::setNextFileName(const QString &fileName) { nextFileName = fileName; }
 
 QString FileDialog::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &selection, const QString &filter)
 {
-    QString chosen;
-    if (takeNext(&chosen))
-        return chosenFile(chosen);
-    QFileDialog dialog(parent, caption, dir, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The program asks about overwriting itself, about the file it will
-    // really write (which may carry an added suffix).
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.selectFile(selection);
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return chosenFile(dialog.selectedFiles().value(0));
+    return ask(parent, caption, dir, filter, [&selection](QFileDialog &dialog) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The program asks about overwriting itself, about the file it will
+        // really write (which may carry an added suffix).
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.selectFile(selection);
+    });
 }
 
 QString FileDialog::openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter)
 {
-    QString chosen;
-    if (takeNext(&chosen))
-        return chosenFile(chosen);
-    QFileDialog dialog(parent, caption, dir, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return chosenFile(dialog.selectedFiles().value(0));
+    return ask(parent, caption, dir, filter, [](QFileDialog &dialog) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    });
 }

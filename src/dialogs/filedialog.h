@@ -22,7 +22,4 @@ public:
     static void setLastFolder(const QString &folder);
 
     static void setNextFileName(const QString &fileName);
-
-private:
-    static bool takeNext(QString *fileName);
 };

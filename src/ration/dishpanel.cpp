@@ -137,8 +137,7 @@ int DishPanel::portions() const { return m_portions; }
 void DishPanel::setDish(const QString &yieldText, int portions)
 {
     const Dish::YieldCheck check = Dish({}).checkYieldText(yieldText);
-    m_yield = check == Dish::YieldCheck::Ok ? yieldText.trimmed() : QString();
-    m_yield.replace(QLatin1Char(','), QLatin1Char('.'));
+    m_yield = check == Dish::YieldCheck::Ok ? NumberText::typedText(yieldText) : QString();
     m_portions = std::clamp(portions, 1, Dish::MaxPortions);
     const QSignalBlocker blocker(m_portionsSpin);
     m_portionsSpin->setValue(m_portions);
@@ -176,7 +175,7 @@ void DishPanel::takeYield()
             m_yieldEdit->selectAll();
             return;
         }
-        typed.replace(QLatin1Char(','), QLatin1Char('.'));
+        typed = NumberText::typedText(typed);
     }
     m_yieldEdit->setText(typed);
     if (typed == m_yield)

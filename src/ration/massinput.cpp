@@ -31,8 +31,7 @@ Reading read(const QString &typed)
                          "запятой или точкой: например, 1000 или 1,5.");
         return reading;
     }
-    QString mass = text;
-    mass.replace(u',', u'.');
+    const QString mass = NumberText::typedText(text);
     if (!NumberText::isNumber(mass)) {
         reading.why =
             tr("«%1» — не число. Введите массу в граммах, например 150 или 1,5.").arg(typed);

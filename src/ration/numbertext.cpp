@@ -99,10 +99,14 @@ bool isNumber(const QString &text)
     return !text.isEmpty() && numberLength(text, 0) == text.size();
 }
 
+QString typedText(const QString &text)
+{
+    return text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
 double typed(const QString &text, bool exponent)
 {
-    QString number = text.trimmed();
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    const QString number = typedText(text);
     if (!isNumber(number) || (!exponent && number.contains(QLatin1Char('e'), Qt::CaseInsensitive)))
         return std::nan("");
     return valueAt(number, 0, number.size());

@@ -20,6 +20,9 @@ QString format(double value);
 
 // Whether the whole text is one number as parse() reads them.
 bool isNumber(const QString &text);
+// The text a typed number is kept as: the blanks around it gone and a
+// decimal comma written as a point ("1,5" becomes "1.5").
+QString typedText(const QString &text);
 // A number the user typed: the whole text, blanks around it aside, is one
 // number written with a decimal point or a decimal comma ("1,5"), with an
 // exponent only when exponent is true. NaN for any other text (grouping

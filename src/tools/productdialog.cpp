@@ -22,11 +22,6 @@ const char *const ValueNames[FoodTable::ValueCount] = {
     QT_TRANSLATE_NOOP("ProductDialog", "Жиры, граммов на 100 г"),
     QT_TRANSLATE_NOOP("ProductDialog", "Углеводы, граммов на 100 г"),
     QT_TRANSLATE_NOOP("ProductDialog", "Энергия, килокалорий на 100 г")};
-
-QString decimalPoint(QString text)
-{
-    return text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-}
 } // namespace
 
 ProductDialog::ProductDialog(const OwnProducts &products, const QString &oldName, QWidget *parent)
@@ -77,7 +72,7 @@ FoodTable::Product ProductDialog::product() const
     FoodTable::Product product;
     product.name = NameEdit->text().trimmed();
     for (int c = 0; c < FoodTable::ValueCount; ++c)
-        product.values[size_t(c)] = decimalPoint(ValueEdits[c]->text());
+        product.values[size_t(c)] = NumberText::typedText(ValueEdits[c]->text());
     return product;
 }
 
