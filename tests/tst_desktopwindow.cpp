@@ -160,6 +160,18 @@ private Q_SLOTS:
 
     // At start-up the files take the place of the empty ration, unless
     // none of them could be opened.
+    // A file that is not there is not taken for a window whose own file
+    // has gone: it is reported, and no window stands for it.
+    void missingFileAfterOneWasDeleted()
+    {
+        const QString a = rationFile(QStringLiteral("a.html"), QStringLiteral("Завтрак"));
+        QCOMPARE(form->openFiles({a}), 1);
+        QVERIFY(QFile::remove(a));
+        MessageBox::clearHistory();
+        QCOMPARE(form->openFiles({at(QStringLiteral("none.html"))}), 0);
+        QCOMPARE(MessageBox::history().size(), 1);
+    }
+
     void startFiles_data()
     {
         QTest::addColumn<bool>("good");

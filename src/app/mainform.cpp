@@ -498,6 +498,10 @@ TCalculateForm *TMainForm::loadFile(const QString &path, bool nameFile)
 TCalculateForm *TMainForm::windowOf(const QString &path) const
 {
     const QString wanted = QFileInfo(path).canonicalFilePath();
+    // A file that is not there is no window's, not even one whose file has
+    // gone since.
+    if (wanted.isEmpty())
+        return nullptr;
     const QList<QMdiSubWindow *> windows = Workspace->subWindowList();
     for (QMdiSubWindow *window : windows) {
         auto *form = qobject_cast<TCalculateForm *>(window->widget());
