@@ -23,7 +23,6 @@ public:
     // program then simply runs on its own).
     bool listen();
 
-    QString name() const { return m_name; }
     static QString defaultName();
 
 Q_SIGNALS:

@@ -3,7 +3,6 @@
 #include "app/savedsettings.h"
 #include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
-#include "dialogs/focusframe.h"
 #include "dialogs/messagebox.h"
 #include "files/loadreport.h"
 #include "files/pagesaver.h"
@@ -32,7 +31,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -41,9 +39,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -77,7 +73,6 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     resize(QSize(600, 480).expandedTo(minimumSizeHint()));
     InitViewSlot();
     pFileNewSlot();
-    updateCommandStates();
 }
 
 TMainForm::~TMainForm()
@@ -116,6 +111,26 @@ struct ActionRow {
     void (TMainForm::*slot)();
 };
 
+// A numbered entry of the window or recent-files menu; the first nine get
+// their number as the key.
+QString numberedEntry(qsizetype i, QString name)
+{
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return (i < 9 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2")).arg(i + 1).arg(name);
+}
+
+// The local files among what is dragged onto the window.
+QStringList localFiles(const QMimeData *data)
+{
+    QStringList paths;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
 } // namespace
 
 void TMainForm::CreateActionsSlot()
@@ -149,6 +164,10 @@ void TMainForm::CreateActionsSlot()
          QT_TR_NOOP("Ctrl+W"), QT_TR_NOOP("Закрыть активное окно"), &TMainForm::FileCloseSlot},
         {&TMainForm::FileCloseAllAction, "FileCloseAllAction", QT_TR_NOOP("Закрыть всё"), nullptr,
          QT_TR_NOOP("Ctrl+A"), QT_TR_NOOP("Закрыть все окна"), &TMainForm::FileCloseAllSlot},
+        {&TMainForm::EditScaleAction, "EditScaleAction", QT_TR_NOOP("Масштабировать…"), nullptr,
+         nullptr,
+         QT_TR_NOOP("Умножить массы рациона на число или привести их к заданной массе или энергии"),
+         &TMainForm::EditScaleSlot},
         {&TMainForm::ToolsFindAction, "ToolsFindAction", QT_TR_NOOP("Найти"), "find.png",
          QT_TR_NOOP("F3"), QT_TR_NOOP("Найти продукт / группу продуктов в списке"),
          &TMainForm::ToolsFindSlot},
@@ -210,11 +229,6 @@ void TMainForm::CreateActionsSlot()
     EditRedoAction->setObjectName(QStringLiteral("EditRedoAction"));
     EditRedoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
     EditRedoAction->setStatusTip(tr("Повторить отменённое изменение рациона"));
-    EditScaleAction = new QAction(tr("Масштабировать…"), this);
-    EditScaleAction->setObjectName(QStringLiteral("EditScaleAction"));
-    EditScaleAction->setStatusTip(
-        tr("Умножить массы рациона на число или привести их к заданной массе или энергии"));
-    connect(EditScaleAction, &QAction::triggered, this, &TMainForm::EditScaleSlot);
 }
 
 void TMainForm::EditScaleSlot()
@@ -344,11 +358,6 @@ TCalculateForm *TMainForm::addRationWindow()
     UndoGroup->addStack(form->CentralWidget->undoStack());
     connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::noteRecentFile);
     connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::showActiveFile);
-    const QList<QPushButton *> buttons = form->findChildren<QPushButton *>();
-    for (QPushButton *button : buttons) {
-        if (button->isFlat())
-            FocusFrame::showOn(button);
-    }
     QMdiSubWindow *frame = Workspace->addSubWindow(form);
     // The frame's own menu would claim Ctrl+W as well, and a key claimed
     // twice does nothing: the main window's "Закрыть" keeps it.
@@ -769,23 +778,13 @@ void TMainForm::bringToFront()
 
 void TMainForm::dragEnterEvent(QDragEnterEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    for (const QUrl &url : urls) {
-        if (url.isLocalFile()) {
-            event->acceptProposedAction();
-            return;
-        }
-    }
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
 }
 
 void TMainForm::dropEvent(QDropEvent *event)
 {
-    QStringList paths;
-    const QList<QUrl> urls = event->mimeData()->urls();
-    for (const QUrl &url : urls) {
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    }
+    const QStringList paths = localFiles(event->mimeData());
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();
@@ -798,6 +797,8 @@ void TMainForm::createDesktopActions()
 
     m_recentMenu = new QMenu(tr("Недавние файлы"), this);
     m_recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
+    connect(m_recentMenu, &QMenu::triggered, this,
+            [this](QAction *action) { openRecentFile(action->data().toString()); });
     FileMenu->insertMenu(FileExitAction, m_recentMenu);
     FileMenu->insertSeparator(FileExitAction);
     const std::unique_ptr<QSettings> settings = openSettings();
@@ -836,11 +837,8 @@ void TMainForm::updateWindowMenu()
     QMdiSubWindow *current = Workspace->currentSubWindow();
     for (qsizetype i = 0; i < windows.size(); ++i) {
         auto *form = qobject_cast<TCalculateForm *>(windows[i]->widget());
-        QString name = form ? form->caption() : windows[i]->windowTitle();
-        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name)
-                                   : QStringLiteral("%1 %2").arg(i + 1).arg(name);
-        QAction *action = WindowMenu->addAction(text);
+        QAction *action = WindowMenu->addAction(
+            numberedEntry(i, form ? form->caption() : windows[i]->windowTitle()));
         action->setCheckable(true);
         action->setChecked(windows[i] == current);
         m_windowListGroup->addAction(action);
@@ -876,12 +874,9 @@ void TMainForm::updateRecentMenu()
     m_recentMenu->clear();
     const QStringList &paths = m_recentFiles.paths();
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        QString shown = QDir::toNativeSeparators(paths[i]);
-        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        QAction *action =
+            m_recentMenu->addAction(numberedEntry(i, QDir::toNativeSeparators(paths[i])));
         action->setData(paths[i]);
-        const QString path = paths[i];
-        connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });
     }
     m_recentMenu->setEnabled(!paths.isEmpty());
 }

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "files/filestamp.h"
-
 #include "app/recentfiles.h"
-#include <QHash>
 
 #include <QMainWindow>
 
@@ -82,7 +79,7 @@ public:
     QAction *HelpAboutQtAction;
     QAction *EditUndoAction;
     QAction *EditRedoAction;
-    QAction *EditScaleAction = nullptr;
+    QAction *EditScaleAction;
     QUndoGroup *UndoGroup;
 
     QMenu *FileMenu;

@@ -17,6 +17,20 @@ QMessageBox::ButtonRole roleOf(MessageBox::Button answer)
     default: return QMessageBox::AcceptRole;
     }
 }
+
+// Notes the box; true when it is not to be shown, with *answer set to the
+// answer a test queued, if any.
+bool answeredUnseen(const MessageBox::Shown &box, MessageBox::Button *answer = nullptr)
+{
+    shownBoxes.append(box);
+    if (!nextAnswers.isEmpty()) {
+        const MessageBox::Button queued = nextAnswers.takeFirst();
+        if (answer)
+            *answer = queued;
+        return true;
+    }
+    return !showBoxes;
+}
 } // namespace
 
 void MessageBox::critical(QWidget *parent, const QString &title, const QString &text)
@@ -36,26 +50,14 @@ void MessageBox::information(QWidget *parent, const QString &title, const QStrin
 
 void MessageBox::about(QWidget *parent, const QString &title, const QString &text)
 {
-    shownBoxes.append(Shown{QMessageBox::Information, title, text});
-    if (!nextAnswers.isEmpty()) {
-        nextAnswers.removeFirst();
-        return;
-    }
-    if (!showBoxes)
-        return;
-    QMessageBox::about(parent, title, text);
+    if (!answeredUnseen({QMessageBox::Information, title, text}))
+        QMessageBox::about(parent, title, text);
 }
 
 void MessageBox::aboutQt(QWidget *parent, const QString &title)
 {
-    shownBoxes.append(Shown{QMessageBox::Information, title, QString()});
-    if (!nextAnswers.isEmpty()) {
-        nextAnswers.removeFirst();
-        return;
-    }
-    if (!showBoxes)
-        return;
-    QMessageBox::aboutQt(parent, title);
+    if (!answeredUnseen({QMessageBox::Information, title, QString()}))
+        QMessageBox::aboutQt(parent, title);
 }
 
 MessageBox::Button MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
@@ -83,11 +85,9 @@ MessageBox::Button MessageBox::show(QWidget *parent, QMessageBox::Icon icon, con
                                     const QString &text, const QList<Choice> &choices,
                                     Button defaultAnswer, Button escapeAnswer)
 {
-    shownBoxes.append(Shown{icon, title, text});
-    if (!nextAnswers.isEmpty())
-        return nextAnswers.takeFirst();
-    if (!showBoxes)
-        return choices.isEmpty() ? QMessageBox::Ok : defaultAnswer;
+    Button answer = choices.isEmpty() ? QMessageBox::Ok : defaultAnswer;
+    if (answeredUnseen({icon, title, text}, &answer))
+        return answer;
 
     QMessageBox box(icon, title, QString(), QMessageBox::NoButton, parent);
     // Texts often hold names read from files or typed by the user: they are

@@ -1,5 +1,6 @@
 #include "ration/centralwidget.h"
 
+#include "dialogs/focusframe.h"
 #include "dialogs/hoverselect.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/named.h"
@@ -82,10 +83,12 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     rationPaneLayout->addLayout(TransferLayout);
     AddButton = named(new QPushButton(rationPane), "AddButton");
     AddButton->setFlat(true);
+    FocusFrame::showOn(AddButton);
     AddButton->setEnabled(false);
     TransferLayout->addWidget(AddButton);
     RemoveButton = named(new QPushButton(rationPane), "RemoveButton");
     RemoveButton->setFlat(true);
+    FocusFrame::showOn(RemoveButton);
     TransferLayout->addWidget(RemoveButton);
     TransferLayout->addStretch(1);
 
