@@ -1,5 +1,6 @@
 #include "dialogs/messagebox.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
@@ -73,6 +74,16 @@ void MessageBox::setNextAnswer(Button answer)
         nextAnswers.clear();
     else
         nextAnswers.append(answer);
+}
+
+bool MessageBox::confirm(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                         const QString &text)
+{
+    return ask(parent, icon, title, text,
+               {{QMessageBox::Yes, QCoreApplication::translate("MessageBox", "&Да")},
+                {QMessageBox::No, QCoreApplication::translate("MessageBox", "&Нет")}},
+               QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 void MessageBox::setShowBoxes(bool show) { showBoxes = show; }

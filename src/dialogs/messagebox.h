@@ -28,6 +28,11 @@ public:
                       const QString &text, const QList<Choice> &choices, Button defaultAnswer,
                       Button escapeAnswer);
 
+    // A yes-or-no question whose safe answer, and the default, is no; true
+    // when the answer is yes.
+    static bool confirm(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                        const QString &text);
+
     // Test seam: the next box returns this answer at once, without showing;
     // answers given in a row go to the boxes that follow, in turn, and
     // NoButton drops those not yet used.

@@ -13,13 +13,10 @@ TR_CONTEXT(PageSaver)
 
 namespace {
 
-// Asks a yes-or-no question whose safe answer, and the default, is no.
+// A yes-or-no question of the saving, no being the safe answer.
 bool confirm(QWidget *parent, const QString &title, const QString &text)
 {
-    return MessageBox::ask(parent, QMessageBox::Warning, title, text,
-                           {{QMessageBox::Yes, tr("&Да")}, {QMessageBox::No, tr("&Нет")}},
-                           QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    return MessageBox::confirm(parent, QMessageBox::Warning, title, text);
 }
 
 // Asks every question that replacing the file at path raises; false as

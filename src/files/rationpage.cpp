@@ -204,23 +204,12 @@ namespace {
 // The energy structure under a printed table, each share off its goal in bold.
 QStringList energyStructureLines(const QStringList &totals)
 {
-    const auto structure = EnergyStructure::of(double(NumberText::parse(totals.value(2))),
-                                               double(NumberText::parse(totals.value(3))),
-                                               double(NumberText::parse(totals.value(4))));
+    const auto structure = EnergyStructure::ofTotals(totals);
     if (!structure)
         return {};
-    QStringList shares;
-    for (int n = 0; n < EnergyStructure::NutrientCount; ++n) {
-        const auto nutrient = EnergyStructure::Nutrient(n);
-        const QString mark = structure->rangeText(nutrient);
-        shares.append(
-            mark.isEmpty()
-                ? structure->shareText(nutrient)
-                : QStringLiteral("%1 (<b>%2</b>)").arg(structure->shareText(nutrient), mark));
-    }
     // "22.6 %" and "10–15 %" stay on one line
-    const QString text =
-        shares.join(QStringLiteral(", ")).replace(QStringLiteral(" %"), QStringLiteral("&nbsp;%"));
+    const QString text = structure->summary(QStringLiteral("%1 (<b>%2</b>)"))
+                             .replace(QStringLiteral(" %"), QStringLiteral("&nbsp;%"));
     return {QStringLiteral("<p>"),
             tr("Энергетическая структура: ") + text + QLatin1Char('.'),
             QStringLiteral("</p>"),

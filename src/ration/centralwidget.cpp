@@ -151,10 +151,8 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
     connect(m_dishPanel, &DishPanel::dishChanged, this, &TCentralWidget::DishEditedSlot);
     connect(m_model, &RationModel::dishChanged, this, &TCentralWidget::showDish);
-    connect(m_model, &RationModel::dishChanged, this, &TCentralWidget::Modified);
-    connect(m_model, &RationModel::rowsInserted, this, &TCentralWidget::Modified);
-    connect(m_model, &RationModel::rowsRemoved, this, &TCentralWidget::Modified);
-    connect(m_model, &RationModel::dataChanged, this, &TCentralWidget::Modified);
+    // Every change of the ration is a step on the stack.
+    connect(m_undoStack, &QUndoStack::indexChanged, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::modelReset, this, &TCentralWidget::fitColumns);
     connect(m_model, &RationModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) { fitRows(first, last); });
@@ -393,7 +391,6 @@ void TCentralWidget::placeHeightSplitter()
 // in the same columns.
 void TCentralWidget::alignDishWithTotals()
 {
-    m_dishPanel->hideCaptions();
     const int titles = std::max(WholeLabel->sizeHint().width(), m_dishPanel->rowTitleWidth());
     SummarizeLayout->setColumnMinimumWidth(0, titles);
     m_dishPanel->setRowTitleWidth(titles);
@@ -406,9 +403,6 @@ void TCentralWidget::LanguageChangeSlot()
     ProductsLabel->setText(tr("<p><b>Продукты</b></p>"));
     SearchEdit->setPlaceholderText(tr("Поиск продукта"));
     SearchEdit->setAccessibleName(tr("Поиск продукта"));
-    FoodsList->setAccessibleName(tr("Продукты"));
-    FoodsTable->setAccessibleName(tr("Рацион"));
-    RationEdit->setAccessibleName(tr("Имя рациона"));
     AddButton->setText(tr("Добавить >>"));
     AddButton->setToolTip(QObject::tr("Добавить продукт в рацион"));
     RemoveButton->setText(tr("<< Удалить"));
@@ -518,8 +512,7 @@ void TCentralWidget::ScaleSlot()
 {
     m_dishPanel->commitTypedYield();
     if (m_model->isBlank()) {
-        MessageBox::warning(this, tr("Масштабировать рацион"),
-                            tr("В рационе нет продуктов: масштабировать нечего."));
+        MessageBox::warning(this, tr("Масштабировать рацион"), RationScale::nothingToScale());
         return;
     }
     const QStringList totals = m_model->totals();
@@ -533,8 +526,7 @@ void TCentralWidget::ScaleSlot()
 
 bool TCentralWidget::scale(RationScale::Mode mode, const QString &typed)
 {
-    const QList<QStringList> rows =
-        m_model->isBlank() ? QList<QStringList>() : m_model->ration().rows;
+    const QList<QStringList> rows = m_model->ration().rows;
     const RationScale::Plan plan = RationScale::plan(rows, m_model->yield(), mode, typed);
     if (!plan.ok) {
         MessageBox::warning(this, tr("Масштабировать рацион"), plan.why);
@@ -596,7 +588,6 @@ void TCentralWidget::loadRation(const Ration &ration)
     RationEdit->selectAll();
     RationEdit->setFocus();
     m_model->setRows(rows);
-    updateTotals();
     // The panel shows a stored yield it would not take as none.
     m_dishPanel->setDish(ration.yield, ration.portions);
     m_model->setDish(m_dishPanel->yieldText(), m_dishPanel->portions());
@@ -614,12 +605,11 @@ void TCentralWidget::NameChangedSlot(const QString &name)
     // Undo and redo change the name behind the field's back.
     if (RationEdit->text() != name)
         RationEdit->setText(name);
-    Q_EMIT Modified();
 }
 
 void TCentralWidget::FilterSlot(const QString &text)
 {
-    if (!text.isEmpty() && !m_searching) {
+    if (!text.isEmpty() && m_foods->searchText().isEmpty()) {
         m_closedBeforeSearch.clear();
         for (int g = 0; g < m_foods->rowCount(); ++g) {
             const QModelIndex group = m_foods->index(g, 0);
@@ -627,10 +617,9 @@ void TCentralWidget::FilterSlot(const QString &text)
                 m_closedBeforeSearch.append(group.data().toString());
         }
     }
-    m_searching = !text.isEmpty();
     m_foods->setSearchText(text);
     FoodsList->expandAll();
-    if (m_searching)
+    if (!text.isEmpty())
         return;
     for (int g = 0; g < m_foods->rowCount(); ++g) {
         const QModelIndex group = m_foods->index(g, 0);

@@ -152,7 +152,6 @@ private:
     // Groups closed before a search opened them all; they close again when
     // the search is cleared.
     QStringList m_closedBeforeSearch;
-    bool m_searching = false;
     // Width the food list needs to show every column whole.
     int m_foodListWidth = 0;
     // The user placed the splitter: it stays where it was put.

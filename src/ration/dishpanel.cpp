@@ -74,13 +74,8 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
                                tr("Жиры"),  tr("Углеводы"), tr("ККал")};
     const QString rowNames[] = {tr("На 100 г"), tr("На порцию")};
     QList<QLabel *> *rows[] = {&m_per100g, &m_perPortion};
-    for (int c = 0; c < captions.size(); ++c) {
-        auto *caption = new QLabel(captions[c], this);
-        caption->setObjectName(QStringLiteral("DishCaption%1").arg(c));
-        layout->addWidget(caption, 0, c + 1, Qt::AlignCenter);
+    for (int c = 0; c < captions.size(); ++c)
         layout->setColumnStretch(c + 1, 1);
-        m_captions.append(caption);
-    }
     QFont bold = font();
     bold.setBold(true);
     for (int r = 0; r < 2; ++r) {
@@ -88,12 +83,12 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
         rowLabel->setFont(bold);
         rowLabel->setObjectName(r == 0 ? QStringLiteral("Per100gLabel")
                                        : QStringLiteral("PerPortionLabel"));
-        layout->addWidget(rowLabel, r + 1, 0);
+        layout->addWidget(rowLabel, r, 0);
         m_rowTitles.append(rowLabel);
         for (int c = 0; c < captions.size(); ++c) {
             QLabel *value = valueLabel(this, rowLabel->objectName() + QString::number(c));
             value->setAccessibleName(rowNames[r] + QStringLiteral(": ") + captions[c]);
-            layout->addWidget(value, r + 1, c + 1, Qt::AlignCenter);
+            layout->addWidget(value, r, c + 1, Qt::AlignCenter);
             rows[r]->append(value);
         }
     }
@@ -102,7 +97,7 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
 
     connect(m_yieldEdit, &QLineEdit::editingFinished, this, &DishPanel::takeYield);
     connect(m_portionsSpin, &QSpinBox::valueChanged, this, &DishPanel::takePortions);
-    setTotals({});
+    showValues();
 }
 
 // The yield edit, losing the focus while it is being destroyed with the
@@ -116,12 +111,6 @@ void DishPanel::setTotals(const QStringList &sixTotals)
     showValues();
 }
 
-void DishPanel::hideCaptions()
-{
-    for (QLabel *caption : std::as_const(m_captions))
-        caption->hide();
-}
-
 int DishPanel::rowTitleWidth() const
 {
     int width = 0;
@@ -132,15 +121,14 @@ int DishPanel::rowTitleWidth() const
 
 void DishPanel::setRowTitleWidth(int width) { m_valuesLayout->setColumnMinimumWidth(0, width); }
 
-int DishPanel::portions() const { return m_portions; }
+int DishPanel::portions() const { return m_portionsSpin->value(); }
 
 void DishPanel::setDish(const QString &yieldText, int portions)
 {
     const Dish::YieldCheck check = Dish({}).checkYieldText(yieldText);
     m_yield = check == Dish::YieldCheck::Ok ? NumberText::typedText(yieldText) : QString();
-    m_portions = std::clamp(portions, 1, Dish::MaxPortions);
     const QSignalBlocker blocker(m_portionsSpin);
-    m_portionsSpin->setValue(m_portions);
+    m_portionsSpin->setValue(portions);
     m_yieldEdit->setText(m_yield);
     showValues();
 }
@@ -187,9 +175,6 @@ void DishPanel::takeYield()
 
 void DishPanel::takePortions()
 {
-    if (m_portionsSpin->value() == m_portions)
-        return;
-    m_portions = m_portionsSpin->value();
     showValues();
     Q_EMIT dishChanged();
 }
@@ -209,7 +194,7 @@ QString DishPanel::refusal(int check) const
 
 void DishPanel::showValues()
 {
-    const Dish dish(m_totals, Dish::parseYield(m_yield), m_portions);
+    const Dish dish(m_totals, Dish::parseYield(m_yield), portions());
     const QStringList values[] = {dish.per100g(), dish.perPortion()};
     const QList<QLabel *> *rows[] = {&m_per100g, &m_perPortion};
     for (int r = 0; r < 2; ++r) {

@@ -41,11 +41,9 @@ public:
     QStringList perPortionTexts() const;
     EnergyBar *energyBar() const { return m_energyBar; }
 
-    // Under a grid of totals whose captions stand for the panel's own: the
-    // panel hides its captions and its rows take the grid's column widths
-    // (the first column as wide as given, the six values sharing the rest
-    // evenly).
-    void hideCaptions();
+    // The panel's rows stand under a grid of totals whose captions name
+    // their values, and take the grid's column widths (the first column as
+    // wide as given, the six values sharing the rest evenly).
     int rowTitleWidth() const;
     void setRowTitleWidth(int width);
 
@@ -67,12 +65,10 @@ private:
     QLabel *m_fitLabel = nullptr; // says why no values are shown
     QList<QLabel *> m_per100g;
     QList<QLabel *> m_perPortion;
-    QList<QLabel *> m_captions;
     QList<QLabel *> m_rowTitles;
     QGridLayout *m_valuesLayout = nullptr;
     EnergyBar *m_energyBar = nullptr;
     QStringList m_totals;
     QString m_yield;
-    int m_portions = 1;
     bool m_refusing = false; // a refusal is on screen
 };

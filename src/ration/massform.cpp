@@ -5,7 +5,6 @@
 #include "ration/massinput.h"
 #include "ration/masstextvalidator.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -26,7 +25,6 @@ TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
 
     MassEdit = named(new QLineEdit(this), "MassEdit");
     MassEdit->setAlignment(Qt::AlignHCenter);
-    MassEdit->setAccessibleName(tr("Масса продукта, г"));
     // A decimal point or comma whatever the user's locale.
     MassValidator = named(new MassTextValidator(this), "MassValidator");
     MassEdit->setValidator(MassValidator);
@@ -42,9 +40,8 @@ TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     ButtonsLayout->setSpacing(5);
     MainLayout->addLayout(ButtonsLayout);
     AddButton = named(new QPushButton(this), "AddButton");
-    // Return is handled by the edit and keyPressEvent, once each press.
+    // Return is handled by the edit, once each press.
     AddButton->setAutoDefault(false);
-    AddButton->setAccessibleName(tr("Ввод"));
     ButtonsLayout->addWidget(AddButton);
 
     LanguageChangeSlot();
@@ -81,16 +78,4 @@ void TMassForm::SubmitSlot()
     MassEdit->setText(QStringLiteral("0"));
     MassEdit->selectAll();
     MassEdit->setFocus();
-}
-
-void TMassForm::keyPressEvent(QKeyEvent *event)
-{
-    // The edit signals returnPressed only for text its validator accepts;
-    // an empty or half-typed number comes here and is answered the same way.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && !MassEdit->hasAcceptableInput()) {
-        SubmitSlot();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

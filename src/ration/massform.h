@@ -35,9 +35,6 @@ protected Q_SLOTS:
     void LanguageChangeSlot();
     void SubmitSlot();
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     QString m_mass;
 };

@@ -6,8 +6,6 @@
 #include "ration/ration.h"
 #include "trcontext.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 
@@ -35,11 +33,7 @@ QString askFor(Mode mode)
 double readNumber(const QString &typed)
 {
     const MassInput::Reading reading = MassInput::read(typed);
-    if (!reading.ok)
-        return std::nan("");
-    bool ok = false;
-    const double value = QLocale::c().toDouble(reading.mass, &ok);
-    return ok ? value : std::nan("");
+    return reading.ok ? NumberText::typed(reading.mass) : std::nan("");
 }
 
 bool isBlank(const QList<QStringList> &rows)
@@ -58,10 +52,12 @@ Plan refused(const QString &why)
 
 } // namespace
 
+QString nothingToScale() { return tr("В рационе нет продуктов: масштабировать нечего."); }
+
 Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const QString &typed)
 {
     if (isBlank(rows))
-        return refused(tr("В рационе нет продуктов: масштабировать нечего."));
+        return refused(nothingToScale());
     const double number = readNumber(typed);
     if (!(number > 0.0) || !std::isfinite(number)) {
         const QString shown = typed.trimmed();

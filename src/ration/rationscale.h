@@ -29,4 +29,7 @@ struct Plan {
 // it, with a decimal point or comma.
 Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const QString &typed);
 
+// Why a ration without products is not scaled.
+QString nothingToScale();
+
 } // namespace RationScale

@@ -68,8 +68,4 @@ ScaleDialog::ScaleDialog(const QString &totalMass, const QString &totalEnergy, Q
 
 RationScale::Mode ScaleDialog::mode() const { return RationScale::Mode(m_modes->checkedId()); }
 
-void ScaleDialog::setMode(RationScale::Mode mode) { m_modes->button(int(mode))->setChecked(true); }
-
 QString ScaleDialog::typed() const { return m_valueEdit->text(); }
-
-void ScaleDialog::setTyped(const QString &text) { m_valueEdit->setText(text); }

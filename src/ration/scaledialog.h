@@ -5,9 +5,7 @@
 #include <QDialog>
 
 class QButtonGroup;
-class QLabel;
 class QLineEdit;
-class QRadioButton;
 
 // Asks how to scale a ration: by a factor, to a total mass in grams or to
 // a total energy in kcal, and the number for it. Whether the number will
@@ -21,9 +19,7 @@ public:
     ScaleDialog(const QString &totalMass, const QString &totalEnergy, QWidget *parent = nullptr);
 
     RationScale::Mode mode() const;
-    void setMode(RationScale::Mode mode);
     QString typed() const;
-    void setTyped(const QString &text);
 
 private:
     QButtonGroup *m_modes = nullptr;

@@ -1,7 +1,6 @@
 #include "tools/energybar.h"
 
 #include "dialogs/wraplabel.h"
-#include "ration/numbertext.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -45,9 +44,7 @@ EnergyBar::EnergyBar(QWidget *parent) : QWidget(parent)
 
 void EnergyBar::setTotals(const QStringList &sixTotals)
 {
-    m_structure = EnergyStructure::of(double(NumberText::parse(sixTotals.value(2))),
-                                      double(NumberText::parse(sixTotals.value(3))),
-                                      double(NumberText::parse(sixTotals.value(4))));
+    m_structure = EnergyStructure::ofTotals(sixTotals);
     // The bar is drawn in the space kept free above the text.
     layout()->setContentsMargins(0, m_structure ? BarHeight + 5 : 0, 0, 0);
     // Plain text unless a share is marked: a label of rich text keeps a
@@ -56,13 +53,12 @@ void EnergyBar::setTotals(const QStringList &sixTotals)
         m_label->setTextFormat(Qt::PlainText);
         m_label->setText(tr("Энергетическая структура: в рационе нет белков, жиров и углеводов."));
     } else {
-        QStringList plain, rich;
+        QStringList rich;
         bool marked = false;
         for (int n = 0; n < EnergyStructure::NutrientCount; ++n) {
             const auto nutrient = EnergyStructure::Nutrient(n);
             const QString mark = m_structure->rangeText(nutrient);
-            plain.append(m_structure->shareText(nutrient));
-            QString share = plain.last().toHtmlEscaped();
+            QString share = m_structure->shareText(nutrient).toHtmlEscaped();
             if (!mark.isEmpty()) {
                 marked = true;
                 share += QStringLiteral(" (<b><font color=\"%1\">%2</font></b>)")
@@ -71,8 +67,8 @@ void EnergyBar::setTotals(const QStringList &sixTotals)
             rich.append(share);
         }
         m_label->setTextFormat(marked ? Qt::RichText : Qt::PlainText);
-        m_label->setText(tr("Энергетическая структура: ")
-                         + (marked ? rich : plain).join(QStringLiteral(", ")));
+        m_label->setText(marked ? tr("Энергетическая структура: ") + rich.join(QStringLiteral(", "))
+                                : text());
     }
     setAccessibleDescription(text());
     updateGeometry();

@@ -23,7 +23,6 @@ public:
     // carbohydrates, energy) as number texts.
     void setTotals(const QStringList &sixTotals);
 
-    const std::optional<EnergyStructure> &structure() const { return m_structure; }
     bool hasBar() const { return m_structure.has_value(); }
     // The line under the bar, as plain text.
     QString text() const;

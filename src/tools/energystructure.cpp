@@ -1,5 +1,6 @@
 #include "tools/energystructure.h"
 
+#include "ration/numbertext.h"
 #include "tools/energyvalue.h"
 
 #include <algorithm>
@@ -22,6 +23,13 @@ std::optional<EnergyStructure> EnergyStructure::of(double protein, double fat, d
     for (int n = 0; n < NutrientCount; ++n)
         structure.percent[n] = parts[n] * 100.0 / sum;
     return structure;
+}
+
+std::optional<EnergyStructure> EnergyStructure::ofTotals(const QStringList &sixTotals)
+{
+    return of(double(NumberText::parse(sixTotals.value(2))),
+              double(NumberText::parse(sixTotals.value(3))),
+              double(NumberText::parse(sixTotals.value(4))));
 }
 
 double EnergyStructure::goalLow(Nutrient nutrient) { return Goals[nutrient][0]; }
@@ -67,14 +75,14 @@ QString EnergyStructure::rangeText(Nutrient nutrient) const
     return where == Range::Above ? tr("выше нормы %1").arg(goal) : tr("ниже нормы %1").arg(goal);
 }
 
-QString EnergyStructure::summary() const
+QString EnergyStructure::summary(const QString &markedShare) const
 {
     QStringList parts;
     for (int n = 0; n < NutrientCount; ++n) {
         const auto nutrient = Nutrient(n);
         const QString mark = rangeText(nutrient);
         parts.append(mark.isEmpty() ? shareText(nutrient)
-                                    : QStringLiteral("%1 (%2)").arg(shareText(nutrient), mark));
+                                    : markedShare.arg(shareText(nutrient), mark));
     }
     return parts.join(QStringLiteral(", "));
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,6 +19,9 @@ struct EnergyStructure {
     // The structure of these grams of nutrients; none when they give no
     // energy at all (an empty ration), so nothing is divided by zero.
     static std::optional<EnergyStructure> of(double protein, double fat, double carbohydrates);
+    // The same for a ration's six totals as texts (mass, water, protein,
+    // fat, carbohydrates, energy).
+    static std::optional<EnergyStructure> ofTotals(const QStringList &sixTotals);
 
     // The goal's bounds in per cent, and where a share stands against them.
     static double goalLow(Nutrient nutrient);
@@ -30,8 +34,9 @@ struct EnergyStructure {
     static QString percentText(double value);
     QString shareText(Nutrient nutrient) const;
     QString rangeText(Nutrient nutrient) const;
-    // All three shares in one line, each with its mark if off the goal.
-    QString summary() const;
+    // All three shares in one line, a share off its goal written by
+    // markedShare with the share as %1 and its mark as %2.
+    QString summary(const QString &markedShare = QStringLiteral("%1 (%2)")) const;
 
     Q_DECLARE_TR_FUNCTIONS(EnergyStructure)
 };

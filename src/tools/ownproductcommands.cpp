@@ -74,10 +74,7 @@ bool OwnProductCommands::remove(QWidget *parent, ProductStore &store, const QStr
     const QString question = tr("Удалить продукт «%1» из ваших продуктов? Рационы, в которых он "
                                 "есть, не изменятся.")
                                  .arg(name);
-    if (MessageBox::ask(parent, QMessageBox::Question, tr("Мои продукты"), question,
-                        {{QMessageBox::Yes, tr("&Да")}, {QMessageBox::No, tr("&Нет")}},
-                        QMessageBox::No, QMessageBox::No)
-        != QMessageBox::Yes)
+    if (!MessageBox::confirm(parent, QMessageBox::Question, tr("Мои продукты"), question))
         return false;
     QString error;
     if (!store.remove(name, &error)) {

@@ -98,10 +98,7 @@ void ProductDialog::accept()
             tr("Энергия %1 ккал отличается от рассчитанной по белкам, жирам и углеводам "
                "(%2 ккал) больше чем на 15 %. Сохранить продукт с этой энергией?")
                 .arg(values[FoodTable::Energy], NumberText::format(OwnProducts::energyOf(values)));
-        if (MessageBox::ask(this, QMessageBox::Question, tr("Проверьте энергию"), question,
-                            {{QMessageBox::Yes, tr("&Да")}, {QMessageBox::No, tr("&Нет")}},
-                            QMessageBox::No, QMessageBox::No)
-            != QMessageBox::Yes)
+        if (!MessageBox::confirm(this, QMessageBox::Question, tr("Проверьте энергию"), question))
             return;
     }
     QDialog::accept();
