@@ -25,12 +25,8 @@ Ration ration(int rows)
     return r;
 }
 
-RationPage::ReadResult readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return RationPage::read(file);
-}
+// As the program loads a file.
+RationFile::LoadResult readFile(const QString &path) { return RationFile::load(path); }
 
 } // namespace
 

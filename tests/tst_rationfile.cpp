@@ -173,7 +173,9 @@ private Q_SLOTS:
         }
     }
 
-    // The magic line must be the whole first line.
+    // The magic line must be the whole first line, whether the bytes come
+    // from a file (whose first bytes are looked at before the rest is read)
+    // or are at hand.
     void magicLine_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -188,6 +190,11 @@ private Q_SLOTS:
         QTest::newRow("not first") << " " + magic + "\n" << false;
         QTest::newRow("cut") << magic.chopped(1) << false;
         QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("mark and CRLF")
+            << "\xef\xbb\xbf" + magic + "\r\n" + QByteArray(64, 'x') << true;
+        QTest::newRow("magic later") << QByteArray(40, ' ') + magic + "\n" << false;
+        QTest::newRow("long page of another kind")
+            << "<html>" + QByteArray(100000, 'x') + magic << false;
     }
     void magicLine()
     {
@@ -196,6 +203,14 @@ private Q_SLOTS:
         const RationFile::LoadResult result = RationFile::fromBytes(bytes);
         QCOMPARE(result.status == RationFile::LoadResult::Ok, ration);
         QCOMPARE(result.failure.isEmpty(), ration);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("page.html"));
+        QVERIFY(write(path, bytes));
+        const RationFile::LoadResult loaded = RationFile::load(path);
+        QCOMPARE(loaded.status, result.status);
+        QCOMPARE(loaded.failure, result.failure);
+        if (ration)
+            QCOMPARE(loaded.stamp, FileStamp::of(path));
     }
 
     void cutNeverSplitsACharacter()

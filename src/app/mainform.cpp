@@ -496,7 +496,8 @@ TCalculateForm *TMainForm::loadFile(const QString &path, bool nameFile)
     // A ration read only in part is not saved over its file without asking
     // where to save it.
     const bool whole = page.status == RationFile::LoadResult::Ok && !page.cut;
-    form->loadRation(page.ration, page.hasTitle, whole ? path : QString(), page.recoded);
+    form->loadRation(page.ration, page.hasTitle, whole ? path : QString(), page.recoded,
+                     page.stamp);
     Workspace->currentSubWindow()->showMaximized();
     LoadReport::warn(this, page);
     if (!whole)

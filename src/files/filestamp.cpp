@@ -7,11 +7,16 @@
 
 FileStamp FileStamp::of(const QString &path)
 {
-    FileStamp stamp;
     struct stat st {
     };
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return stamp;
+        return FileStamp();
+    return of(st);
+}
+
+FileStamp FileStamp::of(const struct stat &st)
+{
+    FileStamp stamp;
     stamp.exists = true;
     stamp.size = qint64(st.st_size);
     stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + qint64(st.st_mtim.tv_nsec);
@@ -24,10 +29,12 @@ namespace {
 QString absolute(const QString &path) { return QFileInfo(path).absoluteFilePath(); }
 } // namespace
 
-void DocumentFile::take(const QString &filePath)
+void DocumentFile::take(const QString &filePath) { take(filePath, FileStamp::of(filePath)); }
+
+void DocumentFile::take(const QString &filePath, const FileStamp &read)
 {
     path = absolute(filePath);
-    stamp = FileStamp::of(path);
+    stamp = read;
 }
 
 bool DocumentFile::changedOnDisk(const QString &filePath) const

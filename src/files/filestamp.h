@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct stat;
+
 // What a file on disk was at one moment: enough to tell whether another
 // program has written, replaced or removed it since. Links are followed.
 struct FileStamp {
@@ -12,6 +14,8 @@ struct FileStamp {
     quint64 device = 0;
 
     static FileStamp of(const QString &path);
+    // The stamp of a file as fstat() or stat() described it.
+    static FileStamp of(const struct stat &st);
 
     friend bool operator==(const FileStamp &a, const FileStamp &b)
     {
@@ -27,8 +31,9 @@ struct DocumentFile {
     QString path; // empty until the document is loaded or saved
     FileStamp stamp;
 
-    // Remembers path as it is on disk now.
+    // Remembers path as it is on disk now, or as it was when read.
     void take(const QString &filePath);
+    void take(const QString &filePath, const FileStamp &read);
     // True if path is this document's file and the file is no longer what
     // it was when taken.
     bool changedOnDisk(const QString &filePath) const;

@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,6 +19,26 @@ TR_CONTEXT(RationFile)
 namespace {
 
 constexpr qint64 Megabyte = qint64(1024) * 1024;
+
+QString notARation() { return tr("Эта интернет-страница не является документом Rationix!"); }
+
+// Enough of a file's start to tell whether it may be a ration page: a
+// byte-order mark, the magic line and the character after it.
+constexpr qsizetype HeadSize = 32;
+
+// Whether a file that starts with head (all of it, when it is shorter than
+// HeadSize) may be a ration page: the magic line comes first, after a
+// byte-order mark, as far as head goes.
+bool mayBeRation(QByteArrayView head)
+{
+    if (head.startsWith("\xef\xbb\xbf"))
+        head = head.sliced(3);
+    const QByteArray magic = RationPage::MagicLine.toLatin1();
+    if (head.size() <= magic.size())
+        return QByteArrayView(magic).startsWith(head);
+    const char next = head[magic.size()];
+    return head.startsWith(magic) && (next == '\r' || next == '\n');
+}
 
 LoadResult refused(const QString &failure)
 {
@@ -51,20 +72,39 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     LoadResult result;
     result.status = LoadResult::Ok;
-    bytes->resize(qsizetype(st.st_size));
+    result.stamp = FileStamp::of(st);
+    const qsizetype size = qsizetype(st.st_size);
+    const qsizetype head = std::min(size, HeadSize);
+    bytes->resize(head);
     qsizetype done = 0;
-    while (done < bytes->size()) {
-        const ssize_t n = ::read(fd, bytes->data() + done, size_t(bytes->size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            result.status = LoadResult::ReadError;
-            result.failure = tr("Ошибка чтения файла!");
-            break;
+    // Up to `end`; false on an error.
+    const auto readTo = [&](qsizetype end) {
+        while (done < end) {
+            const ssize_t n = ::read(fd, bytes->data() + done, size_t(end - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return false;
+            if (n == 0)
+                break;
+            done += n;
         }
-        if (n == 0)
-            break;
-        done += n;
+        return true;
+    };
+    // A large file of another kind is refused after its first bytes.
+    bool ok = readTo(head);
+    if (ok && !mayBeRation(QByteArrayView(*bytes).first(done))) {
+        ::close(fd);
+        bytes->clear();
+        return refused(notARation());
+    }
+    if (ok && done == head) {
+        bytes->resize(size);
+        ok = readTo(size);
+    }
+    if (!ok) {
+        result.status = LoadResult::ReadError;
+        result.failure = tr("Ошибка чтения файла!");
     }
     bytes->truncate(done);
     ::close(fd);
@@ -94,7 +134,7 @@ LoadResult fromBytes(QByteArray bytes)
         bytes.remove(0, 3);
     const qsizetype bodyStart = startOfBody(bytes);
     if (bodyStart < 0)
-        return refused(tr("Эта интернет-страница не является документом Rationix!"));
+        return refused(notARation());
 
     const TextEncoding::Decoded decoded = TextEncoding::decode(bytes.mid(bodyStart));
     bytes.clear();
@@ -130,6 +170,7 @@ LoadResult load(const QString &path)
     if (file.status == LoadResult::Refused)
         return file;
     LoadResult result = fromBytes(std::move(bytes));
+    result.stamp = file.stamp;
     if (result.status == LoadResult::Ok && file.status == LoadResult::ReadError) {
         result.status = LoadResult::ReadError;
         result.failure = file.failure;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/filestamp.h"
 #include "ration/ration.h"
 
 #include <QByteArray>
@@ -34,6 +35,7 @@ struct LoadResult {
     // file would lose the rest of them.
     bool cut = false;
     QStringList warnings; // things the user should know, in Russian
+    FileStamp stamp;      // the file as it was when read
 };
 
 LoadResult load(const QString &path);

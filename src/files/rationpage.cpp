@@ -111,13 +111,6 @@ void appendRows(QString &text, const QList<QStringList> &rows)
 
 } // namespace
 
-QStringList rowLines(const QList<QStringList> &rows)
-{
-    QString text;
-    appendRows(text, rows);
-    return splitLines(text);
-}
-
 QStringList dishLines(const Ration &ration, const QString &yieldText)
 {
     if (!ration.hasDish())
@@ -167,14 +160,6 @@ void appendTable(QString &text, const Ration &ration, const QString &totalsColor
     appendLines(text, {QStringLiteral("</table>")});
 }
 
-QStringList tableLines(const Ration &ration, const QString &totalsColor, const QString &table,
-                       const QString &yieldText)
-{
-    QString text;
-    appendTable(text, ration, totalsColor, table, yieldText);
-    return splitLines(text);
-}
-
 } // namespace
 
 QStringList fileLines(const Ration &ration) { return splitLines(fileText(ration)); }
@@ -222,35 +207,32 @@ QStringList energyStructureLines(const QStringList &totals)
 
 QString printText(const Ration &ration, const QDate &date)
 {
-    QStringList lines{QStringLiteral("<html>"),
-                      QStringLiteral("<head>"),
-                      QStringLiteral("<meta http-equiv=\"Content-Type\" "
-                                     "content=\"text/html; charset=utf-8\">"),
-                      QStringLiteral("</head>"),
-                      QStringLiteral("<body>"),
-                      QStringLiteral("<h2>"),
-                      oneLine(ration.name),
-                      QStringLiteral("</h2>"),
-                      QStringLiteral("<p>"),
-                      tr("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
-                      QStringLiteral("</p>")};
+    QString text;
+    appendLines(text,
+                {QStringLiteral("<html>"), QStringLiteral("<head>"),
+                 QStringLiteral("<meta http-equiv=\"Content-Type\" "
+                                "content=\"text/html; charset=utf-8\">"),
+                 QStringLiteral("</head>"), QStringLiteral("<body>"), QStringLiteral("<h2>"),
+                 oneLine(ration.name), QStringLiteral("</h2>"), QStringLiteral("<p>"),
+                 tr("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
+                 QStringLiteral("</p>")});
     const QString shownYield =
         ration.yield.isEmpty() ? NumberText::format(Dish(ration.totals).yield()) : ration.yield;
-    QStringList table = tableLines(ration, QStringLiteral("Black"),
-                                   QStringLiteral("<table border=\"1\" cellspacing=\"0\" "
-                                                  "cellpadding=\"3\" width=\"100%\">"),
-                                   shownYield);
+    QString table;
+    appendTable(table, ration, QStringLiteral("Black"),
+                QStringLiteral("<table border=\"1\" cellspacing=\"0\" "
+                               "cellpadding=\"3\" width=\"100%\">"),
+                shownYield);
     // A number such as "5.15476" is not broken after its point.
-    for (QString &line : table)
-        line.replace(QLatin1Char('.'), QStringLiteral(".\u2060"));
-    lines += table;
-    lines += {QStringLiteral("<p>"),
-              tr("Масса, вода, белки, жиры и углеводы — в граммах (г), энергия — в килокалориях "
-                 "(ккал)."),
-              QStringLiteral("</p>")};
-    lines += energyStructureLines(ration.totals);
-    lines += {QStringLiteral("</body>"), QStringLiteral("</html>")};
-    return joinLines(lines);
+    text += table.replace(QLatin1Char('.'), QStringLiteral(".\u2060"));
+    appendLines(text,
+                {QStringLiteral("<p>"),
+                 tr("Масса, вода, белки, жиры и углеводы — в граммах (г), энергия — в "
+                    "килокалориях (ккал)."),
+                 QStringLiteral("</p>")});
+    appendLines(text, energyStructureLines(ration.totals));
+    appendLines(text, {QStringLiteral("</body>"), QStringLiteral("</html>")});
+    return text;
 }
 
 namespace {

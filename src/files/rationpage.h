@@ -35,8 +35,6 @@ QStringList headLines(const QString &title);
 QStringList cellLines(const QString &color, const QString &text, bool bold = false);
 // The header row: the titles in white on blue.
 QStringList headerRowLines(const QStringList &titles);
-// The ration's rows, 23 lines each.
-QStringList rowLines(const QList<QStringList> &rows);
 // Below the totals of a dish: the yield and portions row, then the values
 // per 100 g and per portion (60 lines); nothing when the ration has no dish
 // data. yieldText is the yield as it is to be shown.

@@ -45,18 +45,13 @@ double russianScore(QStringView text)
         if (capital && afterSmall)
             score -= CaseFlipPenalty;
         afterSmall = small;
-        if (u < 0x80)
-            continue;
-        if (u >= 0x0430 && u <= 0x044f)
-            score += Frequencies[u - 0x0430];
-        else if (u >= 0x0410 && u <= 0x042f)
-            score += Frequencies[u - 0x0410] * CapitalWeight;
-        else if (u == 0x0451)
-            score += Frequencies[5];
-        else if (u == 0x0401)
-            score += Frequencies[5] * CapitalWeight;
-        else if (!isCyrillic(c) && u != 0x00a0 && u != 0x00ab && u != 0x00bb && u != 0x2116
-                 && (u < 0x2010 || u > 0x2026))
+        // ё and Ё count as е and Е
+        if (small)
+            score += Frequencies[u == 0x0451 ? 5 : u - 0x0430];
+        else if (capital)
+            score += Frequencies[u == 0x0401 ? 5 : u - 0x0410] * CapitalWeight;
+        else if (u >= 0x80 && !isCyrillic(c) && u != 0x00a0 && u != 0x00ab && u != 0x00bb
+                 && u != 0x2116 && (u < 0x2010 || u > 0x2026))
             score -= StrangePenalty; // not a letter or sign usual in Russian text
     }
     return score;

@@ -46,7 +46,7 @@ bool TCalculateForm::write(const QString &path)
 }
 
 void TCalculateForm::loadRation(const Ration &ration, bool hasName, const QString &path,
-                                bool recoded)
+                                bool recoded, const FileStamp &stamp)
 {
     Ration shown = ration;
     if (!hasName)
@@ -57,7 +57,7 @@ void TCalculateForm::loadRation(const Ration &ration, bool hasName, const QStrin
         CentralWidget->undoStack()->resetClean();
     setWindowModified(recoded);
     if (!path.isEmpty()) {
-        m_file.take(path);
+        m_file.take(path, stamp);
         Q_EMIT fileNameChanged(path);
     }
 }
