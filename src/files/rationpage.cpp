@@ -124,7 +124,7 @@ QStringList dishLines(const Ration &ration, const QString &yieldText)
     portions.first().replace(QStringLiteral("<td>"), QStringLiteral("<td colspan=\"4\">"));
     lines += portions;
     lines.append(QStringLiteral("</tr>"));
-    const Dish dish(ration.totals, Dish::parseYield(ration.yield), ration.portions);
+    const Dish dish(ration.totals, ration.yield, ration.portions);
     const QStringList values[] = {dish.per100g(), dish.perPortion()};
     const QString captions[] = {tr("На 100 г"), tr("На порцию")};
     for (int i = 0; i < 2; ++i) {
@@ -265,7 +265,7 @@ void readDish(const QList<QStringView> &lines, qsizetype k, Ration *ration)
 {
     const QString yield = HtmlText::unescape(viewAt(lines, k + 5).toString()).trimmed();
     // Without products nothing is too small: only the number itself is checked.
-    ration->yield = Dish({}).checkYieldText(yield) == Dish::YieldCheck::Ok ? yield : QString();
+    ration->yield = Dish::acceptsYield(yield) ? yield : QString();
     bool ok = false;
     const int portions = viewAt(lines, k + 11).toInt(&ok);
     ration->portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;

@@ -469,8 +469,6 @@ void TCentralWidget::RemoveSlot()
     QList<int> rows;
     for (const QModelIndex &index : FoodsTable->selectionModel()->selectedIndexes())
         rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (m_model->isBlank()) {
         // Nothing to lose; the totals are shown worked out, as after any
         // removal.

@@ -21,6 +21,10 @@ Dish::Dish(const QStringList &totals, double yield, int portions)
         m_totals[i] = double(NumberText::parse(totals.value(i)));
 }
 
+Dish::Dish(const QStringList &totals, const QString &yieldText, int portions)
+    : Dish(totals, parseYield(yieldText), portions)
+{ }
+
 double Dish::yield() const { return m_yield > 0.0 ? m_yield : m_totals[Mass]; }
 
 QStringList Dish::valuesFor(double mass) const
@@ -49,7 +53,7 @@ Dish::YieldCheck Dish::checkYield(double yield) const
         return YieldCheck::NotPositive;
     if (yield > MaxYield) // infinity too
         return YieldCheck::TooLarge;
-    if (yield < smallestYield() * (1.0 - RoundingSlack))
+    if (!holds(yield))
         return YieldCheck::TooSmall;
     return YieldCheck::Ok;
 }
@@ -62,9 +66,13 @@ Dish::YieldCheck Dish::checkYieldText(const QString &text, double *value) const
     return checkYield(yield);
 }
 
-bool Dish::yieldFits() const
+bool Dish::holds(double yield) const { return yield >= smallestYield() * (1.0 - RoundingSlack); }
+
+bool Dish::yieldFits() const { return m_yield == 0.0 || holds(m_yield); }
+
+bool Dish::acceptsYield(const QString &text)
 {
-    return m_yield == 0.0 || m_yield >= smallestYield() * (1.0 - RoundingSlack);
+    return Dish({}).checkYieldText(text) == YieldCheck::Ok;
 }
 
 double Dish::parseYield(const QString &text) { return NumberText::typed(text); }

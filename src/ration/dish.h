@@ -19,6 +19,9 @@ public:
     // carbohydrates, energy) as number texts. A yield of 0 stands for no
     // yield given: the dish weighs what its products weigh.
     explicit Dish(const QStringList &totals, double yield = 0.0, int portions = 1);
+    // The same with the yield as stored or typed; a text that is no yield
+    // stands for none.
+    Dish(const QStringList &totals, const QString &yieldText, int portions);
 
     double yield() const;
     int portions() const { return m_portions; }
@@ -40,11 +43,17 @@ public:
     // Whether the yield holds at least the products' dry matter; a yield
     // that is not given always fits.
     bool yieldFits() const;
+    // Whether a yield text is one that any ration could take (one positive
+    // number no larger than MaxYield), as a stored yield must be.
+    static bool acceptsYield(const QString &text);
 
     // A typed yield as a number: NaN when the text is not one number.
     static double parseYield(const QString &text);
 
 private:
+    // Whether yield holds the products' dry matter.
+    bool holds(double yield) const;
+
     double m_totals[6] = {};
     double m_yield = 0.0;
     int m_portions = 1;

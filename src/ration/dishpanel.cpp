@@ -125,8 +125,7 @@ int DishPanel::portions() const { return m_portionsSpin->value(); }
 
 void DishPanel::setDish(const QString &yieldText, int portions)
 {
-    const Dish::YieldCheck check = Dish({}).checkYieldText(yieldText);
-    m_yield = check == Dish::YieldCheck::Ok ? NumberText::typedText(yieldText) : QString();
+    m_yield = Dish::acceptsYield(yieldText) ? NumberText::typedText(yieldText) : QString();
     const QSignalBlocker blocker(m_portionsSpin);
     m_portionsSpin->setValue(portions);
     m_yieldEdit->setText(m_yield);
@@ -194,7 +193,7 @@ QString DishPanel::refusal(int check) const
 
 void DishPanel::showValues()
 {
-    const Dish dish(m_totals, Dish::parseYield(m_yield), portions());
+    const Dish dish(m_totals, m_yield, portions());
     const QStringList values[] = {dish.per100g(), dish.perPortion()};
     const QList<QLabel *> *rows[] = {&m_per100g, &m_perPortion};
     for (int r = 0; r < 2; ++r) {

@@ -77,19 +77,16 @@ void FoodModel::setOwnProducts(const OwnProducts &products)
     // the same order, so what stays is in order among what comes.
     const QModelIndex group = index(0, 0);
     QList<Product> &shown = m_groups.first().products;
-    const auto key = [](const Product &p) {
-        return p.texts.join(QLatin1Char('\t'));
-    };
-    QSet<QString> wanted;
+    QSet<QStringList> wanted;
     for (const Product &p : std::as_const(rows))
-        wanted.insert(key(p));
+        wanted.insert(p.texts);
     for (int last = int(shown.size()) - 1; last >= 0;) {
-        if (wanted.contains(key(shown[last]))) {
+        if (wanted.contains(shown[last].texts)) {
             --last;
             continue;
         }
         int first = last;
-        while (first > 0 && !wanted.contains(key(shown[first - 1])))
+        while (first > 0 && !wanted.contains(shown[first - 1].texts))
             --first;
         beginRemoveRows(group, first, last);
         shown.remove(first, last - first + 1);
@@ -97,15 +94,15 @@ void FoodModel::setOwnProducts(const OwnProducts &products)
         last = first - 1;
     }
     for (int i = 0; i < rows.size();) {
-        if (i < shown.size() && key(shown[i]) == key(rows[i])) {
+        if (i < shown.size() && shown[i].texts == rows[i].texts) {
             ++i;
             continue;
         }
         // The rows that come before the next one that stays, all at once.
         const bool keptAfter = i < shown.size();
-        const QString next = keptAfter ? key(shown[i]) : QString();
+        const QStringList next = keptAfter ? shown[i].texts : QStringList();
         int end = i;
-        while (end + 1 < rows.size() && (!keptAfter || key(rows[end + 1]) != next))
+        while (end + 1 < rows.size() && (!keptAfter || rows[end + 1].texts != next))
             ++end;
         beginInsertRows(group, i, end);
         for (int k = i; k <= end; ++k)

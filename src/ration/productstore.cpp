@@ -100,9 +100,10 @@ bool ProductStore::import(const QByteArray &data, QStringList *skipped,
     const OwnProducts incoming = OwnProducts::fromTsv(data, problems, skipped);
     return update(
         [&](OwnProducts &fresh) {
+            // The file's products are checked as it is read; only a name
+            // already among the user's products is left to find.
             for (const FoodTable::Product &product : incoming.products()) {
-                const QStringList values(product.values.begin(), product.values.end());
-                if (fresh.check(product.name, values))
+                if (fresh.find(product.name))
                     skipped->append(product.name);
                 else
                     fresh.put(product);

@@ -95,20 +95,45 @@ void RationModel::recomputeSums()
     Q_EMIT totalsChanged();
 }
 
-int RationModel::appendRow(const QStringList &texts)
+namespace {
+
+QStringList padded(QStringList cells)
 {
-    QStringList cells = texts;
-    while (cells.size() < ColumnCount)
+    while (cells.size() < RationModel::ColumnCount)
         cells.append(QString());
+    return cells;
+}
+
+} // namespace
+
+void RationModel::putRow(int at, const QStringList &cells)
+{
     if (m_rows.isEmpty()) {
         m_rows.append(cells);
         Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
-    } else {
-        const int at = int(m_rows.size());
-        beginInsertRows({}, at, at);
-        m_rows.append(cells);
-        endInsertRows();
+        return;
     }
+    beginInsertRows({}, at, at);
+    m_rows.insert(at, cells);
+    endInsertRows();
+}
+
+void RationModel::takeRow(int at)
+{
+    if (m_rows.size() == 1) {
+        m_rows.clear();
+        Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
+        return;
+    }
+    beginRemoveRows({}, at, at);
+    m_rows.removeAt(at);
+    endRemoveRows();
+}
+
+int RationModel::appendRow(const QStringList &texts)
+{
+    const QStringList cells = padded(texts);
+    putRow(int(m_rows.size()), cells);
     // Summing in row order gives the same totals as summing them all anew.
     addToSums(cells);
     Q_EMIT totalsChanged();
@@ -117,17 +142,8 @@ int RationModel::appendRow(const QStringList &texts)
 
 void RationModel::insertRowsAt(const QList<int> &positions, const QList<QStringList> &rows)
 {
-    for (qsizetype k = 0; k < positions.size() && k < rows.size(); ++k) {
-        const int at = std::clamp(positions[k], 0, int(m_rows.size()));
-        if (m_rows.isEmpty()) {
-            m_rows.append(rows[k]);
-            Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
-            continue;
-        }
-        beginInsertRows({}, at, at);
-        m_rows.insert(at, rows[k]);
-        endInsertRows();
-    }
+    for (qsizetype k = 0; k < positions.size() && k < rows.size(); ++k)
+        putRow(std::clamp(positions[k], 0, int(m_rows.size())), rows[k]);
     recomputeSums();
 }
 
@@ -135,26 +151,15 @@ QList<QStringList> RationModel::removeRowsAt(QList<int> positions)
 {
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    positions.removeIf([this](int at) { return at < 0 || at >= m_rows.size(); });
     QList<QStringList> removed;
     for (const int at : std::as_const(positions))
-        if (at >= 0 && at < m_rows.size())
-            removed.append(m_rows[at]);
+        removed.append(m_rows[at]);
     if (removed.isEmpty())
         return removed;
     // From the bottom up, so that the positions still hold.
-    for (auto it = positions.crbegin(); it != positions.crend(); ++it) {
-        const int at = *it;
-        if (at < 0 || at >= m_rows.size())
-            continue;
-        if (m_rows.size() == 1) {
-            m_rows.clear();
-            Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
-            continue;
-        }
-        beginRemoveRows({}, at, at);
-        m_rows.removeAt(at);
-        endRemoveRows();
-    }
+    for (auto it = positions.crbegin(); it != positions.crend(); ++it)
+        takeRow(*it);
     recomputeSums();
     return removed;
 }
@@ -175,10 +180,11 @@ void RationModel::setRows(const QList<QStringList> &rows)
     const bool blank = rows.size() == 1
         && std::all_of(rows[0].cbegin(), rows[0].cend(),
                        [](const QString &t) { return t.isEmpty(); });
-    m_rows = blank ? QList<QStringList>() : rows;
-    for (QStringList &cells : m_rows)
-        while (cells.size() < ColumnCount)
-            cells.append(QString());
+    m_rows.clear();
+    if (!blank) {
+        for (const QStringList &cells : rows)
+            m_rows.append(padded(cells));
+    }
     endResetModel();
     recomputeSums();
 }

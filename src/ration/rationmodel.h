@@ -82,6 +82,10 @@ Q_SIGNALS:
 private:
     void addToSums(const QStringList &texts);
     void recomputeSums();
+    // A row in or out at a position; a ration without rows shows one blank
+    // row, which the first row fills and the last one leaves behind.
+    void putRow(int at, const QStringList &cells);
+    void takeRow(int at);
 
     QString m_name;
     QString m_yield;

@@ -97,7 +97,7 @@ Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const
     if (!yield.isEmpty()) {
         const double scaled = Dish::parseYield(yield) * factor;
         p.yield = std::isfinite(scaled) ? NumberText::format(scaled) : QString();
-        if (Dish({}).checkYieldText(p.yield) != Dish::YieldCheck::Ok)
+        if (!Dish::acceptsYield(p.yield))
             return refused(tr("Выход готового блюда стал бы %1: он должен быть больше нуля и не "
                               "больше 1 000 000 г.")
                                .arg(scaled > 1.0 ? tr("слишком большим") : tr("слишком малым")));

@@ -48,7 +48,7 @@ bool OwnProductCommands::add(QWidget *parent, ProductStore &store)
 
 bool OwnProductCommands::addDish(QWidget *parent, ProductStore &store, const Ration &ration)
 {
-    const Dish dish(ration.totals, Dish::parseYield(ration.yield), ration.portions);
+    const Dish dish(ration.totals, ration.yield, ration.portions);
     if (!(dish.yield() > 0.0)) {
         MessageBox::warning(parent, tr("Сохранить как продукт"),
                             tr("В рационе нет продуктов: сохранять как продукт нечего."));
