@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
         return 0;
     link.listen();
 
-    auto *mainForm = new TMainForm(nullptr, "MainForm");
+    // A start with files opens no empty ration only to close it again.
+    auto *mainForm = new TMainForm(nullptr, "MainForm", {}, files.isEmpty());
     QObject::connect(&link, &InstanceLink::filesReceived, mainForm,
                      [mainForm](const QStringList &paths) {
                          mainForm->bringToFront();

@@ -16,7 +16,7 @@
 struct MainFormHarness {
     TMainForm *form = nullptr;
 
-    void open()
+    void open(bool withRation = true)
     {
         // What the window keeps between runs never goes to the user's own
         // settings, even when a test runs outside ctest.
@@ -27,7 +27,7 @@ struct MainFormHarness {
                                       .arg(QCoreApplication::applicationPid()))
                         .toLocal8Bit());
         MessageBox::clearHistory();
-        form = new TMainForm(nullptr, "MainForm");
+        form = new TMainForm(nullptr, "MainForm", {}, withRation);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }

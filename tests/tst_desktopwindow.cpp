@@ -175,14 +175,24 @@ private Q_SLOTS:
     void startFiles_data()
     {
         QTest::addColumn<bool>("good");
+        QTest::addColumn<bool>("emptyFirst"); // the window opened with an empty ration
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("good file") << true << QStringList{"Завтрак"};
-        QTest::newRow("bad file") << false << QStringList{"Без имени"};
+        QTest::newRow("good file") << true << true << QStringList{"Завтрак"};
+        QTest::newRow("bad file") << false << true << QStringList{"Без имени"};
+        QTest::newRow("good file, no empty ration") << true << false << QStringList{"Завтрак"};
+        QTest::newRow("bad file, no empty ration") << false << false << QStringList{"Без имени"};
     }
     void startFiles()
     {
         QFETCH(bool, good);
+        QFETCH(bool, emptyFirst);
         QFETCH(QStringList, expected);
+        if (!emptyFirst) {
+            main.close();
+            main.open(false);
+            QVERIFY(form->Workspace->subWindowList().isEmpty());
+            QVERIFY(!action("FileSaveAction")->isEnabled());
+        }
         const QString path =
             good ? rationFile(QStringLiteral("a.html"), QStringLiteral("Завтрак")) : at("none");
         form->openStartFiles({path});

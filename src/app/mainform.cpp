@@ -51,7 +51,7 @@
 
 #include <memory>
 
-TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
+TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl, bool withRation)
     : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
 {
     setObjectName(QString::fromUtf8(name ? name : "MainForm"));
@@ -72,7 +72,10 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
 
     resize(QSize(600, 480).expandedTo(minimumSizeHint()));
     InitViewSlot();
-    pFileNewSlot();
+    if (withRation)
+        pFileNewSlot();
+    else
+        updateCommandStates();
 }
 
 TMainForm::~TMainForm()
@@ -727,10 +730,13 @@ int TMainForm::openStartFiles(const QStringList &paths)
 {
     const QList<QMdiSubWindow *> before = Workspace->subWindowList();
     const int opened = openFiles(paths);
-    if (opened == 0)
+    if (opened == 0) {
+        if (Workspace->subWindowList().isEmpty())
+            pFileNewSlot();
         return 0;
-    // The empty ration that every start opens is not wanted beside the
-    // files, unless the user has begun to fill it meanwhile.
+    }
+    // An empty ration is not wanted beside the files, unless the user has
+    // begun to fill it meanwhile.
     for (QMdiSubWindow *window : before) {
         if (window->widget() && !window->widget()->isWindowModified())
             window->close();

@@ -25,8 +25,10 @@ class TMainForm : public QMainWindow
     Q_OBJECT
 
 public:
+    // withRation: opens with an empty ration window, as a start without
+    // files does.
     explicit TMainForm(QWidget *parent = nullptr, const char *name = nullptr,
-                       Qt::WindowFlags fl = {});
+                       Qt::WindowFlags fl = {}, bool withRation = true);
     ~TMainForm() override;
 
     // The ration window that commands work on: the workspace's current
@@ -39,8 +41,9 @@ public:
     // on the window, a later start of the program and the recent files all
     // come here.
     int openFiles(const QStringList &paths);
-    // The same at start-up: when any file opened, the empty ration that the
-    // start opened is closed again.
+    // The same at start-up: when any file opened, an empty ration window
+    // still untouched is closed; when none did and no window is open, an
+    // empty ration is opened.
     int openStartFiles(const QStringList &paths);
     // Reads the user's own products, saying once which lines were damaged.
     void loadOwnProducts();
