@@ -3,6 +3,7 @@
 // and the window's placement kept between runs.
 
 #include "app/mainform.h"
+#include "app/savedsettings.h"
 #include "dialogs/messagebox.h"
 #include "files/rationpage.h"
 #include "mainformharness.h"
@@ -26,12 +27,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QSettings *keptSettings()
-{
-    return new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Rationix"),
-                         QStringLiteral("Rationix"));
-}
 
 QStringList captions(const QMdiArea *workspace)
 {
@@ -100,7 +95,7 @@ private Q_SLOTS:
     }
     void init()
     {
-        QFile::remove(std::unique_ptr<QSettings>(keptSettings())->fileName());
+        QFile::remove(SavedSettings::open()->fileName());
         main.open();
     }
     void cleanup() { main.close(); }
@@ -376,7 +371,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, keptAsIs);
         main.close();
-        const QString path = std::unique_ptr<QSettings>(keptSettings())->fileName();
+        const QString path = SavedSettings::open()->fileName();
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -704,12 +704,6 @@ void TMainForm::HelpAboutQtSlot() { MessageBox::aboutQt(this, tr("Калькул
 
 namespace {
 
-std::unique_ptr<QSettings> openSettings()
-{
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Rationix"), QStringLiteral("Rationix"));
-}
-
 const QString GeometryKey = QStringLiteral("window/geometry");
 const QString StateKey = QStringLiteral("window/state");
 const QString LastFolderKey = QStringLiteral("files/lastFolder");
@@ -746,7 +740,7 @@ int TMainForm::openStartFiles(const QStringList &paths)
 
 void TMainForm::showAsLastTime()
 {
-    const std::unique_ptr<QSettings> settings = openSettings();
+    const std::unique_ptr<QSettings> settings = SavedSettings::open();
     if (SavedSettings::usable(*settings)
         && restoreGeometry(settings->value(GeometryKey).toByteArray())) {
         // A cut-off record can be taken without complaint and give a window
@@ -765,7 +759,7 @@ void TMainForm::showAsLastTime()
 
 void TMainForm::saveWindowState() const
 {
-    const std::unique_ptr<QSettings> settings = openSettings();
+    const std::unique_ptr<QSettings> settings = SavedSettings::open();
     if (!SavedSettings::writable(*settings))
         return;
     settings->setValue(GeometryKey, saveGeometry());
@@ -808,7 +802,7 @@ void TMainForm::createDesktopActions()
             [this](QAction *action) { openRecentFile(action->data().toString()); });
     FileMenu->insertMenu(FileExitAction, m_recentMenu);
     FileMenu->insertSeparator(FileExitAction);
-    const std::unique_ptr<QSettings> settings = openSettings();
+    const std::unique_ptr<QSettings> settings = SavedSettings::open();
     if (SavedSettings::usable(*settings)) {
         m_recentFiles.load(*settings);
         FileDialog::setLastFolder(settings->value(LastFolderKey).toString());
@@ -903,7 +897,7 @@ void TMainForm::openRecentFile(const QString &path)
 
 void TMainForm::storeRecentFiles()
 {
-    const std::unique_ptr<QSettings> settings = openSettings();
+    const std::unique_ptr<QSettings> settings = SavedSettings::open();
     if (SavedSettings::writable(*settings)) {
         m_recentFiles.save(*settings);
         SavedSettings::stamp(*settings);

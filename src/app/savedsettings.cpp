@@ -2,6 +2,12 @@
 
 #include <QSettings>
 
+std::unique_ptr<QSettings> SavedSettings::open()
+{
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Rationix"), QStringLiteral("Rationix"));
+}
+
 namespace {
 const QString VersionKey = QStringLiteral("settingsVersion");
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 class QSettings;
 
 // What the program keeps between runs (window placement, recent files)
@@ -9,6 +11,9 @@ class QSettings;
 namespace SavedSettings {
 
 constexpr int Version = 1;
+
+// The user's settings file of the program.
+std::unique_ptr<QSettings> open();
 
 bool usable(const QSettings &settings);
 // False for settings that were read but belong to a newer program, or that
