@@ -3,6 +3,7 @@
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/printdialog.h"
+#include "filebytes.h"
 #include "files/rationpage.h"
 #include "files/rationprinter.h"
 #include "mainformharness.h"
@@ -40,18 +41,7 @@
 
 namespace {
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+void writeFile(const QString &path, const QByteArray &bytes) { QVERIFY(writeBytes(path, bytes)); }
 
 Ration sample()
 {

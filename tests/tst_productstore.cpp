@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "ration/productstore.h"
 
 #include <QFile>
@@ -7,11 +8,6 @@
 
 namespace {
 FoodTable::Product product(const QString &name) { return {name, {"60", "20", "10", "5", "198"}}; }
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class TestProductStore : public QObject

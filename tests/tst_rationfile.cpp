@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "files/rationfile.h"
 #include "files/rationpage.h"
 #include "files/textencoding.h"
@@ -26,12 +27,6 @@ QByteArray encoded(const QString &text, const char *encoding)
 {
     QStringEncoder encoder(encoding);
     return encoder.isValid() ? QByteArray(encoder(text)) : QByteArray();
-}
-
-bool write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -205,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(result.failure.isEmpty(), ration);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("page.html"));
-        QVERIFY(write(path, bytes));
+        QVERIFY(writeBytes(path, bytes));
         const RationFile::LoadResult loaded = RationFile::load(path);
         QCOMPARE(loaded.status, result.status);
         QCOMPARE(loaded.failure, result.failure);
@@ -252,7 +247,7 @@ private Q_SLOTS:
         QFETCH(QString, failure);
         QTemporaryDir dir;
         const QString plain = dir.filePath("plain.html");
-        QVERIFY(write(plain, RationPage::fileText(sample()).toUtf8()));
+        QVERIFY(writeBytes(plain, RationPage::fileText(sample()).toUtf8()));
         const QString fifo = dir.filePath("pipe");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
         QString path = dir.filePath(kind);
@@ -276,7 +271,7 @@ private Q_SLOTS:
             file.write(RationPage::MagicLine.toLatin1() + "\n");
             QVERIFY(file.resize(RationFile::MaxFileSize + 1024 * 1024)); // sparse
         } else if (kind == "other") {
-            QVERIFY(write(path, "<html>\n</html>\n"));
+            QVERIFY(writeBytes(path, "<html>\n</html>\n"));
         }
         const RationFile::LoadResult result = RationFile::load(path);
         QCOMPARE(result.failure, failure);

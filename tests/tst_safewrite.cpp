@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "files/filestamp.h"
 #include "files/safewrite.h"
 #include "files/systemerror.h"
@@ -23,12 +24,6 @@ struct stat statOf(const QString &path)
     };
     ::stat(QFile::encodeName(path).constData(), &st);
     return st;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
