@@ -163,6 +163,10 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     resize(550, 350);
 }
 
+// The undo stack, going down with the editor's children, reports that it
+// is cleared: by then the editor is gone.
+TCentralWidget::~TCentralWidget() { m_undoStack->disconnect(this); }
+
 void TCentralWidget::buildFoodList()
 {
     m_foods = new FoodListProxy(this);

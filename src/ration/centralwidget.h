@@ -31,6 +31,7 @@ class TCentralWidget : public QWidget
 public:
     explicit TCentralWidget(QWidget *parent = nullptr, const char *name = nullptr,
                             Qt::WindowFlags fl = {});
+    ~TCentralWidget() override;
 
     RationModel *model() const { return m_model; }
     QUndoStack *undoStack() const { return m_undoStack; }
