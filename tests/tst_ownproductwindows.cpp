@@ -16,6 +16,15 @@ class TestOwnProductWindows : public QObject
 {
     Q_OBJECT
 
+    static TCalculateForm *madeInAdvance()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *form = qobject_cast<TCalculateForm *>(w); form && form->isHidden())
+                return form;
+        }
+        return nullptr;
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -65,6 +74,23 @@ private Q_SLOTS:
                  false);
         QVERIFY(editor->changeMass(0, QStringLiteral("100")));
         QCOMPARE(editor->cellText(0, 6), QStringLiteral("198"));
+    }
+
+    // The ration window made in advance while the program was idle shows
+    // the products added since, once it is opened.
+    void windowMadeInAdvanceShowsLaterProducts()
+    {
+        TCalculateForm *made = nullptr;
+        QTRY_VERIFY((made = madeInAdvance()) != nullptr);
+        QVERIFY(ProductStore::user().put(cheesecakes(), {}, nullptr));
+        h.trigger("FileNewAction");
+        QCOMPARE(h.form->activeRation(), made);
+        const QTreeView *list = made->CentralWidget->FoodsList;
+        const QModelIndex group = list->model()->index(0, 0);
+        QCOMPARE(group.data().toString(), QStringLiteral("Мои продукты"));
+        QCOMPARE(list->model()->index(0, 0, group).data().toString(), cheesecakes().name);
+        QVERIFY(list->isExpanded(group));
+        QCOMPARE(made->caption(), QStringLiteral("Без имени"));
     }
 
     void cookedDishBecomesAProduct()

@@ -70,6 +70,10 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl, bool
     TimeSlot();
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimeSlot);
     Timer->start(1000);
+    m_spareTimer = new QTimer(this);
+    m_spareTimer->setSingleShot(true);
+    m_spareTimer->setInterval(300);
+    connect(m_spareTimer, &QTimer::timeout, this, &TMainForm::prepareSpareForm);
 
     resize(QSize(600, 480).expandedTo(minimumSizeHint()));
     InitViewSlot();
@@ -356,7 +360,7 @@ void TMainForm::TimeSlot()
 TCalculateForm *TMainForm::addRationWindow()
 {
     const bool alone = Workspace->subWindowList().isEmpty();
-    auto *form = new TCalculateForm(nullptr, nullptr);
+    TCalculateForm *form = takeSpareForm();
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setCaption(tr("Без имени"));
     UndoGroup->addStack(form->CentralWidget->undoStack());
@@ -386,6 +390,19 @@ TCalculateForm *TMainForm::addRationWindow()
             Qt::QueuedConnection);
     updateCommandStates();
     return form;
+}
+
+TCalculateForm *TMainForm::takeSpareForm()
+{
+    // A run of windows (several files opened at once) waits until it ends.
+    m_spareTimer->start();
+    return m_spareForm ? m_spareForm.release() : new TCalculateForm(nullptr, nullptr);
+}
+
+void TMainForm::prepareSpareForm()
+{
+    if (!m_spareForm)
+        m_spareForm.reset(new TCalculateForm(nullptr, nullptr));
 }
 
 TCalculateForm *TMainForm::pFileNewSlot() { return addRationWindow(); }
