@@ -4,7 +4,7 @@
 
 #include "app/mainform.h"
 #include "app/savedsettings.h"
-#include "app/windowframestyle.h"
+#include "app/titlebarstyle.h"
 #include "dialogs/messagebox.h"
 #include "files/rationpage.h"
 #include "mainformharness.h"
@@ -22,7 +22,6 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSettings>
-#include <QStyleOptionFrame>
 #include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,16 +48,6 @@ QImage drawnTitleBar(const QStyle *style, const QStyleOptionTitleBar &bar, const
     QPainter painter(&image);
     painter.setFont(font);
     style->drawComplexControl(QStyle::CC_TitleBar, &bar, &painter);
-    return image;
-}
-
-// A window's border drawn by the style on a grey ground.
-QImage drawnBorder(const QStyle *style, const QStyleOptionFrame &frame)
-{
-    QImage image(frame.rect.size() + QSize(8, 8), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::gray);
-    QPainter painter(&image);
-    style->drawPrimitive(QStyle::PE_FrameWindow, &frame, &painter);
     return image;
 }
 
@@ -155,7 +144,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, change);
         QPixmapCache::clear();
-        WindowFrameStyle *kept = WindowFrameStyle::shared();
+        TitleBarStyle *kept = TitleBarStyle::shared();
         QVERIFY(kept);
         QMdiSubWindow frame;
         frame.setWindowTitle(QStringLiteral("Без имени"));
@@ -188,37 +177,6 @@ private Q_SLOTS:
         }
         const QImage fromPicture = drawnTitleBar(kept, bar, font);
         QVERIFY(alike(fromPicture, drawnTitleBar(kept->baseStyle(), bar, font)));
-    }
-
-    // The same for a window's border.
-    void borderPictures_data()
-    {
-        QTest::addColumn<QString>("change");
-        for (const char *change : {"nothing", "active", "size", "light colour", "line width"})
-            QTest::newRow(change) << QString::fromLatin1(change);
-    }
-    void borderPictures()
-    {
-        QFETCH(QString, change);
-        QPixmapCache::clear();
-        WindowFrameStyle *kept = WindowFrameStyle::shared();
-        QVERIFY(kept);
-        QMdiSubWindow window;
-        QStyleOptionFrame frame;
-        frame.initFrom(&window);
-        frame.rect = QRect(4, 4, 300, 200);
-        frame.lineWidth = kept->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-        drawnBorder(kept, frame);
-
-        if (change == QLatin1String("active"))
-            frame.state |= QStyle::State_Active;
-        else if (change == QLatin1String("size"))
-            frame.rect.setSize(QSize(240, 260));
-        else if (change == QLatin1String("light colour"))
-            frame.palette.setColor(QPalette::Light, Qt::red);
-        else if (change == QLatin1String("line width"))
-            frame.lineWidth += 2;
-        QVERIFY(alike(drawnBorder(kept, frame), drawnBorder(kept->baseStyle(), frame)));
     }
 
     // Each file gets its own window; each that cannot be opened gets one

@@ -1,7 +1,7 @@
 #include "app/mainform.h"
 
 #include "app/savedsettings.h"
-#include "app/windowframestyle.h"
+#include "app/titlebarstyle.h"
 #include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
@@ -367,7 +367,7 @@ TCalculateForm *TMainForm::addRationWindow()
     connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::noteRecentFile);
     connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::showActiveFile);
     QMdiSubWindow *frame = Workspace->addSubWindow(form);
-    if (WindowFrameStyle *style = WindowFrameStyle::shared())
+    if (TitleBarStyle *style = TitleBarStyle::shared())
         frame->setStyle(style);
     // The frame's own menu would claim Ctrl+W as well, and a key claimed
     // twice does nothing: the main window's "Закрыть" keeps it.
