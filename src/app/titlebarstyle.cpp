@@ -17,8 +17,10 @@ QString pictureKey(const QStyleOptionTitleBar &bar, const QPainter &painter)
     key.reserve(160 + bar.text.size());
     key += QStringLiteral("rationix-title:");
     const auto add = [&key](qint64 number) {
-        for (int shift = 0; shift < 64; shift += 16)
-            key += QChar(char16_t(quint64(number) >> shift));
+        const quint64 bits = quint64(number);
+        const char16_t units[] = {char16_t(bits), char16_t(bits >> 16), char16_t(bits >> 32),
+                                  char16_t(bits >> 48)};
+        key += QStringView(units, 4);
     };
     for (const qint64 number :
          {qint64(bar.rect.width()), qint64(bar.rect.height()), qint64(bar.state.toInt()),
