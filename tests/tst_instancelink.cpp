@@ -14,6 +14,7 @@
 
 #include <cstring>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -45,6 +46,8 @@ class TestInstanceLink : public QObject
     {
         return QStringLiteral("rationix-test-%1").arg(QCoreApplication::applicationPid());
     }
+
+    QString socketPath() const { return QDir::tempPath() + QLatin1Char('/') + name(); }
 
     bool sendFromThread(const QStringList &paths)
     {
@@ -105,6 +108,45 @@ private Q_SLOTS:
         QSignalSpy received(&link, &InstanceLink::filesReceived);
         QVERIFY(sendFromThread({QStringLiteral("/x.html")}));
         QTRY_COMPARE(received.size(), 1);
+    }
+
+    // Only the user can reach the socket.
+    void socketIsTheUsersOnly()
+    {
+        InstanceLink link(name());
+        QVERIFY(link.listen());
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(socketPath()).constData(), &info), 0);
+        QVERIFY(S_ISSOCK(info.st_mode));
+        QCOMPARE(info.st_mode & (S_IRWXG | S_IRWXO), mode_t(0));
+    }
+
+    // A program too busy to take a connection is still alive: a new start
+    // leaves its socket alone.
+    void busyProgramKeepsItsSocket()
+    {
+        QLocalServer::removeServer(name());
+        const QByteArray path = QFile::encodeName(socketPath());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+        QCOMPARE(::listen(fd, 0), 0);
+        // Clients that are never accepted, until the queue is full.
+        QList<int> waiting;
+        for (int i = 0; i < 64; ++i) {
+            const int client = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            waiting.append(client);
+            if (::connect(client, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0)
+                break;
+        }
+        QVERIFY(!InstanceLink(name()).listen());
+        QVERIFY(QFile::exists(socketPath()));
+        for (const int client : waiting)
+            ::close(client);
+        ::close(fd);
+        QLocalServer::removeServer(name());
     }
 
     // A second link on a name in use leaves the first one serving.

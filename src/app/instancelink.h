@@ -1,20 +1,23 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QStringList>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One running program per user session: the first start listens on a local
 // socket of a name that is the user's own, and a later start hands its files
 // to it there and ends. A socket left behind by a program that crashed is
-// taken over.
+// taken over. The socket lives in the temporary folder, reachable by the
+// user only.
 class InstanceLink : public QObject
 {
     Q_OBJECT
 
 public:
     explicit InstanceLink(const QString &name = defaultName(), QObject *parent = nullptr);
+    ~InstanceLink() override;
 
     // Sends the files to a running program; true when one took them, in
     // which case this start should end.
@@ -31,7 +34,9 @@ Q_SIGNALS:
 
 private:
     void acceptConnections();
+    void serve(int connection);
 
-    QString m_name;
-    QLocalServer *m_server = nullptr;
+    QByteArray m_path;
+    int m_listener = -1;
+    QSocketNotifier *m_notifier = nullptr;
 };
