@@ -19,8 +19,8 @@ class TestOwnProductWindows : public QObject
     static TCalculateForm *madeInAdvance()
     {
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *frame = qobject_cast<QMdiSubWindow *>(w); frame && frame->isHidden())
-                return qobject_cast<TCalculateForm *>(frame->widget());
+            if (auto *form = qobject_cast<TCalculateForm *>(w); form && form->isHidden())
+                return form;
         }
         return nullptr;
     }

@@ -73,7 +73,7 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl, bool
     m_spareTimer = new QTimer(this);
     m_spareTimer->setSingleShot(true);
     m_spareTimer->setInterval(300);
-    connect(m_spareTimer, &QTimer::timeout, this, &TMainForm::prepareSpareFrame);
+    connect(m_spareTimer, &QTimer::timeout, this, &TMainForm::prepareSpareForm);
 
     resize(QSize(600, 480).expandedTo(minimumSizeHint()));
     InitViewSlot();
@@ -360,16 +360,22 @@ void TMainForm::TimeSlot()
 TCalculateForm *TMainForm::addRationWindow()
 {
     const bool alone = Workspace->subWindowList().isEmpty();
-    // A run of windows (several files opened at once) is over before the
-    // next one is made in advance.
-    m_spareTimer->start();
-    QMdiSubWindow *frame =
-        m_spareFrame ? m_spareFrame.release() : newRationFrame(Workspace->viewport());
-    auto *form = qobject_cast<TCalculateForm *>(frame->widget());
+    TCalculateForm *form = takeSpareForm();
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->setCaption(tr("Без имени"));
     UndoGroup->addStack(form->CentralWidget->undoStack());
     connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::noteRecentFile);
     connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::showActiveFile);
-    Workspace->addSubWindow(frame);
+    QMdiSubWindow *frame = Workspace->addSubWindow(form);
+    if (TitleBarStyle *style = TitleBarStyle::shared())
+        frame->setStyle(style);
+    // The frame's own menu would claim Ctrl+W as well, and a key claimed
+    // twice does nothing: the main window's "Закрыть" keeps it.
+    for (QAction *action : frame->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(FileCloseAction->shortcut()) > 0)
+            action->setShortcuts(keys);
+    }
     if (alone) {
         frame->showMaximized();
     } else {
@@ -386,30 +392,17 @@ TCalculateForm *TMainForm::addRationWindow()
     return form;
 }
 
-QMdiSubWindow *TMainForm::newRationFrame(QWidget *parent) const
+TCalculateForm *TMainForm::takeSpareForm()
 {
-    auto *form = new TCalculateForm(nullptr, nullptr);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setCaption(tr("Без имени"));
-    auto *frame = new QMdiSubWindow(parent);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    if (TitleBarStyle *style = TitleBarStyle::shared())
-        frame->setStyle(style);
-    frame->setWidget(form);
-    // The frame's own menu would claim Ctrl+W as well, and a key claimed
-    // twice does nothing: the main window's "Закрыть" keeps it.
-    for (QAction *action : frame->systemMenu()->actions()) {
-        QList<QKeySequence> keys = action->shortcuts();
-        if (keys.removeAll(FileCloseAction->shortcut()) > 0)
-            action->setShortcuts(keys);
-    }
-    return frame;
+    // A run of windows (several files opened at once) waits until it ends.
+    m_spareTimer->start();
+    return m_spareForm ? m_spareForm.release() : new TCalculateForm(nullptr, nullptr);
 }
 
-void TMainForm::prepareSpareFrame()
+void TMainForm::prepareSpareForm()
 {
-    if (!m_spareFrame)
-        m_spareFrame.reset(newRationFrame(nullptr));
+    if (!m_spareForm)
+        m_spareForm.reset(new TCalculateForm(nullptr, nullptr));
 }
 
 TCalculateForm *TMainForm::pFileNewSlot() { return addRationWindow(); }

@@ -10,7 +10,6 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
 class QTimer;
@@ -148,13 +147,11 @@ private:
     // A new, empty ration window in the workspace, shown maximized when it
     // is the only one and cascaded with the others otherwise.
     TCalculateForm *addRationWindow();
-    // A new ration window in its frame, not yet in the workspace; with no
-    // parent, until it is wanted.
-    QMdiSubWindow *newRationFrame(QWidget *parent) const;
-    // The next ration window is made in advance, once the program has been
-    // idle a moment after the last one opened, so that it only has to be
-    // shown when it is wanted: making one takes a third of opening it.
-    void prepareSpareFrame();
+    // A ration window is made in advance, once the program has been idle a
+    // moment after the last one opened, so that the next one only has to be
+    // shown: building one takes a third of opening it.
+    TCalculateForm *takeSpareForm();
+    void prepareSpareForm();
     // Loads one ration file into a new window; with nameFile the messages
     // say which file failed. Returns the window, or null after a message.
     TCalculateForm *loadFile(const QString &path, bool nameFile);
@@ -182,6 +179,6 @@ private:
     QAction *m_previousWindowAction = nullptr;
     QActionGroup *m_windowListGroup = nullptr;
     QLabel *m_fileLabel = nullptr;
-    std::unique_ptr<QMdiSubWindow> m_spareFrame;
+    std::unique_ptr<TCalculateForm> m_spareForm;
     QTimer *m_spareTimer = nullptr;
 };
