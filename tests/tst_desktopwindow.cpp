@@ -3,8 +3,8 @@
 // and the window's placement kept between runs.
 
 #include "app/mainform.h"
+#include "app/programstyle.h"
 #include "app/savedsettings.h"
-#include "app/titlebarstyle.h"
 #include "dialogs/messagebox.h"
 #include "files/rationpage.h"
 #include "mainformharness.h"
@@ -144,7 +144,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, change);
         QPixmapCache::clear();
-        TitleBarStyle *kept = TitleBarStyle::shared();
+        ProgramStyle *kept = ProgramStyle::install();
         QVERIFY(kept);
         QMdiSubWindow frame;
         frame.setWindowTitle(QStringLiteral("Без имени"));
@@ -177,6 +177,32 @@ private Q_SLOTS:
         }
         const QImage fromPicture = drawnTitleBar(kept, bar, font);
         QVERIFY(alike(fromPicture, drawnTitleBar(kept->baseStyle(), bar, font)));
+    }
+
+    // A standard icon given again looks as the style makes it, in either
+    // direction.
+    void standardIcons_data()
+    {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("close") << int(QStyle::SP_TitleBarCloseButton) << false;
+        QTest::newRow("clear") << int(QStyle::SP_LineEditClearButton) << false;
+        QTest::newRow("back") << int(QStyle::SP_ArrowBack) << false;
+        QTest::newRow("back, right to left") << int(QStyle::SP_ArrowBack) << true;
+    }
+    void standardIcons()
+    {
+        QFETCH(int, icon);
+        QFETCH(bool, rightToLeft);
+        ProgramStyle *kept = ProgramStyle::install();
+        QVERIFY(kept);
+        const auto standard = QStyle::StandardPixmap(icon);
+        kept->standardIcon(standard);
+        QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        const QImage given = kept->standardIcon(standard).pixmap(16).toImage();
+        const QImage made = kept->baseStyle()->standardIcon(standard).pixmap(16).toImage();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(given, made);
     }
 
     // Each file gets its own window; each that cannot be opened gets one

@@ -1,7 +1,7 @@
 #include "app/mainform.h"
 
+#include "app/programstyle.h"
 #include "app/savedsettings.h"
-#include "app/titlebarstyle.h"
 #include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
@@ -56,6 +56,7 @@ TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl, bool
     : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
 {
     setObjectName(QString::fromUtf8(name ? name : "MainForm"));
+    ProgramStyle::install();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(embeddedIcon(QStringLiteral("main.xpm")));
     LanguageChangeSlot();
@@ -367,8 +368,6 @@ TCalculateForm *TMainForm::addRationWindow()
     connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::noteRecentFile);
     connect(form, &TCalculateForm::fileNameChanged, this, &TMainForm::showActiveFile);
     QMdiSubWindow *frame = Workspace->addSubWindow(form);
-    if (TitleBarStyle *style = TitleBarStyle::shared())
-        frame->setStyle(style);
     // The frame's own menu would claim Ctrl+W as well, and a key claimed
     // twice does nothing: the main window's "Закрыть" keeps it.
     for (QAction *action : frame->systemMenu()->actions()) {

@@ -1,6 +1,7 @@
-#include "app/titlebarstyle.h"
+#include "app/programstyle.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleFactory>
@@ -39,23 +40,22 @@ QString pictureKey(const QStyleOptionTitleBar &bar, const QPainter &painter)
 
 } // namespace
 
-TitleBarStyle::TitleBarStyle(const QString &baseName) : QProxyStyle(baseName) { }
+ProgramStyle::ProgramStyle(const QString &baseName) : QProxyStyle(baseName) { }
 
-TitleBarStyle *TitleBarStyle::shared()
+ProgramStyle *ProgramStyle::install()
 {
-    static TitleBarStyle *style = [] {
-        const QString name = QApplication::style()->name();
-        if (!QStyleFactory::keys().contains(name, Qt::CaseInsensitive))
-            return static_cast<TitleBarStyle *>(nullptr);
-        auto *made = new TitleBarStyle(name);
-        made->setParent(qApp);
-        return made;
-    }();
+    if (auto *installed = qobject_cast<ProgramStyle *>(QApplication::style()))
+        return installed;
+    const QString name = QApplication::style()->name();
+    if (!QStyleFactory::keys().contains(name, Qt::CaseInsensitive))
+        return nullptr;
+    auto *style = new ProgramStyle(name);
+    QApplication::setStyle(style);
     return style;
 }
 
-void TitleBarStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
-                                       QPainter *painter, const QWidget *widget) const
+void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                      QPainter *painter, const QWidget *widget) const
 {
     const auto *bar = qstyleoption_cast<const QStyleOptionTitleBar *>(option);
     if (control != CC_TitleBar || !bar || bar->rect.isEmpty() || !painter->device()) {
@@ -81,4 +81,23 @@ void TitleBarStyle::drawComplexControl(ComplexControl control, const QStyleOptio
         QPixmapCache::insert(key, picture);
     }
     painter->drawPixmap(bar->rect.topLeft(), picture);
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                                 const QWidget *widget) const
+{
+    // An option may carry anything; without one, an icon depends on the
+    // direction, the palette and the icon theme.
+    if (option)
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+    const Qt::LayoutDirection direction =
+        widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+    const QPalette palette = widget ? widget->palette() : QGuiApplication::palette();
+    const QString key = QString::number(standardIcon) + QLatin1Char('/')
+        + QString::number(direction) + QLatin1Char('/') + QString::number(palette.cacheKey())
+        + QLatin1Char('/') + QIcon::themeName();
+    auto kept = m_icons.constFind(key);
+    if (kept == m_icons.cend())
+        kept = m_icons.insert(key, QProxyStyle::standardIcon(standardIcon, option, widget));
+    return *kept;
 }
