@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -101,8 +100,8 @@ int privateListener(const QByteArray &path)
     if (fd >= 0
         && !(addressOf(inside, &bound)
              && ::bind(fd, reinterpret_cast<const sockaddr *>(&bound), sizeof(bound)) == 0
-             && ::chmod(inside.constData(), S_IRUSR | S_IWUSR) == 0
-             && ::rename(inside.constData(), path.constData()) == 0 && ::listen(fd, 16) == 0)) {
+             && ::chmod(inside.constData(), S_IRUSR | S_IWUSR) == 0 && ::listen(fd, 16) == 0
+             && ::rename(inside.constData(), path.constData()) == 0)) {
         ::close(fd);
         fd = -1;
     }
@@ -110,6 +109,23 @@ int privateListener(const QByteArray &path)
     ::rmdir(folder.constData());
     return fd;
 }
+
+// A later start talking to this one: its socket, watched for what it sends,
+// and what it sent so far. The socket is closed with it.
+class Connection : public QSocketNotifier
+{
+public:
+    Connection(int fd, QObject *parent) : QSocketNotifier(qintptr(fd), Read, parent), m_fd(fd) { }
+    ~Connection() override { ::close(m_fd); }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    int fd() const { return m_fd; }
+    QByteArray received;
+
+private:
+    const int m_fd;
+};
 
 } // namespace
 
@@ -122,6 +138,7 @@ InstanceLink::InstanceLink(const QString &name, QObject *parent)
 InstanceLink::~InstanceLink()
 {
     if (m_listener >= 0) {
+        delete m_notifier;
         ::close(m_listener);
         ::unlink(m_path.constData());
     }
@@ -180,29 +197,25 @@ void InstanceLink::acceptConnections()
         serve(connection);
 }
 
-void InstanceLink::serve(int connection)
+void InstanceLink::serve(int fd)
 {
-    // The notifier owns the connection: it closes it as it goes.
-    auto *notifier = new QSocketNotifier(qintptr(connection), QSocketNotifier::Read, this);
-    connect(notifier, &QObject::destroyed, this, [connection] { ::close(connection); });
+    auto *connection = new Connection(fd, this);
     // A client that never finishes its message is dropped.
-    QTimer::singleShot(10000, notifier, &QObject::deleteLater);
-    // Lives as long as the connection below, that is as the notifier.
-    auto buffer = std::make_shared<QByteArray>();
-    connect(notifier, &QSocketNotifier::activated, this, [this, notifier, connection, buffer] {
+    QTimer::singleShot(10000, connection, &QObject::deleteLater);
+    connect(connection, &QSocketNotifier::activated, this, [this, connection] {
         char bytes[4096];
         ssize_t n;
-        while ((n = ::recv(connection, bytes, sizeof(bytes), 0)) > 0)
-            buffer->append(bytes, n);
+        while ((n = ::recv(connection->fd(), bytes, sizeof(bytes), 0)) > 0)
+            connection->received.append(bytes, n);
         const bool ended = n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR);
-        const std::optional<QStringList> paths = buffer->size() > InstanceMessage::MaxSize
-            ? std::nullopt
-            : InstanceMessage::decode(*buffer);
+        const bool tooLong = connection->received.size() > InstanceMessage::MaxSize;
+        const std::optional<QStringList> paths =
+            tooLong ? std::nullopt : InstanceMessage::decode(connection->received);
         if (paths)
-            ::send(connection, "OK\n", 3, MSG_NOSIGNAL);
-        if (paths || ended || buffer->size() > InstanceMessage::MaxSize) {
-            notifier->setEnabled(false);
-            notifier->deleteLater();
+            ::send(connection->fd(), "OK\n", 3, MSG_NOSIGNAL);
+        if (paths || ended || tooLong) {
+            connection->setEnabled(false);
+            connection->deleteLater();
         }
         if (paths)
             Q_EMIT filesReceived(*paths);

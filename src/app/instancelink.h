@@ -34,7 +34,7 @@ Q_SIGNALS:
 
 private:
     void acceptConnections();
-    void serve(int connection);
+    void serve(int fd);
 
     QByteArray m_path;
     int m_listener = -1;
