@@ -8,14 +8,18 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -48,6 +52,30 @@ class TestInstanceLink : public QObject
     }
 
     QString socketPath() const { return QDir::tempPath() + QLatin1Char('/') + name(); }
+
+    sockaddr_un socketAddress() const
+    {
+        const QByteArray path = QFile::encodeName(socketPath());
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(),
+                    std::min(size_t(path.size()), sizeof(address.sun_path) - 1));
+        return address;
+    }
+
+    // A socket bound at the link's place by someone else, or -1.
+    int boundSocket() const
+    {
+        QLocalServer::removeServer(name());
+        const sockaddr_un address = socketAddress();
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (fd >= 0
+            && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
+            ::close(fd);
+            return -1;
+        }
+        return fd;
+    }
 
     bool sendFromThread(const QStringList &paths)
     {
@@ -90,17 +118,10 @@ private Q_SLOTS:
     void leftOverSocketTakenOver()
     {
         // A socket bound and never removed, as a crash leaves it.
-        const QByteArray path = QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + name());
-        QLocalServer::removeServer(name());
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const int fd = boundSocket();
         QVERIFY(fd >= 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        QVERIFY(size_t(path.size()) < sizeof(address.sun_path));
-        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
         ::close(fd);
-        QVERIFY(QFile::exists(QString::fromLocal8Bit(path)));
+        QVERIFY(QFile::exists(socketPath()));
         QVERIFY(!InstanceLink(name()).sendToRunning({}, 500));
 
         InstanceLink link(name());
@@ -110,9 +131,12 @@ private Q_SLOTS:
         QTRY_COMPARE(received.size(), 1);
     }
 
-    // Only the user can reach the socket.
+    // Only the user can reach the socket, whatever the files they make
+    // usually allow.
     void socketIsTheUsersOnly()
     {
+        const mode_t before = ::umask(022);
+        const auto restore = qScopeGuard([before] { ::umask(before); });
         InstanceLink link(name());
         QVERIFY(link.listen());
         struct stat info;
@@ -125,28 +149,71 @@ private Q_SLOTS:
     // leaves its socket alone.
     void busyProgramKeepsItsSocket()
     {
-        QLocalServer::removeServer(name());
-        const QByteArray path = QFile::encodeName(socketPath());
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+        const int fd = boundSocket();
+        QVERIFY(fd >= 0);
+        QList<int> waiting;
+        const auto cleanUp = qScopeGuard([&] {
+            for (const int client : waiting)
+                ::close(client);
+            ::close(fd);
+            QLocalServer::removeServer(name());
+        });
         QCOMPARE(::listen(fd, 0), 0);
         // Clients that are never accepted, until the queue is full.
-        QList<int> waiting;
+        const sockaddr_un address = socketAddress();
         for (int i = 0; i < 64; ++i) {
             const int client = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
             waiting.append(client);
-            if (::connect(client, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0)
+            if (::connect(client, reinterpret_cast<const sockaddr *>(&address), sizeof(address))
+                != 0)
                 break;
         }
         QVERIFY(!InstanceLink(name()).listen());
         QVERIFY(QFile::exists(socketPath()));
-        for (const int client : waiting)
-            ::close(client);
-        ::close(fd);
+    }
+
+    // A socket another user put in the link's place first is neither sent
+    // the files nor taken over: the program runs on its own.
+    void anotherUsersSocketIgnored()
+    {
+        if (::getuid() != 0)
+            QSKIP("Only root can listen as another user here.");
         QLocalServer::removeServer(name());
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const QByteArray path = QFile::encodeName(socketPath());
+        const sockaddr_un address = socketAddress();
+        const pid_t other = ::fork();
+        if (other == 0) {
+            // As nobody: listen, say so, and take whatever comes, as a
+            // program lying in wait would.
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            const bool listening = ::setuid(65534) == 0
+                && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0
+                && ::chmod(path.constData(), 0777) == 0 && ::listen(fd, 8) == 0;
+            const char answer = listening ? 'y' : 'n';
+            if (::write(ready[1], &answer, 1) == 1) {
+                for (int client; (client = ::accept(fd, nullptr, nullptr)) >= 0; ::close(client)) {
+                    char bytes[4096];
+                    if (::read(client, bytes, sizeof(bytes)) > 0 && ::write(client, "OK\n", 3) < 0)
+                        break;
+                }
+            }
+            ::_exit(0);
+        }
+        char answer = 0;
+        QCOMPARE(::read(ready[0], &answer, 1), ssize_t(1));
+        const auto cleanUp = qScopeGuard([&] {
+            ::kill(other, SIGTERM);
+            ::waitpid(other, nullptr, 0);
+            ::close(ready[0]);
+            ::close(ready[1]);
+            QLocalServer::removeServer(name());
+        });
+        QCOMPARE(answer, 'y');
+        QVERIFY(!InstanceLink(name()).sendToRunning({QStringLiteral("/secret.html")}, 500));
+        QVERIFY(!InstanceLink(name()).listen());
+        QVERIFY(QFile::exists(socketPath()));
     }
 
     // A second link on a name in use leaves the first one serving.
@@ -169,6 +236,7 @@ private Q_SLOTS:
         QTest::newRow("rubbish") << QByteArray("GET / HTTP/1.0\r\n\r\n");
         QTest::newRow("cut short") << InstanceMessage::encode({"/a.html"}).left(20);
         QTest::newRow("nothing") << QByteArray();
+        QTest::newRow("longer than any message") << QByteArray(InstanceMessage::MaxSize + 1, '/');
     }
     void brokenClients()
     {

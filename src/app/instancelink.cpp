@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -32,41 +32,59 @@ bool addressOf(const QByteArray &path, sockaddr_un *address)
 
 int newSocket() { return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0); }
 
+// Whether the other end of the connection runs as this user: the socket's
+// name is known to every user, and anyone may have put one there first.
+bool sameUser(int fd)
+{
+    ucred peer{};
+    socklen_t size = sizeof(peer);
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+}
+
 // Waits until the socket is ready for that, or the deadline passes.
 bool waitFor(int fd, short events, const QDeadlineTimer &deadline)
 {
     pollfd entry{fd, events, 0};
     int ready;
     do {
-        ready = ::poll(&entry, 1, int(qMax<qint64>(0, deadline.remainingTime())));
+        const int timeout = deadline.isForever()
+            ? -1
+            : int(qBound(qint64(0), deadline.remainingTime(), qint64(INT_MAX)));
+        ready = ::poll(&entry, 1, timeout);
     } while (ready < 0 && errno == EINTR);
     return ready > 0;
 }
 
-// A connected socket to the program listening at that path, or -1; with
-// `busy`, whether one listens there but takes no one just now.
-int connectTo(const QByteArray &path, const QDeadlineTimer &deadline, bool *busy = nullptr)
+// A connected socket to a program of this user listening at that path, or
+// -1 with the reason in `error`: ENOENT (no socket), ECONNREFUSED (nobody
+// listens), EAGAIN (one listens but takes no one just now), EACCES (another
+// user's) or another error.
+int connectTo(const QByteArray &path, const QDeadlineTimer &deadline, int *error)
 {
     sockaddr_un address;
+    *error = ENAMETOOLONG;
     if (!addressOf(path, &address))
         return -1;
     const int fd = newSocket();
+    *error = errno;
     if (fd < 0)
         return -1;
     for (;;) {
-        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0)
-            return fd;
-        const int error = errno;
-        if (busy)
-            *busy = error == EAGAIN;
-        // A listener whose queue is full is alive and may take us shortly.
-        if (error != EINTR && (error != EAGAIN || deadline.hasExpired())) {
-            ::close(fd);
-            return -1;
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0) {
+            if (sameUser(fd))
+                return fd;
+            *error = EACCES;
+            break;
         }
-        if (error == EAGAIN)
+        *error = errno;
+        // A listener whose queue is full is alive and may take us shortly.
+        if (*error != EINTR && (*error != EAGAIN || deadline.hasExpired()))
+            break;
+        if (*error == EAGAIN)
             ::usleep(5000);
     }
+    ::close(fd);
+    return -1;
 }
 
 bool sendAll(int fd, const QByteArray &bytes, const QDeadlineTimer &deadline)
@@ -83,15 +101,14 @@ bool sendAll(int fd, const QByteArray &bytes, const QDeadlineTimer &deadline)
     return true;
 }
 
-// A socket bound at that path that only this user can reach: it is bound
-// and made private in a folder of its own, then moved into place, so that
-// no one else can connect in between.
-int privateListener(const QByteArray &path)
+// A socket listening at that path that only this user can reach, or -1. It
+// is bound, made private and set listening in a folder of its own, then
+// linked into place, so that no one else can connect in between; linking
+// fails when another start put its socket there first. `identity` gets the
+// socket file's device and inode.
+int privateListener(const QByteArray &path, struct stat *identity)
 {
-    sockaddr_un address;
-    if (!addressOf(path, &address))
-        return -1;
-    QByteArray folder = path + ".XXXXXX";
+    QByteArray folder = path.left(path.lastIndexOf('/') + 1) + "rXXXXXX";
     if (!::mkdtemp(folder.data()))
         return -1;
     const QByteArray inside = folder + "/s";
@@ -101,7 +118,8 @@ int privateListener(const QByteArray &path)
         && !(addressOf(inside, &bound)
              && ::bind(fd, reinterpret_cast<const sockaddr *>(&bound), sizeof(bound)) == 0
              && ::chmod(inside.constData(), S_IRUSR | S_IWUSR) == 0 && ::listen(fd, 16) == 0
-             && ::rename(inside.constData(), path.constData()) == 0)) {
+             && ::lstat(inside.constData(), identity) == 0
+             && ::link(inside.constData(), path.constData()) == 0)) {
         ::close(fd);
         fd = -1;
     }
@@ -116,7 +134,11 @@ class Connection : public QSocketNotifier
 {
 public:
     Connection(int fd, QObject *parent) : QSocketNotifier(qintptr(fd), Read, parent), m_fd(fd) { }
-    ~Connection() override { ::close(m_fd); }
+    ~Connection() override
+    {
+        setEnabled(false);
+        ::close(m_fd);
+    }
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
@@ -137,17 +159,22 @@ InstanceLink::InstanceLink(const QString &name, QObject *parent)
 
 InstanceLink::~InstanceLink()
 {
-    if (m_listener >= 0) {
-        delete m_notifier;
-        ::close(m_listener);
+    if (m_listener < 0)
+        return;
+    delete m_notifier;
+    // Only the socket this link put there: a later start may have taken
+    // the name over since.
+    struct stat now;
+    if (::lstat(m_path.constData(), &now) == 0 && now.st_dev == m_device && now.st_ino == m_inode)
         ::unlink(m_path.constData());
-    }
+    ::close(m_listener);
 }
 
 bool InstanceLink::sendToRunning(const QStringList &paths, int timeoutMs) const
 {
     const QDeadlineTimer deadline(timeoutMs);
-    const int fd = connectTo(m_path, deadline);
+    int error;
+    const int fd = connectTo(m_path, deadline, &error);
     if (fd < 0)
         return false;
     QByteArray answer;
@@ -170,20 +197,26 @@ bool InstanceLink::listen()
 {
     if (m_listener >= 0)
         return true;
-    // A program that is alive, even one that did not answer in time, keeps
-    // its socket: listening in its place would silently cut it off. One
-    // that nobody listens on was left by a program that is gone.
-    bool busy = false;
-    const int probe = connectTo(m_path, QDeadlineTimer(0), &busy);
-    if (probe >= 0 || busy) {
-        if (probe >= 0)
-            ::close(probe);
+    // A program that is alive, even one too busy to answer, keeps its
+    // socket: listening in its place would silently cut it off; so does a
+    // socket of another user. One that nobody listens on was left by a
+    // program that is gone.
+    int error;
+    const int probe = connectTo(m_path, QDeadlineTimer(0), &error);
+    if (probe >= 0) {
+        ::close(probe);
         return false;
     }
-    ::unlink(m_path.constData());
-    m_listener = privateListener(m_path);
+    if (error == ECONNREFUSED)
+        ::unlink(m_path.constData());
+    else if (error != ENOENT)
+        return false;
+    struct stat identity;
+    m_listener = privateListener(m_path, &identity);
     if (m_listener < 0)
         return false;
+    m_device = identity.st_dev;
+    m_inode = identity.st_ino;
     m_notifier = new QSocketNotifier(qintptr(m_listener), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &InstanceLink::acceptConnections);
     return true;
@@ -191,10 +224,24 @@ bool InstanceLink::listen()
 
 void InstanceLink::acceptConnections()
 {
-    int connection;
-    while ((connection = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK))
-           >= 0)
-        serve(connection);
+    for (;;) {
+        const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd >= 0) {
+            if (sameUser(fd))
+                serve(fd);
+            else
+                ::close(fd);
+        } else if (errno != EINTR && errno != ECONNABORTED) {
+            // Out of descriptors or memory: the waiting connection would
+            // wake the link at once again, so it listens again a moment
+            // later.
+            if (errno != EAGAIN && errno != EWOULDBLOCK) {
+                m_notifier->setEnabled(false);
+                QTimer::singleShot(200, m_notifier, [this] { m_notifier->setEnabled(true); });
+            }
+            return;
+        }
+    }
 }
 
 void InstanceLink::serve(int fd)
@@ -204,11 +251,12 @@ void InstanceLink::serve(int fd)
     QTimer::singleShot(10000, connection, &QObject::deleteLater);
     connect(connection, &QSocketNotifier::activated, this, [this, connection] {
         char bytes[4096];
-        ssize_t n;
-        while ((n = ::recv(connection->fd(), bytes, sizeof(bytes), 0)) > 0)
+        ssize_t n = -1;
+        while (connection->received.size() <= InstanceMessage::MaxSize
+               && (n = ::recv(connection->fd(), bytes, sizeof(bytes), 0)) > 0)
             connection->received.append(bytes, n);
-        const bool ended = n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR);
         const bool tooLong = connection->received.size() > InstanceMessage::MaxSize;
+        const bool ended = !tooLong && (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR));
         const std::optional<QStringList> paths =
             tooLong ? std::nullopt : InstanceMessage::decode(connection->received);
         if (paths)

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <sys/types.h>
+
 class QSocketNotifier;
 
 // One running program per user session: the first start listens on a local
@@ -38,5 +40,8 @@ private:
 
     QByteArray m_path;
     int m_listener = -1;
+    // The socket file this link put in place.
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
     QSocketNotifier *m_notifier = nullptr;
 };
