@@ -41,12 +41,14 @@ QStringList captions(const QMdiArea *workspace)
 }
 
 // A title bar drawn by the style on a grey ground, as a frame draws it.
-QImage drawnTitleBar(const QStyle *style, const QStyleOptionTitleBar &bar, const QFont &font)
+QImage drawnTitleBar(const QStyle *style, const QStyleOptionTitleBar &bar, const QFont &font,
+                     const QBrush &brush = Qt::NoBrush)
 {
     QImage image(bar.rect.size() + QSize(8, 8), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::gray);
     QPainter painter(&image);
     painter.setFont(font);
+    painter.setBrush(brush);
     style->drawComplexControl(QStyle::CC_TitleBar, &bar, &painter);
     return image;
 }
@@ -136,8 +138,8 @@ private Q_SLOTS:
     void titleBarPictures_data()
     {
         QTest::addColumn<QString>("change");
-        for (const char *change :
-             {"nothing", "active", "title", "width", "hover on close", "highlight colour", "font"})
+        for (const char *change : {"nothing", "active", "title", "width", "hover on close",
+                                   "highlight colour", "font", "painter brush"})
             QTest::newRow(change) << QString::fromLatin1(change);
     }
     void titleBarPictures()
@@ -155,6 +157,7 @@ private Q_SLOTS:
         bar.subControls = QStyle::SC_All;
         bar.titleBarFlags = frame.windowFlags();
         QFont font = frame.font();
+        QBrush brush;
         drawnTitleBar(kept, bar, font);
 
         if (change == QLatin1String("active")) {
@@ -174,33 +177,42 @@ private Q_SLOTS:
             bar.palette.setColor(QPalette::Highlight, Qt::darkGreen);
         } else if (change == QLatin1String("font")) {
             font.setPointSize(font.pointSize() + 4);
+        } else if (change == QLatin1String("painter brush")) {
+            brush = QBrush(Qt::red);
         }
-        const QImage fromPicture = drawnTitleBar(kept, bar, font);
-        QVERIFY(alike(fromPicture, drawnTitleBar(kept->baseStyle(), bar, font)));
+        const QImage fromPicture = drawnTitleBar(kept, bar, font, brush);
+        QVERIFY(alike(fromPicture, drawnTitleBar(kept->baseStyle(), bar, font, brush)));
     }
 
-    // A standard icon given again looks as the style makes it, in either
-    // direction.
+    // A standard icon given again looks as the style makes it, whatever the
+    // program's direction has become since, and whatever the widget's.
     void standardIcons_data()
     {
         QTest::addColumn<int>("icon");
-        QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("close") << int(QStyle::SP_TitleBarCloseButton) << false;
-        QTest::newRow("clear") << int(QStyle::SP_LineEditClearButton) << false;
-        QTest::newRow("back") << int(QStyle::SP_ArrowBack) << false;
-        QTest::newRow("back, right to left") << int(QStyle::SP_ArrowBack) << true;
+        QTest::addColumn<bool>("widgetRightToLeft");
+        QTest::addColumn<bool>("programRightToLeft");
+        QTest::newRow("close") << int(QStyle::SP_TitleBarCloseButton) << false << false;
+        QTest::newRow("clear") << int(QStyle::SP_LineEditClearButton) << false << false;
+        QTest::newRow("back") << int(QStyle::SP_ArrowBack) << false << false;
+        QTest::newRow("back, program turned") << int(QStyle::SP_ArrowBack) << false << true;
+        QTest::newRow("back, widget turned") << int(QStyle::SP_ArrowBack) << true << false;
+        QTest::newRow("back, both turned") << int(QStyle::SP_ArrowBack) << true << true;
     }
     void standardIcons()
     {
         QFETCH(int, icon);
-        QFETCH(bool, rightToLeft);
+        QFETCH(bool, widgetRightToLeft);
+        QFETCH(bool, programRightToLeft);
         ProgramStyle *kept = ProgramStyle::install();
         QVERIFY(kept);
+        QWidget widget;
+        widget.setLayoutDirection(widgetRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         const auto standard = QStyle::StandardPixmap(icon);
-        kept->standardIcon(standard);
-        QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        const QImage given = kept->standardIcon(standard).pixmap(16).toImage();
-        const QImage made = kept->baseStyle()->standardIcon(standard).pixmap(16).toImage();
+        kept->standardIcon(standard, nullptr, &widget);
+        QGuiApplication::setLayoutDirection(programRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        const QImage given = kept->standardIcon(standard, nullptr, &widget).pixmap(16).toImage();
+        const QImage made =
+            kept->baseStyle()->standardIcon(standard, nullptr, &widget).pixmap(16).toImage();
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         QCOMPARE(given, made);
     }

@@ -4,19 +4,18 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QStyleFactory>
 #include <QStyleOptionTitleBar>
 
 namespace {
 
 // Everything a title bar's picture depends on: the option's fields, and the
-// painter's font and pixel ratio. The numbers go in as raw 16-bit units: the
-// key is only ever compared.
-QString pictureKey(const QStyleOptionTitleBar &bar, const QPainter &painter)
+// painter's font, pen, hints and pixel ratio. The numbers go in as raw
+// 16-bit units: the key is only ever compared.
+QString pictureKey(const QString &prefix, const QStyleOptionTitleBar &bar, const QPainter &painter)
 {
     QString key;
-    key.reserve(160 + bar.text.size());
-    key += QStringLiteral("rationix-title:");
+    key.reserve(192 + bar.text.size());
+    key += prefix;
     const auto add = [&key](qint64 number) {
         const quint64 bits = quint64(number);
         const char16_t units[] = {char16_t(bits), char16_t(bits >> 16), char16_t(bits >> 32),
@@ -29,6 +28,7 @@ QString pictureKey(const QStyleOptionTitleBar &bar, const QPainter &painter)
           qint64(bar.activeSubControls.toInt()), qint64(bar.titleBarState),
           qint64(bar.titleBarFlags.toInt()), qint64(bar.palette.currentColorGroup()),
           bar.icon.cacheKey(), qint64(painter.layoutDirection()),
+          qint64(painter.renderHints().toInt()), qint64(painter.pen().color().rgba()),
           qint64(qRound(painter.device()->devicePixelRatioF() * 100))})
         add(number);
     // Each window has a palette of its own for its title bar, equal to the
@@ -38,18 +38,34 @@ QString pictureKey(const QStyleOptionTitleBar &bar, const QPainter &painter)
     return key + painter.font().key() + QLatin1Char(':') + bar.text;
 }
 
+// Whether a picture drawn at the origin with a fresh painter, then drawn at
+// the place, looks as drawing there directly would.
+bool pictureFits(const QPainter &painter)
+{
+    return painter.device() && painter.opacity() == 1.0 && painter.brush().style() == Qt::NoBrush
+        && painter.compositionMode() == QPainter::CompositionMode_SourceOver
+        && painter.worldTransform().type() <= QTransform::TxTranslate;
+}
+
+int nextStyleNumber()
+{
+    static int made = 0;
+    return ++made;
+}
+
 } // namespace
 
-ProgramStyle::ProgramStyle(const QString &baseName) : QProxyStyle(baseName) { }
+ProgramStyle::ProgramStyle(QStyle *base)
+    : QProxyStyle(base), m_pictureKey(QStringLiteral("rationix-title-%1:").arg(nextStyleNumber()))
+{ }
 
 ProgramStyle *ProgramStyle::install()
 {
     if (auto *installed = qobject_cast<ProgramStyle *>(QApplication::style()))
         return installed;
-    const QString name = QApplication::style()->name();
-    if (!QStyleFactory::keys().contains(name, Qt::CaseInsensitive))
+    if (!qApp->styleSheet().isEmpty())
         return nullptr;
-    auto *style = new ProgramStyle(name);
+    auto *style = new ProgramStyle(QApplication::style());
     QApplication::setStyle(style);
     return style;
 }
@@ -58,11 +74,11 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
                                       QPainter *painter, const QWidget *widget) const
 {
     const auto *bar = qstyleoption_cast<const QStyleOptionTitleBar *>(option);
-    if (control != CC_TitleBar || !bar || bar->rect.isEmpty() || !painter->device()) {
+    if (control != CC_TitleBar || !bar || bar->rect.isEmpty() || !pictureFits(*painter)) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
-    const QString key = pictureKey(*bar, *painter);
+    const QString key = pictureKey(m_pictureKey, *bar, *painter);
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
         const qreal ratio = painter->device()->devicePixelRatioF();
@@ -74,6 +90,7 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
         onPicture.setPen(painter->pen());
         onPicture.setBrush(painter->brush());
         onPicture.setLayoutDirection(painter->layoutDirection());
+        onPicture.setRenderHints(painter->renderHints());
         QStyleOptionTitleBar atOrigin(*bar);
         atOrigin.rect.moveTo(0, 0);
         QProxyStyle::drawComplexControl(control, &atOrigin, &onPicture, widget);
@@ -87,17 +104,16 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
                                  const QWidget *widget) const
 {
     // An option may carry anything; without one, an icon depends on the
-    // direction, the palette and the icon theme.
+    // program's direction, the palette and the icon theme.
     if (option)
         return QProxyStyle::standardIcon(standardIcon, option, widget);
-    const Qt::LayoutDirection direction =
-        widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
     const QPalette palette = widget ? widget->palette() : QGuiApplication::palette();
     const QString key = QString::number(standardIcon) + QLatin1Char('/')
-        + QString::number(direction) + QLatin1Char('/') + QString::number(palette.cacheKey())
-        + QLatin1Char('/') + QIcon::themeName();
-    auto kept = m_icons.constFind(key);
-    if (kept == m_icons.cend())
-        kept = m_icons.insert(key, QProxyStyle::standardIcon(standardIcon, option, widget));
-    return *kept;
+        + QString::number(QGuiApplication::layoutDirection()) + QLatin1Char('/')
+        + QString::number(palette.cacheKey()) + QLatin1Char('/') + QIcon::themeName();
+    if (const QIcon *kept = m_icons.object(key))
+        return *kept;
+    const QIcon icon = QProxyStyle::standardIcon(standardIcon, option, widget);
+    m_icons.insert(key, new QIcon(icon));
+    return icon;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <QCache>
 #include <QIcon>
 #include <QProxyStyle>
 
@@ -16,12 +16,12 @@ class ProgramStyle : public QProxyStyle
     Q_OBJECT
 
 public:
-    // Over a new instance of the style of that name.
-    explicit ProgramStyle(const QString &baseName);
+    // Over that style, which it takes over.
+    explicit ProgramStyle(QStyle *base);
 
     // Makes the application's style a program style over the style it has;
-    // returns it, or null when that style cannot be made a second time.
-    // Does nothing the second time.
+    // returns it, or null under a style sheet, which brings a style of its
+    // own. Does nothing the second time.
     static ProgramStyle *install();
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
@@ -30,5 +30,7 @@ public:
                        const QWidget *widget = nullptr) const override;
 
 private:
-    mutable QHash<QString, QIcon> m_icons;
+    // Tells this style's pictures from those of an earlier one.
+    const QString m_pictureKey;
+    mutable QCache<QString, QIcon> m_icons{64};
 };

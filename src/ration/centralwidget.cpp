@@ -234,15 +234,15 @@ QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
     // rather than by asking every row of the view, and once per process
     // for the same fonts: every window shows the same list.
     static QHash<QString, QList<int>> known;
+    const int margin = 2 * FoodsList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
     const QString key = FoodsList->font().key() + QLatin1Char('|') + groupFont.key()
         + QLatin1Char('|') + FoodsList->header()->font().key() + QLatin1Char('|')
-        + FoodsList->style()->name();
+        + QString::number(margin) + QLatin1Char('|') + QString::number(FoodsList->indentation());
     if (const auto found = known.constFind(key); found != known.cend())
         return *found;
     AdvanceSum plain(FoodsList->font());
     AdvanceSum bold(groupFont);
     const QFontMetrics titles = FoodsList->header()->fontMetrics();
-    const int margin = 2 * FoodsList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
     QList<int> widths(1 + FoodTable::ValueCount, 0);
     for (int c = 0; c < widths.size(); ++c)
         widths[c] = titles.horizontalAdvance(m_foods->headerData(c, Qt::Horizontal).toString())
