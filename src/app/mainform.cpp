@@ -441,6 +441,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
         }
     }
     saveWindowState();
+    m_spareTimer->stop();
     event->accept();
 }
 

@@ -147,9 +147,9 @@ private:
     // A new, empty ration window in the workspace, shown maximized when it
     // is the only one and cascaded with the others otherwise.
     TCalculateForm *addRationWindow();
-    // A ration window is made in advance, once the program has been idle a
-    // moment after the last one opened, so that the next one only has to be
-    // shown: building one takes a third of opening it.
+    // A ration window is made in advance, 300 ms after the last one opened
+    // (or after the last of a run of them), so that the next one only has
+    // to be shown: building one takes a third of opening it.
     TCalculateForm *takeSpareForm();
     void prepareSpareForm();
     // Loads one ration file into a new window; with nameFile the messages
