@@ -58,8 +58,7 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents();
         }));
     }
-    std::sort(paced.begin(), paced.end());
-    bench::report("one more ration window, a moment after the last (median)",
-                  paced[paced.size() / 2], "ms");
+    bench::report("one more ration window, a moment after the last (median)", bench::median(paced),
+                  "ms");
     return 0;
 }

@@ -19,12 +19,6 @@ struct Run {
     QString dataHome; // the user's data folder the program sees (own products)
 };
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // Each program started 25 times, taking turns, so that a slow spell of the
 // machine falls on all of them alike: the times of each round, in
 // milliseconds, one list per program.
@@ -53,7 +47,7 @@ double pairedRatio(const QList<double> &ours, const QList<double> &theirs)
     QList<double> ratios;
     for (qsizetype i = 0; i < ours.size(); ++i)
         ratios.append(ours[i] / theirs[i]);
-    return median(ratios);
+    return bench::median(ratios);
 }
 
 // A data folder holding that many own products.
@@ -82,7 +76,8 @@ int main(int argc, char *argv[])
         processMs({{here.filePath(QStringLiteral("bench_bare")), none.path()},
                    {first, none.path()},
                    {first, dataWithProducts(thousand, 1000)}});
-    const double bare = median(times[0]), ours = median(times[1]), withOwn = median(times[2]);
+    const double bare = bench::median(times[0]), ours = bench::median(times[1]),
+                 withOwn = bench::median(times[2]);
     bench::report("start-up: bare main window with workspace (median)", bare, "ms");
     bench::report("start-up: to the first ration window (median)", ours, "ms");
     bench::report("  ratio, runs side by side (median)", pairedRatio(times[1], times[0]), "x");

@@ -14,6 +14,12 @@
 
 namespace bench {
 
+inline double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // Runs fn `runs` times; returns the median in milliseconds.
 inline double medianMs(int runs, const std::function<void()> &fn)
 {
@@ -24,8 +30,7 @@ inline double medianMs(int runs, const std::function<void()> &fn)
         fn();
         times.append(timer.nsecsElapsed() / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
 }
 
 // A figure of /proc/self/status in KiB ("VmRSS", "VmHWM"), or -1.
