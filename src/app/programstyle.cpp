@@ -113,7 +113,7 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
         + QString::number(palette.cacheKey()) + QLatin1Char('/') + QIcon::themeName();
     if (const QIcon *kept = m_icons.object(key))
         return *kept;
-    const QIcon icon = QProxyStyle::standardIcon(standardIcon, option, widget);
+    QIcon icon = QProxyStyle::standardIcon(standardIcon, option, widget);
     m_icons.insert(key, new QIcon(icon));
     return icon;
 }
