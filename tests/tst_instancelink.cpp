@@ -145,6 +145,30 @@ private Q_SLOTS:
         QCOMPARE(info.st_mode & (S_IRWXG | S_IRWXO), mode_t(0));
     }
 
+    // A link removes its socket as it ends, but not one that a later start
+    // put in its place since.
+    void socketRemovedWhileItsOwn_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("its own") << false;
+        QTest::newRow("put there since") << true;
+    }
+    void socketRemovedWhileItsOwn()
+    {
+        QFETCH(bool, replaced);
+        int other = -1;
+        {
+            InstanceLink link(name());
+            QVERIFY(link.listen());
+            if (replaced)
+                other = boundSocket();
+        }
+        QCOMPARE(QFile::exists(socketPath()), replaced);
+        if (other >= 0)
+            ::close(other);
+        QLocalServer::removeServer(name());
+    }
+
     // A program too busy to take a connection is still alive: a new start
     // leaves its socket alone.
     void busyProgramKeepsItsSocket()

@@ -104,9 +104,9 @@ bool sendAll(int fd, const QByteArray &bytes, const QDeadlineTimer &deadline)
 // A socket listening at that path that only this user can reach, or -1. It
 // is bound, made private and set listening in a folder of its own, then
 // linked into place, so that no one else can connect in between; linking
-// fails when another start put its socket there first. `identity` gets the
-// socket file's device and inode.
-int privateListener(const QByteArray &path, struct stat *identity)
+// fails when another start put its socket there first. `socket` gets the
+// socket file's stamp.
+int privateListener(const QByteArray &path, FileStamp *socket)
 {
     QByteArray folder = path.left(path.lastIndexOf('/') + 1) + "rXXXXXX";
     if (!::mkdtemp(folder.data()))
@@ -118,11 +118,11 @@ int privateListener(const QByteArray &path, struct stat *identity)
         && !(addressOf(inside, &bound)
              && ::bind(fd, reinterpret_cast<const sockaddr *>(&bound), sizeof(bound)) == 0
              && ::chmod(inside.constData(), S_IRUSR | S_IWUSR) == 0 && ::listen(fd, 16) == 0
-             && ::lstat(inside.constData(), identity) == 0
              && ::link(inside.constData(), path.constData()) == 0)) {
         ::close(fd);
         fd = -1;
     }
+    *socket = FileStamp::of(QFile::decodeName(inside));
     ::unlink(inside.constData());
     ::rmdir(folder.constData());
     return fd;
@@ -164,8 +164,8 @@ InstanceLink::~InstanceLink()
     delete m_notifier;
     // Only the socket this link put there: a later start may have taken
     // the name over since.
-    struct stat now;
-    if (::lstat(m_path.constData(), &now) == 0 && now.st_dev == m_device && now.st_ino == m_inode)
+    const FileStamp now = FileStamp::of(QFile::decodeName(m_path));
+    if (now.exists && now.device == m_socket.device && now.inode == m_socket.inode)
         ::unlink(m_path.constData());
     ::close(m_listener);
 }
@@ -211,12 +211,9 @@ bool InstanceLink::listen()
         ::unlink(m_path.constData());
     else if (error != ENOENT)
         return false;
-    struct stat identity;
-    m_listener = privateListener(m_path, &identity);
+    m_listener = privateListener(m_path, &m_socket);
     if (m_listener < 0)
         return false;
-    m_device = identity.st_dev;
-    m_inode = identity.st_ino;
     m_notifier = new QSocketNotifier(qintptr(m_listener), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &InstanceLink::acceptConnections);
     return true;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "files/filestamp.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QStringList>
-
-#include <sys/types.h>
 
 class QSocketNotifier;
 
@@ -41,7 +41,6 @@ private:
     QByteArray m_path;
     int m_listener = -1;
     // The socket file this link put in place.
-    dev_t m_device = 0;
-    ino_t m_inode = 0;
+    FileStamp m_socket;
     QSocketNotifier *m_notifier = nullptr;
 };

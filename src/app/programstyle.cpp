@@ -1,7 +1,6 @@
 #include "app/programstyle.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOptionTitleBar>
@@ -88,7 +87,6 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
         QPainter onPicture(&picture);
         onPicture.setFont(painter->font());
         onPicture.setPen(painter->pen());
-        onPicture.setBrush(painter->brush());
         onPicture.setLayoutDirection(painter->layoutDirection());
         onPicture.setRenderHints(painter->renderHints());
         QStyleOptionTitleBar atOrigin(*bar);
