@@ -22,22 +22,30 @@ constexpr qint64 Megabyte = qint64(1024) * 1024;
 
 QString notARation() { return tr("Эта интернет-страница не является документом Rationix!"); }
 
-// Enough of a file's start to tell whether it may be a ration page: a
-// byte-order mark, the magic line and the character after it.
+// Enough of a file's start to tell whether it is a ration page: a
+// byte-order mark, the magic line and its line break.
 constexpr qsizetype HeadSize = 32;
 
-// Whether a file that starts with head (all of it, when it is shorter than
-// HeadSize) may be a ration page: the magic line comes first, after a
-// byte-order mark, as far as head goes.
-bool mayBeRation(QByteArrayView head)
+constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
+
+QByteArrayView withoutMark(QByteArrayView bytes)
 {
-    if (head.startsWith("\xef\xbb\xbf"))
-        head = head.sliced(3);
+    return bytes.startsWith(ByteOrderMark) ? bytes.sliced(3) : bytes;
+}
+
+// Where the page's body starts: after the magic line, which must come
+// first; -1 when it does not.
+qsizetype startOfBody(QByteArrayView bytes)
+{
     const QByteArray magic = RationPage::MagicLine.toLatin1();
-    if (head.size() <= magic.size())
-        return QByteArrayView(magic).startsWith(head);
-    const char next = head[magic.size()];
-    return head.startsWith(magic) && (next == '\r' || next == '\n');
+    if (!bytes.startsWith(magic))
+        return -1;
+    const QByteArrayView rest = bytes.sliced(magic.size());
+    if (rest.isEmpty() || rest == "\r")
+        return bytes.size();
+    if (rest.startsWith("\r\n"))
+        return magic.size() + 2;
+    return rest.startsWith('\n') ? magic.size() + 1 : -1;
 }
 
 LoadResult refused(const QString &failure)
@@ -91,9 +99,10 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
         }
         return true;
     };
-    // A large file of another kind is refused after its first bytes.
+    // A large file of another kind is refused after its first bytes; a
+    // shorter one is read whole and refused as a whole.
     bool ok = readTo(head);
-    if (ok && !mayBeRation(QByteArrayView(*bytes).first(done))) {
+    if (ok && done == HeadSize && startOfBody(withoutMark(*bytes)) < 0) {
         ::close(fd);
         bytes->clear();
         return refused(notARation());
@@ -111,26 +120,11 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
     return result;
 }
 
-// Where the page's body starts: after the magic line, which must come
-// first; -1 when it does not.
-qsizetype startOfBody(const QByteArray &bytes)
-{
-    const QByteArray magic = RationPage::MagicLine.toLatin1();
-    if (!bytes.startsWith(magic))
-        return -1;
-    const QByteArrayView rest = QByteArrayView(bytes).sliced(magic.size());
-    if (rest.isEmpty() || rest == "\r")
-        return bytes.size();
-    if (rest.startsWith("\r\n"))
-        return magic.size() + 2;
-    return rest.startsWith('\n') ? magic.size() + 1 : -1;
-}
-
 } // namespace
 
 LoadResult fromBytes(QByteArray bytes)
 {
-    if (bytes.startsWith("\xef\xbb\xbf"))
+    if (bytes.startsWith(ByteOrderMark))
         bytes.remove(0, 3);
     const qsizetype bodyStart = startOfBody(bytes);
     if (bodyStart < 0)
