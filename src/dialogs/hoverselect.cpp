@@ -1,10 +1,12 @@
 #include "dialogs/hoverselect.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 
 namespace {
 
+// One for every label: it keeps nothing of its own.
 class Enabler : public QObject
 {
 public:
@@ -16,7 +18,6 @@ protected:
         if (event->type() == QEvent::Enter) {
             static_cast<QLabel *>(watched)->setTextInteractionFlags(Qt::TextSelectableByMouse);
             watched->removeEventFilter(this);
-            deleteLater();
         }
         return false;
     }
@@ -24,4 +25,8 @@ protected:
 
 } // namespace
 
-void HoverSelect::enableOn(QLabel *label) { label->installEventFilter(new Enabler(label)); }
+void HoverSelect::enableOn(QLabel *label)
+{
+    static Enabler *const enabler = new Enabler(QCoreApplication::instance());
+    label->installEventFilter(enabler);
+}
