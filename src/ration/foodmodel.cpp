@@ -10,6 +10,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// The Russian collation of names, case aside.
+const QCollator &collator()
+{
+    static const QCollator russian = [] {
+        QCollator c(QLocale(QLocale::Russian, QLocale::Russia));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        c.setNumericMode(true);
+        return c;
+    }();
+    return russian;
+}
+
+} // namespace
+
 FoodModel::FoodModel(const FoodTable &table, QObject *parent) : QAbstractItemModel(parent)
 {
     for (const FoodTable::Group &group : table.groups())
@@ -125,17 +141,6 @@ FoodModel *FoodModel::shared()
         QObject::connect(model, &QObject::destroyed, [] { model = nullptr; });
     }
     return model;
-}
-
-const QCollator &FoodModel::collator()
-{
-    static const QCollator russian = [] {
-        QCollator c(QLocale(QLocale::Russian, QLocale::Russia));
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        c.setNumericMode(true);
-        return c;
-    }();
-    return russian;
 }
 
 int FoodModel::compareNames(const QString &a, const QString &b)

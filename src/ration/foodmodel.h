@@ -5,7 +5,6 @@
 class OwnProducts;
 
 #include <QAbstractItemModel>
-#include <QCollator>
 #include <QList>
 
 // The food list as a two-level table model: groups, each holding its
@@ -48,8 +47,6 @@ public:
     // Russian reader sorts names (case aside, Ё with Е); names that
     // collate equal still get a fixed order.
     static int compareNames(const QString &a, const QString &b);
-    // The Russian collation of names, case aside.
-    static const QCollator &collator();
 
 private:
     struct Product {
