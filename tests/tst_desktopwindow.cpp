@@ -270,8 +270,6 @@ private Q_SLOTS:
         }
     }
 
-    // At start-up the files take the place of the empty ration, unless
-    // none of them could be opened.
     // A file that is not there is not taken for a window whose own file
     // has gone: it is reported, and no window stands for it.
     void missingFileAfterOneWasDeleted()
@@ -284,6 +282,8 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), 1);
     }
 
+    // At start-up the files take the place of the empty ration, unless
+    // none of them could be opened.
     void startFiles_data()
     {
         QTest::addColumn<bool>("good");
