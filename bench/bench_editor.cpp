@@ -1,5 +1,6 @@
 // Start-up and window costs: constructing the main window with its first
-// ration window, opening one more ration window, and memory with ten open.
+// ration window, opening one more ration window (against the workspace
+// opening an empty frame), and memory with ten open.
 
 #include "app/mainform.h"
 #include "benchutil.h"
@@ -7,9 +8,39 @@
 #include "ration/calculateform.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+namespace {
+
+// The workspace's own share of opening a window: a bare main window of the
+// same size, as many windows already open, and a new frame of a ration
+// window's size holding an empty widget, shown and cascaded the same way.
+double emptyFrameMs(QSize windowSize, QSize rationSize, int open, int runs)
+{
+    QMainWindow window;
+    auto *workspace = new QMdiArea(&window);
+    window.setCentralWidget(workspace);
+    window.resize(windowSize);
+    window.show();
+    auto addFrame = [workspace, rationSize] {
+        auto *content = new QWidget;
+        content->setMinimumSize(rationSize);
+        QMdiSubWindow *frame = workspace->addSubWindow(content);
+        frame->setWindowTitle(QStringLiteral("Без имени"));
+        frame->resize(frame->sizeHint());
+        frame->show();
+        workspace->cascadeSubWindows();
+        workspace->setActiveSubWindow(frame);
+        QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < open - runs; ++i)
+        addFrame();
+    return bench::pacedMs(runs, addFrame);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -47,18 +78,18 @@ int main(int argc, char *argv[])
                   "ms");
 
     // As a user opens them: the program is idle a moment between two.
-    QList<double> paced;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer idle;
-        idle.start();
-        while (idle.elapsed() < 400)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        paced.append(bench::medianMs(1, [&form] {
-            form.pFileNewSlot();
-            QCoreApplication::processEvents();
-        }));
-    }
-    bench::report("one more ration window, a moment after the last (median)", bench::median(paced),
+    bench::report("one more ration window, a moment after the last (median)",
+                  bench::pacedMs(runs,
+                                 [&form] {
+                                     form.pFileNewSlot();
+                                     QCoreApplication::processEvents();
+                                 }),
+                  "ms");
+    const int open = int(form.Workspace->subWindowList().size());
+    bench::report("  an empty frame in a bare workspace, the same way (median)",
+                  emptyFrameMs(form.size(),
+                               form.Workspace->subWindowList().constLast()->widget()->size(), open,
+                               runs),
                   "ms");
     return 0;
 }

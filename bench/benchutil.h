@@ -3,6 +3,7 @@
 // Small helpers for the benchmarks: medians of repeated timings and the
 // process's memory figures.
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QList>
@@ -29,6 +30,21 @@ inline double medianMs(int runs, const std::function<void()> &fn)
         timer.start();
         fn();
         times.append(timer.nsecsElapsed() / 1e6);
+    }
+    return median(times);
+}
+
+// Runs fn `runs` times, each after the program has been idle 400 ms, as a
+// user does things a moment apart; returns the median in milliseconds.
+inline double pacedMs(int runs, const std::function<void()> &fn)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer idle;
+        idle.start();
+        while (idle.elapsed() < 400)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        times.append(medianMs(1, fn));
     }
     return median(times);
 }
