@@ -47,44 +47,41 @@ bool waitFor(int fd, short events, const QDeadlineTimer &deadline)
     pollfd entry{fd, events, 0};
     int ready;
     do {
-        const int timeout = deadline.isForever()
-            ? -1
-            : int(qBound(qint64(0), deadline.remainingTime(), qint64(INT_MAX)));
-        ready = ::poll(&entry, 1, timeout);
+        // -1 when the deadline is forever, as poll() takes it.
+        ready = ::poll(&entry, 1, int(qMin(deadline.remainingTime(), qint64(INT_MAX))));
     } while (ready < 0 && errno == EINTR);
     return ready > 0;
 }
 
 // A connected socket to a program of this user listening at that path, or
-// -1 with the reason in `error`: ENOENT (no socket), ECONNREFUSED (nobody
-// listens), EAGAIN (one listens but takes no one just now), EACCES (another
-// user's) or another error.
-int connectTo(const QByteArray &path, const QDeadlineTimer &deadline, int *error)
+// the reason there is none as a negative error: -ENOENT (no socket),
+// -ECONNREFUSED (nobody listens), -EAGAIN (one listens but takes no one just
+// now), -EACCES (another user's) or another error.
+int connectTo(const QByteArray &path, const QDeadlineTimer &deadline)
 {
     sockaddr_un address;
-    *error = ENAMETOOLONG;
     if (!addressOf(path, &address))
-        return -1;
+        return -ENAMETOOLONG;
     const int fd = newSocket();
-    *error = errno;
     if (fd < 0)
-        return -1;
+        return -errno;
+    int error;
     for (;;) {
         if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0) {
             if (sameUser(fd))
                 return fd;
-            *error = EACCES;
+            error = EACCES;
             break;
         }
-        *error = errno;
+        error = errno;
         // A listener whose queue is full is alive and may take us shortly.
-        if (*error != EINTR && (*error != EAGAIN || deadline.hasExpired()))
+        if (error != EINTR && (error != EAGAIN || deadline.hasExpired()))
             break;
-        if (*error == EAGAIN)
+        if (error == EAGAIN)
             ::usleep(5000);
     }
     ::close(fd);
-    return -1;
+    return -error;
 }
 
 bool sendAll(int fd, const QByteArray &bytes, const QDeadlineTimer &deadline)
@@ -122,31 +119,28 @@ int privateListener(const QByteArray &path, FileStamp *socket)
         ::close(fd);
         fd = -1;
     }
-    *socket = FileStamp::of(QFile::decodeName(inside));
+    if (fd >= 0)
+        *socket = FileStamp::of(QFile::decodeName(inside));
     ::unlink(inside.constData());
     ::rmdir(folder.constData());
     return fd;
 }
 
-// A later start talking to this one: its socket, watched for what it sends,
-// and what it sent so far. The socket is closed with it.
-class Connection : public QSocketNotifier
+// A socket watched for reading, closed as the watch ends: the listener, and
+// each later start talking to this one.
+class OwnedSocket : public QSocketNotifier
 {
 public:
-    Connection(int fd, QObject *parent) : QSocketNotifier(qintptr(fd), Read, parent), m_fd(fd) { }
-    ~Connection() override
+    OwnedSocket(int fd, QObject *parent) : QSocketNotifier(qintptr(fd), Read, parent) { }
+    ~OwnedSocket() override
     {
         setEnabled(false);
-        ::close(m_fd);
+        ::close(fd());
     }
-    Connection(const Connection &) = delete;
-    Connection &operator=(const Connection &) = delete;
+    OwnedSocket(const OwnedSocket &) = delete;
+    OwnedSocket &operator=(const OwnedSocket &) = delete;
 
-    int fd() const { return m_fd; }
-    QByteArray received;
-
-private:
-    const int m_fd;
+    int fd() const { return int(socket()); }
 };
 
 } // namespace
@@ -159,22 +153,19 @@ InstanceLink::InstanceLink(const QString &name, QObject *parent)
 
 InstanceLink::~InstanceLink()
 {
-    if (m_listener < 0)
+    if (!m_listener)
         return;
-    delete m_notifier;
     // Only the socket this link put there: a later start may have taken
     // the name over since.
-    const FileStamp now = FileStamp::of(QFile::decodeName(m_path));
-    if (now.exists && now.device == m_socket.device && now.inode == m_socket.inode)
+    if (FileStamp::of(QFile::decodeName(m_path)).sameFile(m_socket))
         ::unlink(m_path.constData());
-    ::close(m_listener);
+    delete m_listener;
 }
 
 bool InstanceLink::sendToRunning(const QStringList &paths, int timeoutMs) const
 {
     const QDeadlineTimer deadline(timeoutMs);
-    int error;
-    const int fd = connectTo(m_path, deadline, &error);
+    const int fd = connectTo(m_path, deadline);
     if (fd < 0)
         return false;
     QByteArray answer;
@@ -195,34 +186,34 @@ bool InstanceLink::sendToRunning(const QStringList &paths, int timeoutMs) const
 
 bool InstanceLink::listen()
 {
-    if (m_listener >= 0)
+    if (m_listener)
         return true;
     // A program that is alive, even one too busy to answer, keeps its
     // socket: listening in its place would silently cut it off; so does a
     // socket of another user. One that nobody listens on was left by a
     // program that is gone.
-    int error;
-    const int probe = connectTo(m_path, QDeadlineTimer(0), &error);
+    const int probe = connectTo(m_path, QDeadlineTimer(0));
     if (probe >= 0) {
         ::close(probe);
         return false;
     }
-    if (error == ECONNREFUSED)
+    if (probe == -ECONNREFUSED)
         ::unlink(m_path.constData());
-    else if (error != ENOENT)
+    else if (probe != -ENOENT)
         return false;
-    m_listener = privateListener(m_path, &m_socket);
-    if (m_listener < 0)
+    const int fd = privateListener(m_path, &m_socket);
+    if (fd < 0)
         return false;
-    m_notifier = new QSocketNotifier(qintptr(m_listener), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &InstanceLink::acceptConnections);
+    m_listener = new OwnedSocket(fd, this);
+    connect(m_listener, &QSocketNotifier::activated, this, &InstanceLink::acceptConnections);
     return true;
 }
 
 void InstanceLink::acceptConnections()
 {
     for (;;) {
-        const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        const int fd =
+            ::accept4(int(m_listener->socket()), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd >= 0) {
             if (sameUser(fd))
                 serve(fd);
@@ -233,8 +224,8 @@ void InstanceLink::acceptConnections()
             // wake the link at once again, so it listens again a moment
             // later.
             if (errno != EAGAIN && errno != EWOULDBLOCK) {
-                m_notifier->setEnabled(false);
-                QTimer::singleShot(200, m_notifier, [this] { m_notifier->setEnabled(true); });
+                m_listener->setEnabled(false);
+                QTimer::singleShot(200, m_listener, [this] { m_listener->setEnabled(true); });
             }
             return;
         }
@@ -243,19 +234,21 @@ void InstanceLink::acceptConnections()
 
 void InstanceLink::serve(int fd)
 {
-    auto *connection = new Connection(fd, this);
+    auto *connection = new OwnedSocket(fd, this);
     // A client that never finishes its message is dropped.
     QTimer::singleShot(10000, connection, &QObject::deleteLater);
-    connect(connection, &QSocketNotifier::activated, this, [this, connection] {
+    // What it sent so far.
+    QByteArray received;
+    connect(connection, &QSocketNotifier::activated, this, [this, connection, received]() mutable {
         char bytes[4096];
         ssize_t n = -1;
-        while (connection->received.size() <= InstanceMessage::MaxSize
+        while (received.size() <= InstanceMessage::MaxSize
                && (n = ::recv(connection->fd(), bytes, sizeof(bytes), 0)) > 0)
-            connection->received.append(bytes, n);
-        const bool tooLong = connection->received.size() > InstanceMessage::MaxSize;
+            received.append(bytes, n);
+        const bool tooLong = received.size() > InstanceMessage::MaxSize;
         const bool ended = !tooLong && (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR));
         const std::optional<QStringList> paths =
-            tooLong ? std::nullopt : InstanceMessage::decode(connection->received);
+            tooLong ? std::nullopt : InstanceMessage::decode(received);
         if (paths)
             ::send(connection->fd(), "OK\n", 3, MSG_NOSIGNAL);
         if (paths || ended || tooLong) {

@@ -39,8 +39,8 @@ private:
     void serve(int fd);
 
     QByteArray m_path;
-    int m_listener = -1;
+    // The listening socket, closed with it.
+    QSocketNotifier *m_listener = nullptr;
     // The socket file this link put in place.
     FileStamp m_socket;
-    QSocketNotifier *m_notifier = nullptr;
 };

@@ -17,6 +17,13 @@ struct FileStamp {
     // The stamp of a file as fstat() or stat() described it.
     static FileStamp of(const struct stat &st);
 
+    // Whether both stamps are of one file that exists, whatever was
+    // written to it in between.
+    bool sameFile(const FileStamp &other) const
+    {
+        return exists && other.exists && inode == other.inode && device == other.device;
+    }
+
     friend bool operator==(const FileStamp &a, const FileStamp &b)
     {
         return a.exists == b.exists && a.size == b.size && a.modifiedNs == b.modifiedNs
