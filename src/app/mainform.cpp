@@ -395,7 +395,8 @@ TCalculateForm *TMainForm::takeSpareForm()
 {
     // A run of windows (several files opened at once) waits until it ends.
     m_spareTimer->start();
-    return m_spareForm ? m_spareForm.release() : new TCalculateForm(nullptr, nullptr);
+    prepareSpareForm();
+    return m_spareForm.release();
 }
 
 void TMainForm::prepareSpareForm()
