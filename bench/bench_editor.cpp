@@ -69,22 +69,14 @@ int main(int argc, char *argv[])
                                   }),
                   "ms");
 
-    bench::report("one more ration window (median)",
-                  bench::medianMs(runs,
-                                  [&form] {
-                                      form.pFileNewSlot();
-                                      QCoreApplication::processEvents();
-                                  }),
-                  "ms");
-
+    const auto openOne = [&form] {
+        form.pFileNewSlot();
+        QCoreApplication::processEvents();
+    };
+    bench::report("one more ration window (median)", bench::medianMs(runs, openOne), "ms");
     // As a user opens them: the program is idle a moment between two.
     bench::report("one more ration window, a moment after the last (median)",
-                  bench::pacedMs(runs,
-                                 [&form] {
-                                     form.pFileNewSlot();
-                                     QCoreApplication::processEvents();
-                                 }),
-                  "ms");
+                  bench::pacedMs(runs, openOne), "ms");
     const int open = int(form.Workspace->subWindowList().size());
     bench::report("  an empty frame in a bare workspace, the same way (median)",
                   emptyFrameMs(form.size(),

@@ -21,16 +21,21 @@ inline double median(QList<double> values)
     return values[values.size() / 2];
 }
 
+// Runs fn once; returns the time it took in milliseconds.
+inline double elapsedMs(const std::function<void()> &fn)
+{
+    QElapsedTimer timer;
+    timer.start();
+    fn();
+    return timer.nsecsElapsed() / 1e6;
+}
+
 // Runs fn `runs` times; returns the median in milliseconds.
 inline double medianMs(int runs, const std::function<void()> &fn)
 {
     QList<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        fn();
-        times.append(timer.nsecsElapsed() / 1e6);
-    }
+    for (int i = 0; i < runs; ++i)
+        times.append(elapsedMs(fn));
     return median(times);
 }
 
@@ -44,7 +49,7 @@ inline double pacedMs(int runs, const std::function<void()> &fn)
         idle.start();
         while (idle.elapsed() < 400)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        times.append(medianMs(1, fn));
+        times.append(elapsedMs(fn));
     }
     return median(times);
 }
