@@ -223,7 +223,7 @@ private Q_SLOTS:
     void addAndRemove()
     {
         TCentralWidget editor;
-        QSignalSpy modified(&editor, &TCentralWidget::Modified);
+        QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         add(editor, "Бобы", "150");
         QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
         QCOMPARE(row(editor, 0), QStringList({"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"}));
@@ -257,7 +257,7 @@ private Q_SLOTS:
     void removeBlankRow()
     {
         TCentralWidget editor;
-        QSignalSpy modified(&editor, &TCentralWidget::Modified);
+        QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         editor.FoodsTable->selectRow(0);
         editor.RemoveButton->click();
         QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
@@ -311,7 +311,7 @@ private Q_SLOTS:
     void cancelledMassAddsNothing()
     {
         TCentralWidget editor;
-        QSignalSpy modified(&editor, &TCentralWidget::Modified);
+        QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
         whenDialogShows<TMassForm>([](TMassForm *form) { form->reject(); });
         editor.AddButton->click();
@@ -630,7 +630,7 @@ private Q_SLOTS:
     void editingTheNameModifies()
     {
         TCentralWidget editor;
-        QSignalSpy modified(&editor, &TCentralWidget::Modified);
+        QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         QTest::keyClicks(editor.RationEdit, QStringLiteral("lunch"));
         QVERIFY(modified.count() > 0);
     }

@@ -151,8 +151,6 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
     connect(m_dishPanel, &DishPanel::dishChanged, this, &TCentralWidget::DishEditedSlot);
     connect(m_model, &RationModel::dishChanged, this, &TCentralWidget::showDish);
-    // Every change of the ration is a step on the stack.
-    connect(m_undoStack, &QUndoStack::indexChanged, this, &TCentralWidget::Modified);
     connect(m_model, &RationModel::modelReset, this, &TCentralWidget::fitColumns);
     connect(m_model, &RationModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) { fitRows(first, last); });
@@ -164,8 +162,8 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
 }
 
 // The undo stack, going down with the editor's children, reports that it
-// is cleared: by then the editor is gone.
-TCentralWidget::~TCentralWidget() { m_undoStack->disconnect(this); }
+// is cleared: by then the editor and its window are going down too.
+TCentralWidget::~TCentralWidget() { m_undoStack->disconnect(); }
 
 void TCentralWidget::buildFoodList()
 {

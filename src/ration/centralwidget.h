@@ -90,11 +90,6 @@ public:
     QLabel *ProteinValueLabel;
     QLabel *CaloriesValueLabel;
 
-Q_SIGNALS:
-    // The ration changed: a row was added, removed or changed, or the name
-    // edited (also by undo and redo).
-    void Modified();
-
 protected Q_SLOTS:
     void LanguageChangeSlot();
     void ItemSelectedSlot();
