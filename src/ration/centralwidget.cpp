@@ -224,6 +224,13 @@ private:
     QHash<char16_t, qreal> m_advances;
 };
 
+// The room a cell of that view leaves around its text, besides the extra
+// each view adds.
+int cellMargin(const QAbstractItemView *view)
+{
+    return 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
+}
+
 } // namespace
 
 QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
@@ -232,10 +239,11 @@ QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
     // rather than by asking every row of the view, and once per process
     // for the same fonts: every window shows the same list.
     static QHash<QString, QList<int>> known;
-    const int margin = 2 * FoodsList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    const int margin = cellMargin(FoodsList) + 12;
+    const int indent = FoodsList->indentation();
     const QString key = FoodsList->font().key() + QLatin1Char('|') + groupFont.key()
         + QLatin1Char('|') + FoodsList->header()->font().key() + QLatin1Char('|')
-        + QString::number(margin) + QLatin1Char('|') + QString::number(FoodsList->indentation());
+        + QString::number(margin) + QLatin1Char('|') + QString::number(indent);
     if (const auto found = known.constFind(key); found != known.cend())
         return *found;
     AdvanceSum plain(FoodsList->font());
@@ -248,8 +256,7 @@ QList<int> TCentralWidget::foodListWidths(const QFont &groupFont) const
     for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
         widths[0] = std::max(widths[0], bold.width(group.name) + margin);
         for (const FoodTable::Product &product : group.products) {
-            widths[0] =
-                std::max(widths[0], plain.width(product.name) + FoodsList->indentation() + margin);
+            widths[0] = std::max(widths[0], plain.width(product.name) + indent + margin);
             for (int c = 0; c < FoodTable::ValueCount; ++c) {
                 const int column = FoodModel::columnOf(FoodTable::Column(c));
                 widths[column] = std::max(widths[column], plain.width(product.values[c]) + margin);
@@ -282,7 +289,7 @@ void TCentralWidget::buildRationTable()
 
 int TCentralWidget::cellWidth(const QString &text) const
 {
-    const int margin = 2 * FoodsTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    const int margin = cellMargin(FoodsTable) + 12;
     return FoodsTable->fontMetrics().horizontalAdvance(text) + margin;
 }
 
@@ -292,7 +299,7 @@ void TCentralWidget::fitColumns()
     // number is cut; the name takes the rest. Only the longest text of a
     // column is measured.
     const QFontMetrics titles = FoodsTable->horizontalHeader()->fontMetrics();
-    const int margin = 2 * FoodsTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 20;
+    const int margin = cellMargin(FoodsTable) + 20;
     for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
         const QString title = m_model->headerData(c, Qt::Horizontal).toString();
         QString longest;
