@@ -111,8 +111,7 @@ private Q_SLOTS:
         // 400 g of products cooked down to 200 g: 110 g of water are left.
         const FoodTable::Product expected{QStringLiteral("Суп"), {"55", "6", "1.5", "35", "170"}};
         QCOMPARE(offered.name, expected.name);
-        QCOMPARE(QStringList(offered.values.begin(), offered.values.end()),
-                 QStringList(expected.values.begin(), expected.values.end()));
+        QCOMPARE(offered.valueList(), expected.valueList());
         QVERIFY(ProductStore::user().products().find(QStringLiteral("суп")));
     }
 

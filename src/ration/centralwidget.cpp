@@ -511,7 +511,7 @@ QStringList TCentralWidget::rowWithMass(const QStringList &row, const QString &m
 {
     QStringList per100g;
     if (const FoodTable::Product *known = FoodTable::builtIn().find(row.value(RationModel::Name)))
-        per100g = QStringList(known->values.cbegin(), known->values.cend());
+        per100g = known->valueList();
     return RationModel::withMass(row, mass, per100g);
 }
 

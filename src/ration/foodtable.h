@@ -18,6 +18,8 @@ public:
     struct Product {
         QString name;
         std::array<QString, ValueCount> values;
+
+        QStringList valueList() const { return {values.cbegin(), values.cend()}; }
     };
     struct Group {
         QString name;

@@ -70,9 +70,8 @@ bool ProductStore::put(const FoodTable::Product &product, const QString &oldName
 {
     return update(
         [&](OwnProducts &fresh) {
-            const QStringList values(product.values.begin(), product.values.end());
             const std::optional<OwnProducts::Refusal> refusal =
-                fresh.check(product.name, values, oldName);
+                fresh.check(product.name, product.valueList(), oldName);
             if (refusal) {
                 if (error)
                     *error = refusal->message();

@@ -80,15 +80,14 @@ void ProductDialog::fillEnergy()
 {
     if (m_energyTyped)
         return;
-    const FoodTable::Product typed = product();
-    const QStringList values(typed.values.begin(), typed.values.end());
-    ValueEdits[FoodTable::Energy]->setText(NumberText::format(OwnProducts::energyOf(values)));
+    ValueEdits[FoodTable::Energy]->setText(
+        NumberText::format(OwnProducts::energyOf(product().valueList())));
 }
 
 void ProductDialog::accept()
 {
     const FoodTable::Product typed = product();
-    const QStringList values(typed.values.begin(), typed.values.end());
+    const QStringList values = typed.valueList();
     if (const auto refusal = m_products.check(typed.name, values, m_oldName)) {
         MessageBox::warning(this, tr("Продукт не сохранён"), refusal->message());
         return;
