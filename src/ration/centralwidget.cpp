@@ -533,7 +533,7 @@ void TCentralWidget::ScaleSlot()
 
 bool TCentralWidget::scale(RationScale::Mode mode, const QString &typed)
 {
-    const QList<QStringList> rows = m_model->ration().rows;
+    const QList<QStringList> rows = m_model->rows();
     const RationScale::Plan plan = RationScale::plan(rows, m_model->yield(), mode, typed);
     if (!plan.ok) {
         MessageBox::warning(this, tr("Масштабировать рацион"), plan.why);
@@ -582,11 +582,7 @@ Ration TCentralWidget::ration() const
 
 void TCentralWidget::loadRation(const Ration &ration)
 {
-    QList<QStringList> rows;
-    rows.reserve(m_model->size() + ration.rows.size());
-    for (int r = 0; r < m_model->size(); ++r)
-        rows.append(m_model->row(r));
-    rows += ration.rows;
+    const QList<QStringList> rows = m_model->rows() + ration.rows;
     {
         const QSignalBlocker blocker(m_model);
         m_model->setName(ration.name);
@@ -597,7 +593,11 @@ void TCentralWidget::loadRation(const Ration &ration)
     m_model->setRows(rows);
     // The panel shows a stored yield it would not take as none.
     m_dishPanel->setDish(ration.yield, ration.portions);
-    m_model->setDish(m_dishPanel->yieldText(), m_dishPanel->portions());
+    {
+        // The panel shows it already.
+        const QSignalBlocker blocker(m_model);
+        m_model->setDish(m_dishPanel->yieldText(), m_dishPanel->portions());
+    }
     m_undoStack->clear();
 }
 

@@ -87,7 +87,7 @@ bool DishCommand::mergeWith(const QUndoCommand *other)
 }
 
 ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield)
-    : m_model(model), m_before(model->ration().rows), m_yieldBefore(model->yield()), m_after(rows),
+    : m_model(model), m_before(model->rows()), m_yieldBefore(model->yield()), m_after(rows),
       m_yield(yield)
 {
     setText(tr("масштабирование рациона"));

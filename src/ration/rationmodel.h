@@ -41,6 +41,7 @@ public:
     // Text of a cell; empty for the blank row and for a cell out of range.
     QString text(int row, int column) const;
     QStringList row(int row) const;
+    const QList<QStringList> &rows() const { return m_rows; }
     // True while the ration holds no row: the view shows one blank row.
     bool isBlank() const { return m_rows.isEmpty(); }
     // Rows the ration holds (0 while blank).
