@@ -80,7 +80,6 @@ Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const
         return refused(tr("Такой множитель не записать числом. %1").arg(askFor(mode)));
 
     Plan p;
-    p.factor = factor;
     for (const QStringList &row : rows) {
         const double mass = double(NumberText::parse(row.value(MassColumn))) * factor;
         const QString text = NumberText::format(mass);

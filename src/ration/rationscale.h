@@ -15,7 +15,6 @@ enum class Mode { Factor, TotalMass, TotalEnergy };
 
 struct Plan {
     bool ok = false;
-    double factor = 0.0;
     // The new mass of each row, in row order, as a mass cell takes it.
     QStringList masses;
     // The new yield; empty when the dish has none.
