@@ -57,7 +57,11 @@ void TCalculateForm::loadRation(const Ration &ration, bool hasName, const QStrin
         CentralWidget->undoStack()->resetClean();
     setWindowModified(recoded);
     if (!path.isEmpty()) {
-        m_file.take(path, stamp);
+        // A file that was read exists.
+        if (stamp.exists)
+            m_file.take(path, stamp);
+        else
+            m_file.take(path);
         Q_EMIT fileNameChanged(path);
     }
 }

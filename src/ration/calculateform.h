@@ -28,7 +28,7 @@ public:
     // file, or keeping the window's own name when the file gives none. A
     // ration recoded from another encoding counts as changed, so that
     // saving writes it anew.
-    // stamp: the file as it was read.
+    // stamp: the file as it was read; without one, the file as it is now.
     void loadRation(const Ration &ration, bool hasName, const QString &path = QString(),
                     bool recoded = false, const FileStamp &stamp = FileStamp());
     // The file the ration was loaded from or last saved to; empty before.
