@@ -49,9 +49,12 @@ void EnergyBar::setTotals(const QStringList &sixTotals)
     layout()->setContentsMargins(0, m_structure ? BarHeight + 5 : 0, 0, 0);
     // Plain text unless a share is marked: a label of rich text keeps a
     // text document and lays it out anew for every width it is asked about.
+    const QString plain = m_structure
+        ? tr("Энергетическая структура: ") + m_structure->summary()
+        : tr("Энергетическая структура: в рационе нет белков, жиров и углеводов.");
     if (!m_structure) {
         m_label->setTextFormat(Qt::PlainText);
-        m_label->setText(tr("Энергетическая структура: в рационе нет белков, жиров и углеводов."));
+        m_label->setText(plain);
     } else {
         QStringList rich;
         bool marked = false;
@@ -68,18 +71,11 @@ void EnergyBar::setTotals(const QStringList &sixTotals)
         }
         m_label->setTextFormat(marked ? Qt::RichText : Qt::PlainText);
         m_label->setText(marked ? tr("Энергетическая структура: ") + rich.join(QStringLiteral(", "))
-                                : text());
+                                : plain);
     }
-    setAccessibleDescription(text());
+    setAccessibleDescription(plain);
     updateGeometry();
     update();
-}
-
-QString EnergyBar::text() const
-{
-    if (!m_structure)
-        return m_label->text();
-    return tr("Энергетическая структура: ") + m_structure->summary();
 }
 
 QSize EnergyBar::sizeHint() const

@@ -24,8 +24,8 @@ public:
     void setTotals(const QStringList &sixTotals);
 
     bool hasBar() const { return m_structure.has_value(); }
-    // The line under the bar, as plain text.
-    QString text() const;
+    // The line under the bar, as plain text: what a screen reader is told.
+    QString text() const { return accessibleDescription(); }
 
     QSize sizeHint() const override;
 
