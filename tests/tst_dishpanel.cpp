@@ -257,15 +257,22 @@ private Q_SLOTS:
             QCOMPARE(label->heightForWidth(width), fresh.heightForWidth(width));
     }
 
-    // Values can be selected with the mouse once it comes over them.
+    // Values can be selected with the mouse once it comes over them, each
+    // when it is its turn.
     void valuesSelectableOnHover()
     {
         DishPanel panel;
-        auto *value = panel.findChild<QLabel *>("Per100gLabel1");
-        QVERIFY(!(value->textInteractionFlags() & Qt::TextSelectableByMouse));
-        QEvent enter(QEvent::Enter);
-        QCoreApplication::sendEvent(value, &enter);
-        QVERIFY(value->textInteractionFlags() & Qt::TextSelectableByMouse);
+        const QList<QLabel *> values{panel.findChild<QLabel *>("Per100gLabel1"),
+                                     panel.findChild<QLabel *>("Per100gLabel2")};
+        const auto selectable = [](const QLabel *label) {
+            return bool(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+        };
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            QVERIFY(!selectable(values[i]));
+            QEvent enter(QEvent::Enter);
+            QCoreApplication::sendEvent(values[i], &enter);
+            QVERIFY(selectable(values[i]));
+        }
     }
 
     void everyControlIsNamed()
