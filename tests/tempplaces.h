@@ -5,9 +5,10 @@
 // for its files. The process's own home and working directory come back
 // when it is destroyed.
 
+#include "filebytes.h"
+
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -44,10 +45,7 @@ public:
         const QString path = at(relative);
         if (relative.endsWith(QLatin1Char('/')))
             return QDir().mkpath(path);
-        if (!QDir().mkpath(QFileInfo(path).path()))
-            return false;
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return QDir().mkpath(QFileInfo(path).path()) && writeBytes(path, bytes);
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "app/qttranslations.h"
 #include "app/recentfiles.h"
 #include "app/savedsettings.h"
+#include "filebytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,9 +29,7 @@ class TestDesktop : public QObject
     {
         static int n = 0;
         const QString path = at(QStringLiteral("settings%1.conf").arg(++n));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        writeBytes(path, bytes);
         return path;
     }
 

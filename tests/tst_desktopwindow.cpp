@@ -6,6 +6,7 @@
 #include "app/programstyle.h"
 #include "app/savedsettings.h"
 #include "dialogs/messagebox.h"
+#include "filebytes.h"
 #include "files/rationpage.h"
 #include "mainformharness.h"
 #include "ration/calculateform.h"
@@ -89,9 +90,7 @@ class TestDesktopWindow : public QObject
         ration.rows = {{"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"}};
         ration.totals = Ration::totalsOf(ration.rows);
         const QString path = at(fileName);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(RationPage::fileText(ration).toUtf8());
+        writeBytes(path, RationPage::fileText(ration).toUtf8());
         return path;
     }
 
@@ -247,13 +246,9 @@ private Q_SLOTS:
         rationFile(QStringLiteral("b.html"), QStringLiteral("Обед"));
         QDir(dir.path()).mkpath(QStringLiteral("folder"));
         ::mkfifo(QFile::encodeName(at(QStringLiteral("pipe.html"))).constData(), 0600);
-        QFile page(at(QStringLiteral("page.html")));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><body>Обычная страница</body></html>\n");
-        page.close();
-        QFile empty(at(QStringLiteral("empty.html")));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
+        QVERIFY(writeBytes(at(QStringLiteral("page.html")),
+                           "<html><body>Обычная страница</body></html>\n"));
+        QVERIFY(writeBytes(at(QStringLiteral("empty.html")), {}));
 
         QStringList paths;
         for (const QString &name : names)
@@ -490,10 +485,7 @@ private Q_SLOTS:
         main.close();
         const QString path = SavedSettings::open()->fileName();
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        QVERIFY(writeBytes(path, bytes));
 
         main.open();
         form->hide();
@@ -507,11 +499,10 @@ private Q_SLOTS:
         form->openFiles({rationFile(QStringLiteral("a.html"), QStringLiteral("Завтрак"))});
         QVERIFY(form->close());
         form = nullptr;
-        QVERIFY(file.open(QIODevice::ReadOnly));
         if (keptAsIs)
-            QCOMPARE(file.readAll(), bytes);
+            QCOMPARE(contents(path), bytes);
         else
-            QVERIFY(file.readAll().contains("settingsVersion=1"));
+            QVERIFY(contents(path).contains("settingsVersion=1"));
     }
 };
 

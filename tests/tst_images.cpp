@@ -1,10 +1,10 @@
 #include "app/mainform.h"
+#include "filebytes.h"
 #include "images/embeddedimages.h"
 #include "ration/calculateform.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -215,9 +215,7 @@ private Q_SLOTS:
         } else if (local == QLatin1String("folder")) {
             QVERIFY(QDir(dir.path()).mkdir("new.png"));
         } else if (local == QLatin1String("junk")) {
-            QFile file(dir.filePath("new.png"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("not a picture");
+            QVERIFY(writeBytes(dir.filePath("new.png"), "not a picture"));
         }
 
         TMainForm form(nullptr, "MainForm");

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
+#include "filebytes.h"
 #include "ration/productstore.h"
 #include "tools/ownproductcommands.h"
 #include "tools/ownproductsdialog.h"
@@ -64,11 +65,9 @@ private Q_SLOTS:
         QVERIFY(
             store.put({QStringLiteral("Сырники"), {"60", "20", "10", "5", "198"}}, {}, nullptr));
         const QString other = m_dir.filePath(QStringLiteral("other.tsv"));
-        QFile file(other);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(OwnProducts().toTsv() + "Мои продукты\tсырники\t1\t1\t1\t1\t1\n"
-                   + "Мои продукты\tОладьи\t1\t1\t1\t1\t1\nМои продукты\tПлохие\n");
-        file.close();
+        QVERIFY(writeBytes(other,
+                           OwnProducts().toTsv() + "Мои продукты\tсырники\t1\t1\t1\t1\t1\n"
+                               + "Мои продукты\tОладьи\t1\t1\t1\t1\t1\nМои продукты\tПлохие\n"));
         FileDialog::setNextFileName(other);
         QVERIFY(OwnProductCommands::importFile(nullptr, store));
         QCOMPARE(store.products().products().size(), 2);
@@ -80,9 +79,7 @@ private Q_SLOTS:
         const QString exported = m_dir.filePath(QStringLiteral("exported.tsv"));
         FileDialog::setNextFileName(exported);
         OwnProductCommands::exportFile(nullptr, store);
-        QFile written(exported);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), store.products().toTsv());
+        QCOMPARE(contents(exported), store.products().toTsv());
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "dialogs.h"
+#include "filebytes.h"
 #include "mainformharness.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
@@ -117,10 +118,9 @@ private Q_SLOTS:
 
     void damagedFileIsReportedOnce()
     {
-        QFile file(ProductStore::user().path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(OwnProducts().toTsv() + "Мои продукты\tСырники\t60\t20\t10\t5\t198\nсломано\n");
-        file.close();
+        QVERIFY(writeBytes(ProductStore::user().path(),
+                           OwnProducts().toTsv()
+                               + "Мои продукты\tСырники\t60\t20\t10\t5\t198\nсломано\n"));
         MessageBox::clearHistory();
         h.form->loadOwnProducts();
         QCOMPARE(MessageBox::history().size(), 1);

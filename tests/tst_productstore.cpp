@@ -1,7 +1,6 @@
 #include "filebytes.h"
 #include "ration/productstore.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,10 +51,7 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("damaged.tsv"));
         const QByteArray damaged = OwnProducts().toTsv() + "Мои продукты\tСырники\t1\t2\t3\t4\t5\n"
             + "Мои продукты\tОшибка\tмного\n";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(damaged);
-        file.close();
+        QVERIFY(writeBytes(path, damaged));
         ProductStore store(path);
         const QList<OwnProducts::Problem> problems = store.load();
         QCOMPARE(problems.size(), 1);
@@ -86,9 +82,7 @@ private Q_SLOTS:
     void failedWriteChangesNothing()
     {
         const QString blocker = m_dir.filePath(QStringLiteral("file"));
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(writeBytes(blocker, {}));
         ProductStore store(blocker + QStringLiteral("/products.tsv"));
         QString error;
         QVERIFY(!store.put(product(QStringLiteral("Сырники")), {}, &error));

@@ -92,9 +92,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, relative);
         QTemporaryDir dir;
-        QFile plain(dir.filePath("plain"));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
+        QVERIFY(writeBytes(dir.filePath("plain"), {}));
         QString error;
         QVERIFY(!SafeWrite::writeFile(dir.filePath(relative), "data", &error));
         QVERIFY(!error.isEmpty());

@@ -1,6 +1,7 @@
 #include "app/mainform.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
+#include "filebytes.h"
 #include "files/rationpage.h"
 #include "mainformharness.h"
 #include "ration/calculateform.h"
@@ -528,9 +529,7 @@ private Q_SLOTS:
         dialog->SaveButton->click();
         QVERIFY(MessageBox::history().isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(written + ".html")));
-        QFile file(dir.filePath(written));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(file.readAll());
+        const QString text = QString::fromUtf8(contents(dir.filePath(written)));
         const EnergyValue::Product product{"Бобы", "6.0", "0.1", "8.3", "58"};
         const EnergyValue::Shares results{
             dialog->ProteinEnergyValueEdit->text(), dialog->FatEnergyValueEdit->text(),
