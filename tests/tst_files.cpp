@@ -41,8 +41,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes) { QVERIFY(writeBytes(path, bytes)); }
-
 Ration sample()
 {
     Ration r;
@@ -139,7 +137,7 @@ private Q_SLOTS:
         QFETCH(QString, chosen);
         QFETCH(QString, written);
         QFETCH(int, answer);
-        writeFile(home->filePath(written), "old");
+        QVERIFY(writeBytes(home->filePath(written), "old"));
         FileDialog::setNextFileName(home->filePath(chosen));
         MessageBox::setNextAnswer(MessageBox::Button(answer));
         trigger("FileSaveAction");
@@ -205,8 +203,8 @@ private Q_SLOTS:
 
     void loadWithoutTitleKeepsDefaultName()
     {
-        writeFile(home->filePath("x.html"),
-                  "<!--Rationix_doc-->\n<tr bgcolor=\"White\">\n\nБобы\n\n\n150\n");
+        QVERIFY(writeBytes(home->filePath("x.html"),
+                           "<!--Rationix_doc-->\n<tr bgcolor=\"White\">\n\nБобы\n\n\n150\n"));
         FileDialog::setNextFileName(home->filePath("x.html"));
         trigger("FileOpenAction");
         QCOMPARE(active()->caption(), QStringLiteral("Без имени"));
@@ -234,7 +232,7 @@ private Q_SLOTS:
         if (file == QLatin1String("folder"))
             QVERIFY(QDir(home->path()).mkdir(file));
         else if (file != QLatin1String("nothing.html"))
-            writeFile(home->filePath(file), bytes);
+            QVERIFY(writeBytes(home->filePath(file), bytes));
         FileDialog::setNextFileName(home->filePath(file));
         trigger("FileOpenAction");
         QCOMPARE(form->Workspace->subWindowList().size(), 1);
@@ -283,7 +281,7 @@ private Q_SLOTS:
         QStringEncoder encoder(encoding.toLatin1().constData());
         QVERIFY(encoder.isValid());
         const QString path = home->filePath("old.html");
-        writeFile(path, encoder(RationPage::fileText(r)));
+        QVERIFY(writeBytes(path, encoder(RationPage::fileText(r))));
         FileDialog::setNextFileName(path);
         trigger("FileOpenAction");
         QCOMPARE(active()->CentralWidget->ration().rows, r.rows);
@@ -341,11 +339,11 @@ private Q_SLOTS:
         Ration r = sample();
         if (situation == "unreadable")
             r.name = QStringLiteral("Об") + QChar::ReplacementCharacter;
-        writeFile(path, RationPage::fileText(r).toUtf8());
+        QVERIFY(writeBytes(path, RationPage::fileText(r).toUtf8()));
         FileDialog::setNextFileName(path);
         trigger("FileOpenAction");
         if (situation == "changed")
-            writeFile(path, "changed by another program");
+            QVERIFY(writeBytes(path, "changed by another program"));
         else if (situation == "linked")
             QCOMPARE(::link(QFile::encodeName(path).constData(),
                             QFile::encodeName(home->filePath("y.html")).constData()),
@@ -371,7 +369,7 @@ private Q_SLOTS:
     void ownFileSavesWithoutMoreQuestions()
     {
         const QString path = home->filePath("x.html");
-        writeFile(path, RationPage::fileText(sample()).toUtf8());
+        QVERIFY(writeBytes(path, RationPage::fileText(sample()).toUtf8()));
         FileDialog::setNextFileName(path);
         trigger("FileOpenAction");
         // Ctrl+S writes the ration's own file, again and again, asking nothing.
