@@ -184,7 +184,7 @@ private Q_SLOTS:
     }
 
     // A standard icon given again looks as the style makes it, whatever the
-    // program's direction has become since, and whatever the widget's.
+    // program's direction and the widget's have become since it was kept.
     void standardIcons_data()
     {
         QTest::addColumn<int>("icon");
@@ -205,9 +205,9 @@ private Q_SLOTS:
         ProgramStyle *kept = ProgramStyle::install();
         QVERIFY(kept);
         QWidget widget;
-        widget.setLayoutDirection(widgetRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         const auto standard = QStyle::StandardPixmap(icon);
         kept->standardIcon(standard, nullptr, &widget);
+        widget.setLayoutDirection(widgetRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QGuiApplication::setLayoutDirection(programRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         const QImage given = kept->standardIcon(standard, nullptr, &widget).pixmap(16).toImage();
         const QImage made =
