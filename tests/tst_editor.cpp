@@ -183,11 +183,12 @@ private Q_SLOTS:
         const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
         for (int g = 0; g < list->model()->rowCount(); ++g) {
             const QModelIndex groupRow = group(editor, g);
-            QVERIFY(QFontMetrics(bold).horizontalAdvance(text(groupRow, 0)) + margins
-                    <= list->columnWidth(0));
+            QVERIFY2(QFontMetrics(bold).horizontalAdvance(text(groupRow, 0)) + margins
+                         <= list->columnWidth(0),
+                     qPrintable(text(groupRow, 0)));
             for (int p = 0; p < childCount(groupRow); ++p) {
                 const QModelIndex product = list->model()->index(p, 0, groupRow);
-                for (int c = 0; c < 6; ++c) {
+                for (int c = 0; c < list->model()->columnCount(groupRow); ++c) {
                     const int needed = list->fontMetrics().horizontalAdvance(text(product, c))
                         + margins + (c == 0 ? indent : 0);
                     QVERIFY2(needed <= list->columnWidth(c), qPrintable(text(product, c)));
