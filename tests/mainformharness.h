@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTemporaryDir>
 #include <QTest>
 
 struct MainFormHarness {
@@ -19,13 +20,13 @@ struct MainFormHarness {
     void open(bool withRation = true)
     {
         // What the window keeps between runs never goes to the user's own
-        // settings, even when a test runs outside ctest.
-        if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
-            qputenv("XDG_CONFIG_HOME",
-                    QDir::temp()
-                        .filePath(QStringLiteral("rationix-test-config-%1")
-                                      .arg(QCoreApplication::applicationPid()))
-                        .toLocal8Bit());
+        // settings, even when a test runs outside ctest; the folder goes
+        // when the test ends.
+        if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+            static const QTemporaryDir config(
+                QDir::temp().filePath(QStringLiteral("rationix-test-config-XXXXXX")));
+            qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        }
         MessageBox::clearHistory();
         form = new TMainForm(nullptr, "MainForm", {}, withRation);
         form->show();
