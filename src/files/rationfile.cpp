@@ -20,18 +20,19 @@ namespace {
 
 constexpr qint64 Megabyte = qint64(1024) * 1024;
 
-QString notARation() { return tr("Эта интернет-страница не является документом Rationix!"); }
-
-// Enough of a file's start to tell whether it is a ration page: a
-// byte-order mark, the magic line and its line break.
-constexpr qsizetype HeadSize = 32;
-
 constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
+constexpr qsizetype MarkSize = sizeof(ByteOrderMark) - 1;
 
 QByteArrayView withoutMark(QByteArrayView bytes)
 {
-    return bytes.startsWith(ByteOrderMark) ? bytes.sliced(3) : bytes;
+    return bytes.startsWith(ByteOrderMark) ? bytes.sliced(MarkSize) : bytes;
 }
+
+// Enough of a file's start to tell whether it is a ration page: a
+// byte-order mark, the magic line and the two bytes after it that hold its
+// line break. A head that long never ends right after the magic line, so
+// it is judged as the whole file would be.
+qsizetype headSize() { return MarkSize + RationPage::MagicLine.size() + 2; }
 
 // Where the page's body starts: after the magic line, which must come
 // first; -1 when it does not.
@@ -82,7 +83,7 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
     result.status = LoadResult::Ok;
     result.stamp = FileStamp::of(st);
     const qsizetype size = qsizetype(st.st_size);
-    const qsizetype head = std::min(size, HeadSize);
+    const qsizetype head = std::min(size, headSize());
     bytes->resize(head);
     qsizetype done = 0;
     // Up to `end`; false on an error.
@@ -99,15 +100,11 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
         }
         return true;
     };
-    // A large file of another kind is refused after its first bytes; a
-    // shorter one is read whole and refused as a whole.
+    // The rest is read only after a head that starts a ration page: a file
+    // of another kind, however large, is left at its head for fromBytes to
+    // refuse.
     bool ok = readTo(head);
-    if (ok && done == HeadSize && startOfBody(withoutMark(*bytes)) < 0) {
-        ::close(fd);
-        bytes->clear();
-        return refused(notARation());
-    }
-    if (ok && done == head) {
+    if (ok && done == head && startOfBody(withoutMark(*bytes)) >= 0) {
         bytes->resize(size);
         ok = readTo(size);
     }
@@ -128,7 +125,7 @@ LoadResult fromBytes(QByteArray bytes)
         bytes.remove(0, 3);
     const qsizetype bodyStart = startOfBody(bytes);
     if (bodyStart < 0)
-        return refused(notARation());
+        return refused(tr("Эта интернет-страница не является документом Rationix!"));
 
     const TextEncoding::Decoded decoded = TextEncoding::decode(bytes.mid(bodyStart));
     bytes.clear();
