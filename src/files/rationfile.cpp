@@ -121,13 +121,12 @@ LoadResult readFile(const QString &path, QByteArray *bytes)
 
 LoadResult fromBytes(QByteArray bytes)
 {
-    if (bytes.startsWith(ByteOrderMark))
-        bytes.remove(0, 3);
-    const qsizetype bodyStart = startOfBody(bytes);
+    const QByteArrayView content = withoutMark(bytes);
+    const qsizetype bodyStart = startOfBody(content);
     if (bodyStart < 0)
         return refused(tr("Эта интернет-страница не является документом Rationix!"));
 
-    const TextEncoding::Decoded decoded = TextEncoding::decode(bytes.mid(bodyStart));
+    const TextEncoding::Decoded decoded = TextEncoding::decode(content.sliced(bodyStart));
     bytes.clear();
     const RationPage::ReadResult page = RationPage::readBody(decoded.text);
     LoadResult result;

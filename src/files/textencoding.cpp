@@ -21,7 +21,7 @@ bool isCyrillic(QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04ff
 
 // The text in the named 8-bit encoding, or an empty text when this Qt has
 // no decoder for it or some byte stands for no character.
-QString decodedAs(const char *name, const QByteArray &bytes, bool *ok)
+QString decodedAs(const char *name, QByteArrayView bytes, bool *ok)
 {
     QStringDecoder decoder(name, QStringDecoder::Flag::Stateless);
     *ok = decoder.isValid();
@@ -57,7 +57,7 @@ double russianScore(QStringView text)
     return score;
 }
 
-Decoded decode(const QByteArray &bytes)
+Decoded decode(QByteArrayView bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     Decoded result;

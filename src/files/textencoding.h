@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Reading text whose encoding is not known: UTF-8 when the bytes are valid
@@ -20,7 +20,7 @@ struct Decoded {
     QString text;
 };
 
-Decoded decode(const QByteArray &bytes);
+Decoded decode(QByteArrayView bytes);
 
 // How Russian a text looks: the sum of the usual frequencies (per
 // thousand letters) of its Cyrillic letters, lower-case letters counting
