@@ -1,7 +1,10 @@
 #include "dialogs/messagebox.h"
 
-#include <QCoreApplication>
+#include "trcontext.h"
+
 #include <QPushButton>
+
+TR_CONTEXT(MessageBox)
 
 namespace {
 QList<MessageBox::Button> nextAnswers;
@@ -36,17 +39,17 @@ bool answeredUnseen(const MessageBox::Shown &box, MessageBox::Button *answer = n
 
 void MessageBox::critical(QWidget *parent, const QString &title, const QString &text)
 {
-    show(parent, QMessageBox::Critical, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
+    ask(parent, QMessageBox::Critical, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void MessageBox::warning(QWidget *parent, const QString &title, const QString &text)
 {
-    show(parent, QMessageBox::Warning, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
+    ask(parent, QMessageBox::Warning, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void MessageBox::information(QWidget *parent, const QString &title, const QString &text)
 {
-    show(parent, QMessageBox::Information, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
+    ask(parent, QMessageBox::Information, title, text, {}, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void MessageBox::about(QWidget *parent, const QString &title, const QString &text)
@@ -61,13 +64,6 @@ void MessageBox::aboutQt(QWidget *parent, const QString &title)
         QMessageBox::aboutQt(parent, title);
 }
 
-MessageBox::Button MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                   const QString &text, const QList<Choice> &choices,
-                                   Button defaultAnswer, Button escapeAnswer)
-{
-    return show(parent, icon, title, text, choices, defaultAnswer, escapeAnswer);
-}
-
 void MessageBox::setNextAnswer(Button answer)
 {
     if (answer == QMessageBox::NoButton)
@@ -80,9 +76,8 @@ bool MessageBox::confirm(QWidget *parent, QMessageBox::Icon icon, const QString 
                          const QString &text)
 {
     return ask(parent, icon, title, text,
-               {{QMessageBox::Yes, QCoreApplication::translate("MessageBox", "&Да")},
-                {QMessageBox::No, QCoreApplication::translate("MessageBox", "&Нет")}},
-               QMessageBox::No, QMessageBox::No)
+               {{QMessageBox::Yes, tr("&Да")}, {QMessageBox::No, tr("&Нет")}}, QMessageBox::No,
+               QMessageBox::No)
         == QMessageBox::Yes;
 }
 
@@ -92,9 +87,9 @@ const QList<MessageBox::Shown> &MessageBox::history() { return shownBoxes; }
 
 void MessageBox::clearHistory() { shownBoxes.clear(); }
 
-MessageBox::Button MessageBox::show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                    const QString &text, const QList<Choice> &choices,
-                                    Button defaultAnswer, Button escapeAnswer)
+MessageBox::Button MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                   const QString &text, const QList<Choice> &choices,
+                                   Button defaultAnswer, Button escapeAnswer)
 {
     Button answer = choices.isEmpty() ? QMessageBox::Ok : defaultAnswer;
     if (answeredUnseen({icon, title, text}, &answer))

@@ -49,9 +49,4 @@ public:
     };
     static const QList<Shown> &history();
     static void clearHistory();
-
-private:
-    static Button show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                       const QString &text, const QList<Choice> &choices, Button defaultAnswer,
-                       Button escapeAnswer);
 };
