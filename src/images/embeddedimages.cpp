@@ -65,7 +65,6 @@ public:
     {
         return icon().availableSizes(mode, state);
     }
-    QString key() const override { return QStringLiteral("EmbeddedIconEngine"); }
     QIconEngine *clone() const override { return new EmbeddedIconEngine(m_name); }
     bool isNull() override { return false; }
 
@@ -85,9 +84,16 @@ private:
 
 QIcon embeddedIcon(const QString &name)
 {
+    // One icon per name, shared by all who ask for it (every ration window
+    // asks for the same one): its one engine turns the image into a pixmap
+    // once for all of them.
+    static QHash<QString, QIcon> icons;
+    auto it = icons.constFind(name);
+    if (it != icons.cend())
+        return *it;
     if (name.isEmpty() || !QFile::exists(resourcePath(name)))
         return QIcon();
-    return QIcon(new EmbeddedIconEngine(name));
+    return *icons.insert(name, QIcon(new EmbeddedIconEngine(name)));
 }
 
 int embeddedImagesDecoded() { return decoded; }
