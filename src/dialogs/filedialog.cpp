@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <optional>
+#include <utility>
 
 namespace {
 std::optional<QString> nextFileName;
@@ -17,24 +18,13 @@ QString chosenFile(const QString &path)
     return path;
 }
 
-// The answer a test queued, if any, taken off the queue.
-bool takeNext(QString *fileName)
-{
-    if (!nextFileName)
-        return false;
-    *fileName = *nextFileName;
-    nextFileName.reset();
-    return true;
-}
-
 // The answer queued by a test, or the dialog's, as configure sets it up.
 template <typename Configure> QString ask(QWidget *parent, const QString &caption,
                                           const QString &dir, const QString &filter,
                                           Configure configure)
 {
-    QString chosen;
-    if (takeNext(&chosen))
-        return chosenFile(chosen);
+    if (const std::optional<QString> queued = std::exchange(nextFileName, std::nullopt))
+        return chosenFile(*queued);
     QFileDialog dialog(parent, caption, dir, filter);
     configure(dialog);
     if (dialog.exec() != QDialog::Accepted)
