@@ -109,8 +109,9 @@ void appendRows(QString &text, const QList<QStringList> &rows)
     }
 }
 
-} // namespace
-
+// Below the totals of a dish: the yield and portions row, then the values
+// per 100 g and per portion (60 lines); nothing when the ration has no dish
+// data. yieldText is the yield as it is to be shown.
 QStringList dishLines(const Ration &ration, const QString &yieldText)
 {
     if (!ration.hasDish())
@@ -136,8 +137,6 @@ QStringList dishLines(const Ration &ration, const QString &yieldText)
     }
     return lines;
 }
-
-namespace {
 
 // The totals row: "ВСЕГО:" and the six totals, bold in the given colour.
 QStringList totalsRowLines(const QStringList &totals, const QString &color)

@@ -35,10 +35,6 @@ QStringList headLines(const QString &title);
 QStringList cellLines(const QString &color, const QString &text, bool bold = false);
 // The header row: the titles in white on blue.
 QStringList headerRowLines(const QStringList &titles);
-// Below the totals of a dish: the yield and portions row, then the values
-// per 100 g and per portion (60 lines); nothing when the ration has no dish
-// data. yieldText is the yield as it is to be shown.
-QStringList dishLines(const Ration &ration, const QString &yieldText);
 
 // The whole file, 62 + 23n lines for n rows.
 QStringList fileLines(const Ration &ration);
