@@ -14,13 +14,21 @@ CMAKE_GEN ?=
 
 SOURCES    = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build build-all run test test-release test-asan bench package fuzz \
+.PHONY: all deps deps-test deps-lint configure build build-all run test test-release test-asan bench package fuzz \
         clean format format-check tidy lint
 
 all: build
 
+# Building and running need only the "run" set; tests, lint, fuzzing,
+# packaging and benchmarks install their own tools on top of it.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps run
+
+deps-test:
+	@scripts/install-deps test
+
+deps-lint:
+	@scripts/install-deps lint
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON $(CMAKE_GEN)
@@ -33,7 +41,7 @@ run: build
 	$(BUILD)/src/rationix
 
 # Tests build with every warning an error.
-build-all: deps
+build-all: deps-test
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
 	  -DRATIONIX_WERROR=ON $(CMAKE_GEN)
 	cmake --build $(BUILD) -j $(JOBS)
@@ -43,14 +51,16 @@ test: test-release test-asan
 test-release: build-all
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-test-asan: deps
+# The sanitizers' options (and the list of third-party leaks to ignore) are
+# set by ctest itself, so that a bare ctest in $(ASAN) runs the same way.
+test-asan: deps-test
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DRATIONIX_SANITIZE=ON -DRATIONIX_WERROR=ON \
 	  $(CMAKE_GEN)
 	cmake --build $(ASAN) -j $(JOBS)
-	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
 bench: configure
+	@scripts/install-deps bench
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_editor
 	@if [ -x $(BUILD)/bench/bench_files ]; then QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_files; fi
@@ -60,33 +70,36 @@ bench: configure
 
 # Fuzzes the ration page reader for FUZZ_SECONDS with libFuzzer and the
 # sanitizers; crashes are left in $(FUZZ) as crash-* files.
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRATIONIX_FUZZ=ON \
 	  -DRATIONIX_GUI=OFF -DRATIONIX_TESTS=OFF $(CMAKE_GEN)
 	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_rationpage
 	mkdir -p $(FUZZ)/corpus
-	cd $(FUZZ) && ASAN_OPTIONS=detect_leaks=0 ./fuzz/fuzz_rationpage -max_total_time=$(FUZZ_SECONDS) \
+	cd $(FUZZ) && ASAN_OPTIONS=detect_leaks=0 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  ./fuzz/fuzz_rationpage -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=65536 -timeout=10 corpus $(CURDIR)/fuzz/seeds
 
 clean:
 	rm -rf build
 
 package: build-all
+	@scripts/install-deps package
 	rm -f $(BUILD)/rationix_*.deb
 	cd $(BUILD) && cpack -G DEB
 	cp -f $(BUILD)/rationix_*.deb .
 	@ls -l rationix_*.deb
 
-format: deps
+format: deps-lint
 	clang-format -i $(SOURCES)
 
-format-check: deps
+format-check: deps-lint
 	clang-format --dry-run -Werror $(SOURCES)
 
 # clang-tidy over the program's sources, with the checks in .clang-tidy;
 # it needs the generated sources, so everything is built first (warnings
 # as errors, as for the tests, which then reuse that build).
-tidy: build-all
+tidy: build-all deps-lint
 	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) '$(CURDIR)/src/.*\.cpp$$'
 
 lint: format-check tidy
