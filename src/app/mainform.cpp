@@ -522,9 +522,9 @@ TCalculateForm *TMainForm::loadFile(const QString &path, bool nameFile)
     if (!LoadReport::accepted(this, page))
         return nullptr;
     TCalculateForm *form = addRationWindow();
-    // A ration read only in part is not saved over its file without asking
-    // where to save it.
-    const bool whole = page.status == RationFile::LoadResult::Ok && !page.cut;
+    // A ration read only in part, or with damaged letters, is not saved
+    // over its file without asking where to save it.
+    const bool whole = page.whole();
     form->loadRation(page.ration, page.hasTitle, whole ? path : QString(), page.recoded,
                      page.stamp);
     Workspace->currentSubWindow()->showMaximized();
