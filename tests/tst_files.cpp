@@ -299,6 +299,24 @@ private Q_SLOTS:
         QVERIFY(!active()->isWindowModified());
     }
 
+    // A UTF-8 page with a damaged byte opens with its letters, and Ctrl+S
+    // asks where to save rather than writing the marks over it.
+    void damagedPageAsksWhereToSave()
+    {
+        const QString path = home->filePath("damaged.html");
+        QByteArray bytes = RationPage::fileText(sample()).toUtf8();
+        bytes.insert(bytes.indexOf("Бобы"), '\x98');
+        QVERIFY(writeBytes(path, bytes));
+        FileDialog::setNextFileName(path);
+        trigger("FileOpenAction");
+        QCOMPARE(active()->caption(), sample().name);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QVERIFY(active()->fileName().isEmpty());
+        FileDialog::setNextFileName(QString()); // the user cancels the dialog
+        trigger("FileSaveAction");
+        QCOMPARE(contents(path), bytes);
+    }
+
     // Whatever stands at the chosen path, opening it never waits for it.
     void opensOnlyPlainFiles()
     {

@@ -6,9 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -51,7 +53,7 @@ class TestInstanceLink : public QObject
         return QStringLiteral("rationix-test-%1").arg(QCoreApplication::applicationPid());
     }
 
-    QString socketPath() const { return QDir::tempPath() + QLatin1Char('/') + name(); }
+    QString socketPath() const { return InstanceLink::socketFolder() + QLatin1Char('/') + name(); }
 
     // The address of the link's socket; none when its path is too long for
     // one.
@@ -135,6 +137,71 @@ private Q_SLOTS:
         QSignalSpy received(&link, &InstanceLink::filesReceived);
         QVERIFY(sendFromThread({QStringLiteral("/x.html")}));
         QTRY_COMPARE(received.size(), 1);
+    }
+
+    // Something else at the socket's place is left there, and the program
+    // then runs on its own.
+    void othersFilesKept_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("plain file") << "file";
+        QTest::newRow("fifo") << "fifo";
+    }
+    void othersFilesKept()
+    {
+        QFETCH(QString, kind);
+        const QByteArray path = QFile::encodeName(socketPath());
+        QFile::remove(socketPath());
+        if (kind == "file")
+            QVERIFY(QFile(socketPath()).open(QIODevice::WriteOnly));
+        else
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        const auto remove = qScopeGuard([this] { QFile::remove(socketPath()); });
+        QVERIFY(!InstanceLink(name()).listen());
+        struct stat info;
+        QCOMPARE(::lstat(path.constData(), &info), 0);
+        QCOMPARE(S_ISREG(info.st_mode), kind == "file");
+    }
+
+    // The session's folder when it is the user's alone, else the temporary
+    // folder.
+    void socketFolder_data()
+    {
+        QTest::addColumn<QString>("runtime"); // made with mode 0700 unless "open"
+        QTest::addColumn<bool>("used");
+        QTest::newRow("private") << "private" << true;
+        QTest::newRow("open to others") << "open" << false;
+        QTest::newRow("missing") << "missing" << false;
+        QTest::newRow("unset") << "" << false;
+    }
+    void socketFolder()
+    {
+        QFETCH(QString, runtime);
+        QFETCH(bool, used);
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        const bool wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            if (wasSet)
+                qputenv("XDG_RUNTIME_DIR", saved);
+            else
+                qunsetenv("XDG_RUNTIME_DIR");
+        });
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(runtime);
+        if (runtime == "private" || runtime == "open") {
+            QVERIFY(QDir().mkdir(folder));
+            QVERIFY(QFile::setPermissions(folder,
+                                          runtime == "open" ? QFile::Permissions(0x7755)
+                                                            : QFile::Permissions(0x7700)));
+        }
+        if (runtime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+        QCOMPARE(InstanceLink::socketFolder(), used ? folder : QDir::tempPath());
+        InstanceLink link(name());
+        QVERIFY(link.listen());
+        QVERIFY(QFileInfo::exists(socketPath()));
     }
 
     // Only the user can reach the socket, whatever the files they make

@@ -123,6 +123,55 @@ private Q_SLOTS:
         QVERIFY(result.warnings.first().startsWith("Кодировку файла определить не удалось"));
     }
 
+    // A UTF-8 text with a few damaged bytes stays UTF-8, the damage marked;
+    // only bytes that mostly do not form UTF-8 are an 8-bit text.
+    void damagedUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text"); // empty: not compared
+        const auto damaged = int(TextEncoding::Decoded::DamagedUtf8);
+        const auto eightBit = int(TextEncoding::Decoded::EightBit);
+        const QByteArray lunch = QStringLiteral("Обед на двоих").toUtf8();
+        const QString mark = QChar(QChar::ReplacementCharacter);
+        QTest::newRow("last letter cut") << lunch.chopped(1) << damaged << "Обед на двои" + mark;
+        QTest::newRow("stray 0x98") << "\x98" + lunch << damaged << mark + "Обед на двоих";
+        QTest::newRow("a letter's half changed")
+            << QByteArray(lunch).replace(1, 1, "x") << damaged << mark + "xбед на двоих";
+        QTest::newRow("surrogate half") << lunch + "\xed\xa0\x80" << damaged << QString();
+        QTest::newRow("cp1251 whole")
+            << encoded("Обед «Ёлка» № 1", "windows-1251") << eightBit << "Обед «Ёлка» № 1";
+        QTest::newRow("cp1251 with one UTF-8 pair")
+            << "\xd0\xb6" + encoded("Обед на двоих", "windows-1251") << eightBit << QString();
+        QTest::newRow("koi8-r whole")
+            << encoded("Щи, борщ и каша", "KOI8-R") << eightBit << "Щи, борщ и каша";
+    }
+    void damagedUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const TextEncoding::Decoded decoded = TextEncoding::decode(bytes);
+        QTEST(int(decoded.kind), "kind");
+        if (!text.isEmpty())
+            QCOMPARE(decoded.text, text);
+    }
+
+    // A damaged UTF-8 page keeps its letters, says so, and is not whole:
+    // the window must not write it back over the file unasked.
+    void damagedPageIsNotWhole()
+    {
+        const QByteArray page = RationPage::fileText(sample()).toUtf8();
+        QByteArray bytes = page;
+        bytes.insert(page.indexOf("Бобы"), '\x98');
+        const RationFile::LoadResult result = RationFile::fromBytes(bytes);
+        QCOMPARE(result.ration.name, sample().name);
+        QCOMPARE(result.ration.rows[0][0], QString(QChar::ReplacementCharacter) + "Бобы");
+        QVERIFY(result.damaged && !result.recoded && !result.whole());
+        QCOMPARE(result.warnings.size(), 1);
+        QVERIFY(result.warnings[0].startsWith("Файл записан в UTF-8, но местами повреждён"));
+        QVERIFY(RationFile::fromBytes(page).whole());
+    }
+
     void noticesDamage_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -151,6 +200,14 @@ private Q_SLOTS:
         for (int i = 0; i < 42; ++i)
             markers += RationPage::RowLine.toLatin1() + "\n";
         QTest::newRow("row markers only") << markers << QStringList{incomplete} << 2;
+        Ration badDish = sample();
+        badDish.yield = QStringLiteral("-5");
+        badDish.portions = 0;
+        QTest::newRow("dish values refused")
+            << RationPage::fileText(badDish).toUtf8()
+            << QStringList{"Неверные данные готового блюда не загружены: выход готового блюда "
+                           "«-5», число порций «0»."}
+            << 3;
     }
     void noticesDamage()
     {

@@ -190,16 +190,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("portions");
         QTest::addColumn<QString>("yieldBack");
         QTest::addColumn<int>("portionsBack");
-        QTest::newRow("none") << "" << 1 << "" << 1;
-        QTest::newRow("yield") << "150" << 1 << "150" << 1;
-        QTest::newRow("portions") << "" << 4 << "" << 4;
-        QTest::newRow("both") << "1.5" << 1000 << "1.5" << 1000;
-        QTest::newRow("below dry matter kept") << "1" << 2 << "1" << 2;
-        QTest::newRow("markup as yield") << "<title>" << 2 << "" << 2;
-        QTest::newRow("nan") << "nan" << 2 << "" << 2;
-        QTest::newRow("over a tonne") << "1000001" << 3 << "" << 3;
-        QTest::newRow("zero portions") << "100" << 0 << "100" << 1;
-        QTest::newRow("too many portions") << "100" << 1001 << "100" << 1;
+        QTest::addColumn<QStringList>("ignored");
+        const QStringList none;
+        QTest::newRow("none") << "" << 1 << "" << 1 << none;
+        QTest::newRow("yield") << "150" << 1 << "150" << 1 << none;
+        QTest::newRow("portions") << "" << 4 << "" << 4 << none;
+        QTest::newRow("both") << "1.5" << 1000 << "1.5" << 1000 << none;
+        QTest::newRow("below dry matter kept") << "1" << 2 << "1" << 2 << none;
+        QTest::newRow("markup as yield")
+            << "<title>" << 2 << "" << 2 << QStringList{"выход готового блюда «<title>»"};
+        QTest::newRow("nan") << "nan" << 2 << "" << 2 << QStringList{"выход готового блюда «nan»"};
+        QTest::newRow("over a tonne")
+            << "1000001" << 3 << "" << 3 << QStringList{"выход готового блюда «1000001»"};
+        QTest::newRow("long yield shortened")
+            << QString(50, '9') << 3 << "" << 3
+            << QStringList{"выход готового блюда «" + QString(39, '9') + "…»"};
+        QTest::newRow("zero portions")
+            << "100" << 0 << "100" << 1 << QStringList{"число порций «0»"};
+        QTest::newRow("too many portions")
+            << "100" << 1001 << "100" << 1 << QStringList{"число порций «1001»"};
     }
     void dishRoundTrip()
     {
@@ -213,6 +222,7 @@ private Q_SLOTS:
         QCOMPARE(back.status, RationPage::ReadResult::Ok);
         QTEST(back.ration.yield, "yieldBack");
         QTEST(back.ration.portions, "portionsBack");
+        QTEST(back.ignored, "ignored");
         QCOMPARE(back.ration.rows, r.rows);
         QCOMPARE(back.ration.name, r.name);
         QCOMPARE(text == RationPage::fileText(twoRows()), !r.hasDish());

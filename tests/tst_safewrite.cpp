@@ -7,13 +7,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -221,6 +225,78 @@ private Q_SLOTS:
         QVERIFY(SafeWrite::writeFile(path, "new"));
         QCOMPARE(contents(path), QByteArray("new"));
         QCOMPARE(int(statOf(path).st_mode & 07777), mode);
+    }
+
+    // Extended attributes (and with them access control lists) stay with
+    // the file, whatever its mode.
+    void extendedAttributesAreKept_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("0644") << 0644;
+        QTest::newRow("read-only 0444") << 0444;
+    }
+    void extendedAttributesAreKept()
+    {
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.html");
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(SafeWrite::writeFile(path, "old"));
+        const QByteArray value = QStringLiteral("значение").toUtf8();
+        if (::setxattr(name.constData(), "user.test", value.constData(), size_t(value.size()), 0)
+            != 0)
+            QSKIP(qPrintable("the file system refuses user extended attributes: "
+                             + QString::fromLocal8Bit(std::strerror(errno))));
+        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
+        QVERIFY(SafeWrite::writeFile(path, "new"));
+        QCOMPARE(contents(path), QByteArray("new"));
+        QByteArray back(64, '\0');
+        const ssize_t length = ::getxattr(name.constData(), "user.test", back.data(), 64);
+        QCOMPARE(back.left(qMax(length, ssize_t(0))), value);
+        QCOMPARE(int(statOf(path).st_mode & 07777), mode);
+    }
+
+    // Temporary files that a save killed half way left beside its file go
+    // with the next save in that folder when they are ours and old.
+    void staleTemporariesRemoved_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ageMinutes");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("ours, old") << ".обед.html.Ab12cZ" << 120 << true;
+        QTest::newRow("ours, recent") << ".обед.html.Ab12cZ" << 10 << false;
+        QTest::newRow("five letters") << ".обед.html.Ab12c" << 120 << false;
+        QTest::newRow("no dot first") << "обед.html.Ab12cZ" << 120 << false;
+        QTest::newRow("not a page") << ".bashrc.backup" << 120 << false;
+        QTest::newRow("punctuation") << ".обед.html.Ab-2cZ" << 120 << false;
+        QTest::newRow("folder") << ".обед.html.Ab12cZ/" << 120 << false;
+        QTest::newRow("link") << ".обед.html.Ab12cZ@" << 120 << false;
+    }
+    void staleTemporariesRemoved()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, ageMinutes);
+        QTemporaryDir dir;
+        QString path = dir.filePath(name);
+        if (path.endsWith('/')) {
+            path.chop(1);
+            QVERIFY(QDir().mkdir(path));
+        } else if (path.endsWith('@')) {
+            path.chop(1);
+            QVERIFY(writeBytes(dir.filePath("target"), "kept"));
+            QVERIFY(QFile::link(dir.filePath("target"), path));
+        } else {
+            QVERIFY(writeBytes(path, "<!--Rationix_doc-->\n<htm"));
+        }
+        const timespec times[2] = {{::time(nullptr) - ageMinutes * 60, 0},
+                                   {::time(nullptr) - ageMinutes * 60, 0}};
+        QCOMPARE(
+            ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW),
+            0);
+        QVERIFY(SafeWrite::writeFile(dir.filePath("другой.html"), "new"));
+        QTEST(!QFileInfo(path).exists() && !QFileInfo(path).isSymLink(), "removed");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).filter(".другой").size(),
+                 0);
     }
 
     void newFileTakesUsualMode()

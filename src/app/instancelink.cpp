@@ -147,8 +147,21 @@ public:
 
 QString InstanceLink::defaultName() { return QStringLiteral("rationix-%1").arg(::getuid()); }
 
+QString InstanceLink::socketFolder()
+{
+    // The session's own folder, when it is what it should be: a folder of
+    // this user that no one else may enter.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat st {
+    };
+    if (runtime.startsWith('/') && ::stat(runtime.constData(), &st) == 0 && S_ISDIR(st.st_mode)
+        && st.st_uid == ::getuid() && (st.st_mode & (S_IRWXG | S_IRWXO)) == 0)
+        return QFile::decodeName(runtime);
+    return QDir::tempPath();
+}
+
 InstanceLink::InstanceLink(const QString &name, QObject *parent)
-    : QObject(parent), m_path(QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + name))
+    : QObject(parent), m_path(QFile::encodeName(socketFolder() + QLatin1Char('/') + name))
 { }
 
 InstanceLink::~InstanceLink()
@@ -190,17 +203,24 @@ bool InstanceLink::listen()
         return true;
     // A program that is alive, even one too busy to answer, keeps its
     // socket: listening in its place would silently cut it off; so does a
-    // socket of another user. One that nobody listens on was left by a
-    // program that is gone.
+    // socket of another user. A socket of ours that nobody listens on was
+    // left by a program that is gone; anything else refuses a connection
+    // too, and is not ours to remove.
     const int probe = connectTo(m_path, QDeadlineTimer(0));
     if (probe >= 0) {
         ::close(probe);
         return false;
     }
-    if (probe == -ECONNREFUSED)
+    if (probe == -ECONNREFUSED) {
+        struct stat st {
+        };
+        if (::lstat(m_path.constData(), &st) != 0 || !S_ISSOCK(st.st_mode)
+            || st.st_uid != ::getuid())
+            return false;
         ::unlink(m_path.constData());
-    else if (probe != -ENOENT)
+    } else if (probe != -ENOENT) {
         return false;
+    }
     const int fd = privateListener(m_path, &m_socket);
     if (fd < 0)
         return false;

@@ -11,7 +11,8 @@ class QSocketNotifier;
 // One running program per user session: the first start listens on a local
 // socket of a name that is the user's own, and a later start hands its files
 // to it there and ends. A socket left behind by a program that crashed is
-// taken over. The socket lives in the temporary folder, reachable by the
+// taken over. The socket lives in the session's own folder
+// ($XDG_RUNTIME_DIR), or else in the temporary folder, reachable by the
 // user only.
 class InstanceLink : public QObject
 {
@@ -29,6 +30,9 @@ public:
     bool listen();
 
     static QString defaultName();
+    // Where the socket lives: $XDG_RUNTIME_DIR when it is a folder of this
+    // user's only, else the temporary folder.
+    static QString socketFolder();
 
 Q_SIGNALS:
     // A later start asked to open these files (none: only to be shown).

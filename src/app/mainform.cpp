@@ -5,6 +5,7 @@
 #include "app/windowtiling.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
+#include "dialogs/plaintext.h"
 #include "files/loadreport.h"
 #include "files/pagesaver.h"
 #include "files/rationfile.h"
@@ -103,6 +104,7 @@ void TMainForm::CreateStatusBarSlot()
     m_fileLabel = new QLabel(StatusBar);
     m_fileLabel->setObjectName(QStringLiteral("FileLabel"));
     m_fileLabel->setAccessibleName(tr("Файл активного рациона"));
+    m_fileLabel->setTextFormat(Qt::PlainText);
     StatusBar->addPermanentWidget(m_fileLabel);
 }
 
@@ -238,6 +240,9 @@ void TMainForm::CreateActionsSlot()
     EditRedoAction->setObjectName(QStringLiteral("EditRedoAction"));
     EditRedoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
     EditRedoAction->setStatusTip(tr("Повторить отменённое изменение рациона"));
+    // Their texts name the product of the step.
+    PlainText::keepToolTipPlain(EditUndoAction);
+    PlainText::keepToolTipPlain(EditRedoAction);
 }
 
 void TMainForm::EditScaleSlot()
@@ -517,9 +522,9 @@ TCalculateForm *TMainForm::loadFile(const QString &path, bool nameFile)
     if (!LoadReport::accepted(this, page))
         return nullptr;
     TCalculateForm *form = addRationWindow();
-    // A ration read only in part is not saved over its file without asking
-    // where to save it.
-    const bool whole = page.status == RationFile::LoadResult::Ok && !page.cut;
+    // A ration read only in part, or with damaged letters, is not saved
+    // over its file without asking where to save it.
+    const bool whole = page.whole();
     form->loadRation(page.ration, page.hasTitle, whole ? path : QString(), page.recoded,
                      page.stamp);
     Workspace->currentSubWindow()->showMaximized();
@@ -861,6 +866,7 @@ void TMainForm::updateWindowMenu()
         auto *form = qobject_cast<TCalculateForm *>(windows[i]->widget());
         QAction *action = WindowMenu->addAction(
             numberedEntry(i, form ? form->caption() : windows[i]->windowTitle()));
+        PlainText::keepToolTipPlain(action);
         action->setCheckable(true);
         action->setChecked(windows[i] == current);
         m_windowListGroup->addAction(action);
@@ -899,6 +905,7 @@ void TMainForm::updateRecentMenu()
         QAction *action =
             m_recentMenu->addAction(numberedEntry(i, QDir::toNativeSeparators(paths[i])));
         action->setData(paths[i]);
+        PlainText::keepToolTipPlain(action);
     }
     m_recentMenu->setEnabled(!paths.isEmpty());
 }

@@ -138,6 +138,13 @@ LoadResult fromBytes(QByteArray bytes)
         result.warnings.append(tr("Файл записан не в UTF-8 и прочитан в кодировке %1. "
                                   "При сохранении он будет записан в UTF-8.")
                                    .arg(decoded.encoding));
+    } else if (decoded.kind == TextEncoding::Decoded::DamagedUtf8) {
+        result.damaged = true;
+        result.warnings.append(
+            tr("Файл записан в UTF-8, но местами повреждён: вместо испорченных букв стоит знак "
+               "«%1». Чтобы файл не был перезаписан испорченным текстом, при сохранении будет "
+               "предложено выбрать файл.")
+                .arg(QChar::ReplacementCharacter));
     } else if (decoded.kind == TextEncoding::Decoded::Unreadable) {
         result.warnings.append(tr("Кодировку файла определить не удалось: некоторые названия "
                                   "прочитать нельзя, вместо нечитаемых букв стоит знак «%1».")
@@ -147,6 +154,9 @@ LoadResult fromBytes(QByteArray bytes)
     if (page.cut)
         result.warnings.append(
             tr("Некоторые тексты длиннее %1 знаков и обрезаны.").arg(RationPage::MaxTextLength));
+    if (!page.ignored.isEmpty())
+        result.warnings.append(tr("Неверные данные готового блюда не загружены: %1.")
+                                   .arg(page.ignored.join(QStringLiteral(", "))));
     if (!page.complete)
         result.warnings.append(tr("Файл, похоже, записан не полностью: в нём нет строки итогов "
                                   "или конца страницы."));

@@ -9,8 +9,9 @@
 
 // Loading a ration page from a file, whatever the file turns out to be:
 // only a plain file (links followed) of at most MaxFileSize bytes is read;
-// a UTF-8 byte-order mark is skipped; text that is not UTF-8 is read as
-// the 8-bit Russian encoding it looks like; over-long texts are cut; and a
+// a UTF-8 byte-order mark is skipped; text that is not UTF-8, nor UTF-8
+// with a few bytes damaged, is read as the 8-bit Russian encoding it looks
+// like; over-long texts are cut; and a
 // page cut short is noticed. What the user should hear of it comes back as
 // texts, for the window to show.
 namespace RationFile {
@@ -34,8 +35,15 @@ struct LoadResult {
     // Some texts were too long and cut: writing the ration back over the
     // file would lose the rest of them.
     bool cut = false;
+    // The file is UTF-8 with some bytes damaged, read as U+FFFD: writing
+    // the ration back would put those marks in place of what was there.
+    bool damaged = false;
     QStringList warnings; // things the user should know, in Russian
     FileStamp stamp;      // the file as it was when read
+
+    // Whether the ration holds all that the file holds, so that saving it
+    // over the file without asking loses nothing.
+    bool whole() const { return status == Ok && !cut && !damaged; }
 };
 
 LoadResult load(const QString &path);

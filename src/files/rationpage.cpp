@@ -258,16 +258,35 @@ QStringView viewAt(const QList<QStringView> &lines, qsizetype index)
     return index < lines.size() ? lines[index] : QStringView();
 }
 
+// A text the page gave that was not taken, as the user is told of it: in
+// quotes, and a long one shortened.
+QString quoted(QStringView text)
+{
+    constexpr qsizetype Shown = 40;
+    QString shown = text.left(Shown).toString();
+    if (text.size() > Shown)
+        shown.replace(Shown - 1, 1, QChar(0x2026));
+    return QChar(0x00ab) + shown + QChar(0x00bb);
+}
+
 // The yield and portions of the dish row at lines[k]; a yield or a number
-// of portions that the dish panel would refuse is not taken.
-void readDish(const QList<QStringView> &lines, qsizetype k, Ration *ration)
+// of portions that the dish panel would refuse is not taken, and named in
+// *ignored.
+void readDish(const QList<QStringView> &lines, qsizetype k, Ration *ration, QStringList *ignored)
 {
     const QString yield = HtmlText::unescape(viewAt(lines, k + 5).toString()).trimmed();
     // Without products nothing is too small: only the number itself is checked.
     ration->yield = Dish::acceptsYield(yield) ? yield : QString();
+    // An empty yield is a dish whose products are not weighed after cooking.
+    if (ration->yield.isEmpty() && !yield.isEmpty())
+        ignored->append(tr("выход готового блюда %1").arg(quoted(yield)));
     bool ok = false;
-    const int portions = viewAt(lines, k + 11).toInt(&ok);
+    const QStringView portionsText = viewAt(lines, k + 11);
+    const int portions = portionsText.toInt(&ok);
     ration->portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;
+    if (ration->portions != portions)
+        ignored->append(
+            tr("число порций %1").arg(quoted(HtmlText::unescape(portionsText.toString()))));
 }
 
 // Reads a page from its lines (those after the magic line).
@@ -297,7 +316,7 @@ ReadResult readLines(const QList<QStringView> &lines)
         } else if (line == endLine) {
             hasEnd = true;
         } else if (line == DishLine) {
-            readDish(lines, k, &result.ration);
+            readDish(lines, k, &result.ration, &result.ignored);
         }
     }
     result.complete = hasTotals && hasEnd;

@@ -57,6 +57,8 @@ struct ReadResult {
     bool hasTitle = false; // false: the page names no ration
     bool cut = false;      // a text was longer than MaxTextLength and was cut
     bool complete = false; // the page has its totals row and its end
+    // Values of the dish row that were not taken, each as "число порций «0»".
+    QStringList ignored;
     Ration ration;
 };
 

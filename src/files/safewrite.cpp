@@ -7,9 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace SafeWrite {
@@ -65,9 +69,62 @@ void setError(QString *error, const QString &reason)
         *error = reason;
 }
 
-// Gives the new file the owner, group and mode of the one it replaces, as
-// far as the system lets us; a new file gets the usual mode.
-void copyOwnership(int fd, const struct stat *old)
+// Gives the new file the extended attributes of the one it replaces, and
+// with them its access control list. An attribute the file system or our
+// rights refuse is left behind: the contents matter more.
+void copyAttributes(const QByteArray &from, int fd)
+{
+    ssize_t size = ::listxattr(from.constData(), nullptr, 0);
+    if (size <= 0)
+        return;
+    QByteArray names(size, '\0');
+    size = ::listxattr(from.constData(), names.data(), size_t(names.size()));
+    if (size <= 0)
+        return;
+    names.truncate(size);
+    QByteArray value;
+    for (const QByteArray &name : names.split('\0')) {
+        if (name.isEmpty())
+            continue;
+        ssize_t length = ::getxattr(from.constData(), name.constData(), nullptr, 0);
+        if (length < 0)
+            continue;
+        value.resize(length);
+        length = ::getxattr(from.constData(), name.constData(), value.data(), size_t(length));
+        if (length >= 0)
+            ::fsetxattr(fd, name.constData(), value.constData(), size_t(length), 0);
+    }
+}
+
+// Temporary files of ours that a save killed half way left in the folder:
+// ".name.html.XXXXXX", a plain file of ours, untouched for an hour (a save
+// under way touches its file all the time).
+void removeStaleTemporaries(const QString &folder)
+{
+    constexpr time_t StaleAfter = 60 * 60;
+    const QDir dir(folder, QStringLiteral(".*.html.??????"), QDir::NoSort,
+                   QDir::Files | QDir::Hidden | QDir::System);
+    const time_t now = ::time(nullptr);
+    const QStringList names = dir.entryList();
+    for (const QString &name : names) {
+        const QStringView unique = QStringView(name).right(6);
+        const bool fromMkstemp = std::all_of(unique.begin(), unique.end(), [](QChar c) {
+            return c.unicode() < 0x80 && c.isLetterOrNumber();
+        });
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat st {
+        };
+        if (fromMkstemp && ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode)
+            && st.st_uid == ::geteuid() && now - st.st_mtime > StaleAfter)
+            ::unlink(path.constData());
+    }
+}
+
+// Gives the new file the owner, group, extended attributes and mode of the
+// one at oldName that it replaces, as far as the system lets us; a new file
+// gets the usual mode. The attributes come before the mode: a read-only
+// mode would refuse them.
+void copyOwnership(int fd, const struct stat *old, const QByteArray &oldName)
 {
     if (!old) {
         ::fchmod(fd, newFileMode());
@@ -75,6 +132,7 @@ void copyOwnership(int fd, const struct stat *old)
     }
     if (::fchown(fd, old->st_uid, old->st_gid) != 0)
         ::fchown(fd, uid_t(-1), old->st_gid);
+    copyAttributes(oldName, fd);
     ::fchmod(fd, old->st_mode & 07777);
 }
 
@@ -121,6 +179,7 @@ bool writeFile(const QString &path, const QByteArray &data, QString *error, cons
 
     const QFileInfo info(target);
     const QString folder = info.absolutePath();
+    removeStaleTemporaries(folder);
     QByteArray tempName =
         QFile::encodeName(folder + QLatin1String("/.") + info.fileName()) + ".XXXXXX";
     const int fd = ::mkstemp(tempName.data());
@@ -152,7 +211,7 @@ bool writeFile(const QString &path, const QByteArray &data, QString *error, cons
         }
     }
 
-    copyOwnership(fd, exists ? &old : nullptr);
+    copyOwnership(fd, exists ? &old : nullptr, targetName);
     // The data must be on the disk before the new file takes the old one's
     // place: a failing disk or network share reports it here, or at close.
     if (::fdatasync(fd) != 0)

@@ -13,8 +13,10 @@ class QIODevice;
 // the disk, and only then replace the old file. A short write, or a failed
 // sync or close, cancels the write and leaves the old file as it was.
 // Links are followed: the file a symbolic link points to is replaced, not
-// the link. The replaced file's owner, group and mode are kept where the
-// system allows.
+// the link. The replaced file's owner, group, mode and extended attributes
+// (and so its access control list) are kept where the system allows. A
+// save also clears the folder of the temporary files that saves killed
+// half way left there more than an hour ago.
 namespace SafeWrite {
 
 // Writes all of data to device; false if any write fell short.

@@ -32,6 +32,51 @@ QString decodedAs(const char *name, QByteArrayView bytes, bool *ok)
     return text;
 }
 
+// Whether most of the bytes above ASCII form UTF-8 sequences (overlong
+// forms and surrogates do not). A text in an 8-bit encoding seldom has
+// even one: its letters would have to pair up exactly as UTF-8's do.
+bool mostlyUtf8(QByteArrayView bytes)
+{
+    qsizetype good = 0;
+    qsizetype bad = 0;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto lead = uchar(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The length of the sequence and the range of its second byte.
+        qsizetype length = 0;
+        uchar low = 0x80;
+        uchar high = 0xbf;
+        if (lead >= 0xc2 && lead <= 0xdf) {
+            length = 2;
+        } else if (lead >= 0xe0 && lead <= 0xef) {
+            length = 3;
+            low = lead == 0xe0 ? 0xa0 : low;
+            high = lead == 0xed ? 0x9f : high;
+        } else if (lead >= 0xf0 && lead <= 0xf4) {
+            length = 4;
+            low = lead == 0xf0 ? 0x90 : low;
+            high = lead == 0xf4 ? 0x8f : high;
+        }
+        qsizetype k = 1;
+        for (; k < length && i + k < bytes.size(); ++k) {
+            const auto next = uchar(bytes[i + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xbf))
+                break;
+        }
+        if (length > 0 && k == length) {
+            good += length;
+            i += length;
+        } else {
+            ++bad;
+            ++i;
+        }
+    }
+    return good >= bad;
+}
+
 } // namespace
 
 double russianScore(QStringView text)
@@ -65,6 +110,10 @@ Decoded decode(QByteArrayView bytes)
     result.text = utf8(bytes);
     if (!utf8.hasError())
         return result;
+    if (mostlyUtf8(bytes)) {
+        result.kind = Decoded::DamagedUtf8;
+        return result;
+    }
 
     const struct {
         const char *name;

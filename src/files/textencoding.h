@@ -4,16 +4,18 @@
 #include <QString>
 
 // Reading text whose encoding is not known: UTF-8 when the bytes are valid
-// UTF-8, and otherwise one of the 8-bit Russian encodings that older
-// programs wrote (CP1251 on Windows, KOI8-R on older Unix systems), chosen
-// by which gives the more Russian-looking text.
+// UTF-8, or mostly so (a letter cut at the end, a stray byte: the damaged
+// places read as U+FFFD), and otherwise one of the 8-bit Russian encodings
+// that older programs wrote (CP1251 on Windows, KOI8-R on older Unix
+// systems), chosen by which gives the more Russian-looking text.
 namespace TextEncoding {
 
 struct Decoded {
     enum Kind {
         Utf8,
-        EightBit,   // decoded from the 8-bit encoding named in encoding
-        Unreadable, // fits none: decoded as UTF-8 with U+FFFD for bad bytes
+        DamagedUtf8, // UTF-8 but for a few bytes, each read as U+FFFD
+        EightBit,    // decoded from the 8-bit encoding named in encoding
+        Unreadable,  // fits none: decoded as UTF-8 with U+FFFD for bad bytes
     };
     Kind kind = Utf8;
     QString encoding; // "UTF-8", "CP1251" or "KOI8-R"
