@@ -16,12 +16,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -37,6 +40,39 @@ QByteArray page(const QString &title, const QString &body, const QByteArray &hea
 
 const QByteArray metaUtf8 =
     "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
+
+// The text of every page of the manual, as a reader sees it: markup,
+// entities and line breaks of the source aside.
+QString manualText()
+{
+    QString text;
+    const QDir doc(QStringLiteral(MANUAL_SOURCE_DIR));
+    const QStringList pages = doc.entryList({QStringLiteral("*.html")}, QDir::Files);
+    for (const QString &name : pages) {
+        QTextDocument page;
+        page.setHtml(QString::fromUtf8(contents(doc.filePath(name))));
+        text += page.toPlainText() + QLatin1Char('\n');
+    }
+    return text;
+}
+
+// The names of the commands and menus, those within the menus too, as the
+// manual writes them: without the key marks and the dots of a command that
+// asks first. The recent files are the user's, not commands.
+void commandNames(const QList<QAction *> &actions, QStringList *names)
+{
+    for (const QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        QString name = action->text().remove(QLatin1Char('&'));
+        if (name.endsWith(QChar(0x2026)))
+            name.chop(1);
+        names->append(name);
+        const QMenu *sub = QMenu::menuInAction(action);
+        if (sub && sub->objectName() != QStringLiteral("RecentFilesMenu"))
+            commandNames(sub->actions(), names);
+    }
+}
 
 } // namespace
 
@@ -482,6 +518,23 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().first().title, QStringLiteral("Ошибка печати"));
         QVERIFY(MessageBox::history().first().text.contains(at("missing")));
         QVERIFY(help->isVisible());
+    }
+
+    // Every command of the menu bar is explained somewhere in the manual.
+    void manualNamesEveryCommand()
+    {
+        const QString manual = manualText();
+        QVERIFY(manual.contains(QStringLiteral("Составление рациона")));
+        QStringList names;
+        commandNames(form->menuBar()->actions(), &names);
+        QVERIFY(names.contains(QStringLiteral("Правка")));
+        QVERIFY(names.contains(QStringLiteral("Мои продукты")));
+        QStringList missing;
+        for (const QString &name : std::as_const(names)) {
+            if (!manual.contains(name))
+                missing.append(name);
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
     }
 
     void about()
