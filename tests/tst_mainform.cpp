@@ -208,6 +208,9 @@ private Q_SLOTS:
         trigger("FileCloseAllAction");
         QTRY_COMPARE(form->Workspace->subWindowList().size(), 0);
         QVERIFY(!form->activeRation());
+        // commands on a ration are greyed out with no ration window
+        for (const char *name : {"FileSaveAction", "FileSaveAsProductAction", "EditScaleAction"})
+            QTRY_VERIFY2(!form->findChild<QAction *>(QLatin1String(name))->isEnabled(), name);
         // nothing to close: nothing happens
         trigger("FileCloseAction");
         trigger("FileCloseAllAction");

@@ -885,7 +885,7 @@ void TMainForm::updateCommandStates()
         FilePrintAction,          FileCloseAction,     FileCloseAllAction,
         ToolsEnergyValueAction,   WindowCascadeAction, WindowTileHorizontalAction,
         WindowTileVerticalAction, WindowTileAction,    m_nextWindowAction,
-        m_previousWindowAction,   EditScaleAction};
+        m_previousWindowAction,   EditScaleAction,     FileSaveAsProductAction};
     for (QAction *action : needRation)
         action->setEnabled(any);
     ToolsFindAction->setEnabled(any && !(FindForm && FindForm->isVisible()));
