@@ -175,7 +175,8 @@ void TMainForm::CreateActionsSlot()
          QT_TR_NOOP("Ctrl+A"), QT_TR_NOOP("Закрыть все окна"), &TMainForm::FileCloseAllSlot},
         {&TMainForm::EditScaleAction, "EditScaleAction", QT_TR_NOOP("Масштабировать…"), nullptr,
          nullptr,
-         QT_TR_NOOP("Умножить массы рациона на число или привести их к заданной массе или энергии"),
+         QT_TR_NOOP("Умножить массы рациона на число или привести их к заданной массе, энергии, "
+                    "числу порций или выходу готового блюда"),
          &TMainForm::EditScaleSlot},
         {&TMainForm::ToolsFindAction, "ToolsFindAction", QT_TR_NOOP("Найти"), "find.png",
          QT_TR_NOOP("F3"), QT_TR_NOOP("Найти продукт / группу продуктов в списке"),
