@@ -52,6 +52,11 @@
 
 #include <memory>
 
+namespace {
+// How long a report of what a command did stays in the status bar, in ms.
+constexpr int MessageTimeout = 8000;
+} // namespace
+
 TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl, bool withRation)
     : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
 {
@@ -463,8 +468,13 @@ void TMainForm::FileSaveSlot()
 
 void TMainForm::FileSaveAsProductSlot()
 {
-    if (TCalculateForm *form = activeRation())
-        OwnProductCommands::addDish(this, ProductStore::user(), form->CentralWidget->ration());
+    TCalculateForm *form = activeRation();
+    QString saved;
+    if (form
+        && OwnProductCommands::addDish(this, ProductStore::user(), form->CentralWidget->ration(),
+                                       &saved))
+        StatusBar->showMessage(tr("Продукт «%1» сохранён в «Мои продукты».").arg(saved),
+                               MessageTimeout);
 }
 
 void TMainForm::ToolsOwnProductsSlot()
