@@ -47,8 +47,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         QSignalSpy changed(&panel, &DishPanel::dishChanged);
         panel.setTotals(Recipe);
-        QCOMPARE(panel.per100gTexts(), QStringList({"100", "50", "10", "5", "20", "150"}));
-        QCOMPARE(panel.perPortionTexts(), Recipe);
+        QCOMPARE(panel.per100gTexts(),
+                 QStringList({"100.0", "50.0", "10.0", "5.0", "20.0", "150"}));
+        QCOMPARE(panel.perPortionTexts(),
+                 QStringList({"200.0", "100.0", "20.0", "10.0", "40.0", "300"}));
 
         typeYield(panel, "150,0");
         QCOMPARE(panel.yieldText(), QStringLiteral("150.0"));
@@ -57,9 +59,9 @@ private Q_SLOTS:
         QCOMPARE(panel.portions(), 3);
         QCOMPARE(changed.size(), 3);
         QCOMPARE(panel.per100gTexts(),
-                 QStringList({"100", "33.3333", "13.3333", "6.66667", "26.6667", "200"}));
+                 QStringList({"100.0", "33.3", "13.3", "6.7", "26.7", "200"}));
         QCOMPARE(panel.perPortionTexts(),
-                 QStringList({"50", "16.6667", "6.66667", "3.33333", "13.3333", "100"}));
+                 QStringList({"50.0", "16.7", "6.7", "3.3", "13.3", "100"}));
 
         EnergyBar *bar = panel.energyBar();
         QVERIFY(bar->hasBar());
@@ -73,7 +75,8 @@ private Q_SLOTS:
         // Emptying the field goes back to the products' mass.
         typeYield(panel, "");
         QCOMPARE(panel.yieldText(), QString());
-        QCOMPARE(panel.per100gTexts(), QStringList({"100", "50", "10", "5", "20", "150"}));
+        QCOMPARE(panel.per100gTexts(),
+                 QStringList({"100.0", "50.0", "10.0", "5.0", "20.0", "150"}));
         QCOMPARE(changed.size(), 4);
     }
 
@@ -98,7 +101,7 @@ private Q_SLOTS:
         QTest::newRow("beyond a double") << "1e400"
                                          << "больше 1 000 000 г";
         QTest::newRow("below dry matter") << "99,5"
-                                          << "меньше 100 г";
+                                          << "меньше 100.0 г";
     }
     void refusedYields()
     {
@@ -169,10 +172,10 @@ private Q_SLOTS:
         DishPanel panel;
         panel.setTotals(Recipe);
         panel.setDish(QStringLiteral("120"), 1);
-        QCOMPARE(panel.per100gTexts().at(1), QStringLiteral("16.6667"));
+        QCOMPARE(panel.per100gTexts().at(1), QStringLiteral("16.7"));
         panel.setTotals({"300", "100", "50", "50", "100", "1000"});
         QCOMPARE(panel.per100gTexts(), QStringList(6, QStringLiteral("—")));
-        QVERIFY(panel.findChild<QLabel *>("YieldFitLabel")->text().contains("200 г"));
+        QVERIFY(panel.findChild<QLabel *>("YieldFitLabel")->text().contains("200.0 г"));
         QCOMPARE(panel.yieldText(), QStringLiteral("120"));
     }
 

@@ -7,6 +7,7 @@
 #include "tools/ownproductsdialog.h"
 #include "tools/productdialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,6 +81,10 @@ private Q_SLOTS:
         FileDialog::setNextFileName(exported);
         OwnProductCommands::exportFile(nullptr, store);
         QCOMPARE(contents(exported), store.products().toTsv());
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history()[1].text,
+                 QStringLiteral("Сохранено продуктов: 2, в файл «%1».")
+                     .arg(QDir::toNativeSeparators(exported)));
     }
 
 private:

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeView>
 
 // The user's own products as every ration window sees them.
@@ -114,6 +115,8 @@ private Q_SLOTS:
         QCOMPARE(offered.name, expected.name);
         QCOMPARE(offered.valueList(), expected.valueList());
         QVERIFY(ProductStore::user().products().find(QStringLiteral("суп")));
+        QCOMPARE(h.form->statusBar()->currentMessage(),
+                 QStringLiteral("Продукт «Суп» сохранён в «Мои продукты»."));
     }
 
     void damagedFileIsReportedOnce()

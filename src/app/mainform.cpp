@@ -53,6 +53,11 @@
 
 #include <memory>
 
+namespace {
+// How long a report of what a command did stays in the status bar, in ms.
+constexpr int MessageTimeout = 8000;
+} // namespace
+
 TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl, bool withRation)
     : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
 {
@@ -177,7 +182,8 @@ void TMainForm::CreateActionsSlot()
          QT_TR_NOOP("Ctrl+A"), QT_TR_NOOP("Закрыть все окна"), &TMainForm::FileCloseAllSlot},
         {&TMainForm::EditScaleAction, "EditScaleAction", QT_TR_NOOP("Масштабировать…"), nullptr,
          nullptr,
-         QT_TR_NOOP("Умножить массы рациона на число или привести их к заданной массе или энергии"),
+         QT_TR_NOOP("Умножить массы рациона на число или привести их к заданной массе, энергии, "
+                    "числу порций или выходу готового блюда"),
          &TMainForm::EditScaleSlot},
         {&TMainForm::ToolsFindAction, "ToolsFindAction", QT_TR_NOOP("Найти"), "find.png",
          QT_TR_NOOP("F3"), QT_TR_NOOP("Найти продукт / группу продуктов в списке"),
@@ -467,8 +473,13 @@ void TMainForm::FileSaveSlot()
 
 void TMainForm::FileSaveAsProductSlot()
 {
-    if (TCalculateForm *form = activeRation())
-        OwnProductCommands::addDish(this, ProductStore::user(), form->CentralWidget->ration());
+    TCalculateForm *form = activeRation();
+    QString saved;
+    if (form
+        && OwnProductCommands::addDish(this, ProductStore::user(), form->CentralWidget->ration(),
+                                       &saved))
+        StatusBar->showMessage(tr("Продукт «%1» сохранён в «Мои продукты».").arg(saved),
+                               MessageTimeout);
 }
 
 void TMainForm::ToolsOwnProductsSlot()

@@ -4,7 +4,7 @@
 
 #include "files/htmltext.h"
 #include "ration/dish.h"
-#include "ration/numbertext.h"
+#include "ration/figuretext.h"
 #include "tools/energystructure.h"
 
 #include <QDate>
@@ -89,19 +89,40 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
+// How a table is laid out: in the file, where every figure is kept as the
+// ration has it, or on paper, where the dish's figures are shown as a cook
+// reads them and every number stands to the right of its cell.
+struct TableLook {
+    QString tableTag;
+    QString totalsColor;
+    bool printed = false;
+
+    // A cell holding a number.
+    QStringList numberCell(const QString &color, const QString &text, bool bold = false) const
+    {
+        QStringList lines = cellLines(color, text, bold);
+        if (printed)
+            lines.first().replace(QStringLiteral("<td>"), QStringLiteral("<td align=\"right\">"));
+        return lines;
+    }
+};
+
 // The ration's rows, 23 lines each, straight into the text: a long ration
 // is written without a list of its lines.
-void appendRows(QString &text, const QList<QStringList> &rows)
+void appendRows(QString &text, const QList<QStringList> &rows, const TableLook &look)
 {
-    const QStringList cell = cellLines(QStringLiteral("Black"), QStringLiteral("%1"));
-    const QString open = cell[0] + QLatin1Char('\n');
-    const QString close = QLatin1Char('\n') + cell[2] + QLatin1Char('\n');
+    const QString black = QStringLiteral("Black");
+    const QString placeholder = QStringLiteral("%1");
+    const QStringList nameCell = cellLines(black, placeholder);
+    const QStringList valueCell = look.numberCell(black, placeholder);
+    const QString close = QLatin1Char('\n') + nameCell[2] + QLatin1Char('\n');
     const QString end = QStringLiteral("</tr>\n");
     for (const QStringList &row : rows) {
         text += RowLine;
         text += QLatin1Char('\n');
         for (int c = 0; c < Ration::ColumnCount; ++c) {
-            text += open;
+            text += (c == 0 ? nameCell : valueCell)[0];
+            text += QLatin1Char('\n');
             text += oneLine(row.value(c));
             text += close;
         }
@@ -111,51 +132,56 @@ void appendRows(QString &text, const QList<QStringList> &rows)
 
 // Below the totals of a dish: the yield and portions row, then the values
 // per 100 g and per portion (60 lines); nothing when the ration has no dish
-// data. yieldText is the yield as it is to be shown.
-QStringList dishLines(const Ration &ration, const QString &yieldText)
+// data.
+QStringList dishLines(const Ration &ration, const TableLook &look)
 {
     if (!ration.hasDish())
         return {};
     const QString black = QStringLiteral("Black");
+    const Dish dish(ration.totals, ration.yield, ration.portions);
     QStringList lines{DishLine};
     lines += cellLines(black, tr("Выход готового блюда, г"), true);
-    lines += cellLines(black, yieldText);
+    lines += look.numberCell(black, look.printed ? FigureText::grams(dish.yield()) : ration.yield);
     lines += cellLines(black, tr("Порций"), true);
-    QStringList portions = cellLines(black, QString::number(ration.portions));
-    portions.first().replace(QStringLiteral("<td>"), QStringLiteral("<td colspan=\"4\">"));
+    QStringList portions = look.numberCell(black, QString::number(ration.portions));
+    if (look.printed) {
+        // On paper the number stands next to its caption, not at the row's end.
+        portions.append(QStringLiteral("<td colspan=\"3\"></td>"));
+    } else {
+        portions.first().replace(QStringLiteral("<td>"), QStringLiteral("<td colspan=\"4\">"));
+    }
     lines += portions;
     lines.append(QStringLiteral("</tr>"));
-    const Dish dish(ration.totals, ration.yield, ration.portions);
-    const QStringList values[] = {dish.per100g(), dish.perPortion()};
+    const QStringList values[] = {look.printed ? dish.shownPer100g() : dish.per100g(),
+                                  look.printed ? dish.shownPerPortion() : dish.perPortion()};
     const QString captions[] = {tr("На 100 г"), tr("На порцию")};
     for (int i = 0; i < 2; ++i) {
         lines.append(QStringLiteral("<tr bgcolor=\"Silver\">"));
         lines += cellLines(black, captions[i], true);
         for (const QString &value : values[i])
-            lines += cellLines(black, value);
+            lines += look.numberCell(black, value);
         lines.append(QStringLiteral("</tr>"));
     }
     return lines;
 }
 
-// The totals row: "ВСЕГО:" and the six totals, bold in the given colour.
-QStringList totalsRowLines(const QStringList &totals, const QString &color)
+// The totals row: "ВСЕГО:" and the six totals, bold in the look's colour.
+QStringList totalsRowLines(const QStringList &totals, const TableLook &look)
 {
     QStringList lines{QStringLiteral("<tr bgcolor=\"Grey\">")};
-    lines += cellLines(color, tr("ВСЕГО:"), true);
+    lines += cellLines(look.totalsColor, tr("ВСЕГО:"), true);
     for (int c = 0; c < Ration::TotalCount; ++c)
-        lines += cellLines(color, totals.value(c), true);
+        lines += look.numberCell(look.totalsColor, totals.value(c), true);
     lines.append(QStringLiteral("</tr>"));
     return lines;
 }
 
-void appendTable(QString &text, const Ration &ration, const QString &totalsColor,
-                 const QString &table, const QString &yieldText)
+void appendTable(QString &text, const Ration &ration, const TableLook &look)
 {
-    appendLines(text, QStringList{table} + headerRowLines(columnTitles()));
-    appendRows(text, ration.rows);
-    appendLines(text, totalsRowLines(ration.totals, totalsColor));
-    appendLines(text, dishLines(ration, yieldText));
+    appendLines(text, QStringList{look.tableTag} + headerRowLines(columnTitles()));
+    appendRows(text, ration.rows, look);
+    appendLines(text, totalsRowLines(ration.totals, look));
+    appendLines(text, dishLines(ration, look));
     appendLines(text, {QStringLiteral("</table>")});
 }
 
@@ -177,8 +203,8 @@ QString fileText(const Ration &ration)
     text.reserve((62 + 23 * ration.rows.size()) * 28);
     appendLines(text, QStringList{MagicLine} + headLines(ration.name));
     appendLines(text, {QStringLiteral("<body>")});
-    appendTable(text, ration, QStringLiteral("Yellow"), QStringLiteral("<table border=\"2\">"),
-                ration.yield);
+    appendTable(text, ration,
+                {QStringLiteral("<table border=\"2\">"), QStringLiteral("Yellow"), false});
     appendLines(text, {QStringLiteral("</body>"), QStringLiteral("</html>")});
     return text;
 }
@@ -215,13 +241,11 @@ QString printText(const Ration &ration, const QDate &date)
                  oneLine(ration.name), QStringLiteral("</h2>"), QStringLiteral("<p>"),
                  tr("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
                  QStringLiteral("</p>")});
-    const QString shownYield =
-        ration.yield.isEmpty() ? NumberText::format(Dish(ration.totals).yield()) : ration.yield;
     QString table;
-    appendTable(table, ration, QStringLiteral("Black"),
-                QStringLiteral("<table border=\"1\" cellspacing=\"0\" "
-                               "cellpadding=\"3\" width=\"100%\">"),
-                shownYield);
+    appendTable(table, ration,
+                {QStringLiteral("<table border=\"1\" cellspacing=\"0\" "
+                                "cellpadding=\"3\" width=\"100%\">"),
+                 QStringLiteral("Black"), true});
     // A number such as "5.15476" is not broken after its point.
     text += table.replace(QLatin1Char('.'), QStringLiteral(".\u2060"));
     appendLines(text,

@@ -4,6 +4,7 @@
 #include "dialogs/hoverselect.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/named.h"
+#include "ration/dish.h"
 #include "ration/dishpanel.h"
 #include "ration/foodlistproxy.h"
 #include "ration/foodmodel.h"
@@ -524,6 +525,7 @@ void TCentralWidget::ScaleSlot()
     }
     const QStringList totals = m_model->totals();
     ScaleDialog dialog(totals.value(0), totals.value(Ration::TotalCount - 1), this);
+    dialog.setDish(Dish(totals, m_model->yield(), 1).yield(), m_model->portions());
     // A refused number leaves the dialog open to be corrected.
     while (dialog.exec() == QDialog::Accepted) {
         if (scale(dialog.mode(), dialog.typed()))
@@ -534,7 +536,8 @@ void TCentralWidget::ScaleSlot()
 bool TCentralWidget::scale(RationScale::Mode mode, const QString &typed)
 {
     const QList<QStringList> rows = m_model->rows();
-    const RationScale::Plan plan = RationScale::plan(rows, m_model->yield(), mode, typed);
+    const QString yield = m_model->yield();
+    const RationScale::Plan plan = RationScale::plan(rows, yield, mode, typed, m_model->portions());
     if (!plan.ok) {
         MessageBox::warning(this, tr("Масштабировать рацион"), plan.why);
         return false;
@@ -543,8 +546,12 @@ bool TCentralWidget::scale(RationScale::Mode mode, const QString &typed)
     scaled.reserve(rows.size());
     for (qsizetype r = 0; r < rows.size(); ++r)
         scaled.append(rowWithMass(rows[r], plan.masses.value(r)));
-    if (scaled != rows || plan.yield != m_model->yield())
-        m_undoStack->push(new ScaleCommand(m_model, scaled, plan.yield));
+    // A yield that held the products holds them scaled, rounded masses and all.
+    const QString newYield = Dish(m_model->totals(), yield, 1).yieldFits()
+        ? RationScale::fittedYield(scaled, plan.yield)
+        : plan.yield;
+    if (scaled != rows || newYield != yield || plan.portions != m_model->portions())
+        m_undoStack->push(new ScaleCommand(m_model, scaled, newYield, plan.portions));
     return true;
 }
 

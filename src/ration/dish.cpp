@@ -1,5 +1,6 @@
 #include "ration/dish.h"
 
+#include "ration/figuretext.h"
 #include "ration/numbertext.h"
 
 #include <algorithm>
@@ -27,20 +28,38 @@ Dish::Dish(const QStringList &totals, const QString &yieldText, int portions)
 
 double Dish::yield() const { return m_yield > 0.0 ? m_yield : m_totals[Mass]; }
 
-QStringList Dish::valuesFor(double mass) const
+QList<double> Dish::numbersFor(double mass) const
 {
     if (!yieldFits())
-        return QStringList(6, QStringLiteral("—"));
+        return {};
     const double whole = yield();
-    QStringList values{NumberText::format(mass)};
+    QList<double> values{mass};
     for (int i = Water; i < 6; ++i) {
         double total = m_totals[i];
         if (i == Water)
             total = std::max(0.0, total + whole - m_totals[Mass]);
         const double value = whole > 0.0 ? total * mass / whole : 0.0;
-        values.append(NumberText::format(std::isfinite(value) ? value : 0.0));
+        values.append(std::isfinite(value) ? value : 0.0);
     }
     return values;
+}
+
+QStringList Dish::valuesFor(double mass) const
+{
+    const QList<double> numbers = numbersFor(mass);
+    if (numbers.isEmpty())
+        return QStringList(6, QStringLiteral("—"));
+    QStringList values;
+    for (const double value : numbers)
+        values.append(NumberText::format(value));
+    return values;
+}
+
+QStringList Dish::shownPer100g() const { return FigureText::values(numbersFor(100.0)); }
+
+QStringList Dish::shownPerPortion() const
+{
+    return FigureText::values(numbersFor(yield() / m_portions));
 }
 
 double Dish::smallestYield() const { return std::max(0.0, m_totals[Mass] - m_totals[Water]); }

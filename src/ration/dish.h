@@ -32,6 +32,12 @@ public:
     QStringList valuesFor(double mass) const;
     QStringList per100g() const { return valuesFor(100.0); }
     QStringList perPortion() const { return valuesFor(yield() / m_portions); }
+    // The same values as numbers; none while the yield cannot hold the
+    // products.
+    QList<double> numbersFor(double mass) const;
+    // The values per 100 g and per portion as a cook reads them (FigureText).
+    QStringList shownPer100g() const;
+    QStringList shownPerPortion() const;
 
     // The least yield that needs no negative water: the products' dry matter.
     double smallestYield() const;

@@ -4,6 +4,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/wraplabel.h"
 #include "ration/dish.h"
+#include "ration/figuretext.h"
 #include "ration/numbertext.h"
 #include "tools/energybar.h"
 
@@ -187,14 +188,14 @@ QString DishPanel::refusal(int check) const
     case Dish::YieldCheck::TooLarge: return tr("Выход не может быть больше 1 000 000 г.");
     default:
         return tr("Выход не может быть меньше %1 г: столько весят продукты без воды.")
-            .arg(NumberText::format(Dish(m_totals).smallestYield()));
+            .arg(FigureText::gramsAtLeast(Dish(m_totals).smallestYield()));
     }
 }
 
 void DishPanel::showValues()
 {
     const Dish dish(m_totals, m_yield, portions());
-    const QStringList values[] = {dish.per100g(), dish.perPortion()};
+    const QStringList values[] = {dish.shownPer100g(), dish.shownPerPortion()};
     const QList<QLabel *> *rows[] = {&m_per100g, &m_perPortion};
     for (int r = 0; r < 2; ++r) {
         for (int c = 0; c < rows[r]->size(); ++c)
@@ -203,5 +204,5 @@ void DishPanel::showValues()
     m_fitLabel->setText(
         dish.yieldFits() ? QString()
                          : tr("Выход меньше, чем весят продукты без воды (%1 г): увеличьте выход.")
-                               .arg(NumberText::format(dish.smallestYield())));
+                               .arg(FigureText::gramsAtLeast(dish.smallestYield())));
 }

@@ -86,9 +86,10 @@ bool DishCommand::mergeWith(const QUndoCommand *other)
     return true;
 }
 
-ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield)
-    : m_model(model), m_before(model->rows()), m_yieldBefore(model->yield()), m_after(rows),
-      m_yield(yield)
+ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield,
+                           int portions)
+    : m_model(model), m_before(model->rows()), m_yieldBefore(model->yield()),
+      m_portionsBefore(model->portions()), m_after(rows), m_yield(yield), m_portions(portions)
 {
     setText(tr("масштабирование рациона"));
 }
@@ -96,11 +97,11 @@ ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, c
 void ScaleCommand::redo()
 {
     m_model->setRows(m_after);
-    m_model->setDish(m_yield, m_model->portions());
+    m_model->setDish(m_yield, m_portions);
 }
 
 void ScaleCommand::undo()
 {
     m_model->setRows(m_before);
-    m_model->setDish(m_yieldBefore, m_model->portions());
+    m_model->setDish(m_yieldBefore, m_portionsBefore);
 }

@@ -84,11 +84,13 @@ private:
     int m_portions;
 };
 
-// Every row at once with a new mass and values, and the yield with them.
+// Every row at once with a new mass and values, and the yield and the
+// number of portions with them.
 class ScaleCommand : public QUndoCommand
 {
 public:
-    ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield);
+    ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield,
+                 int portions);
     void redo() override;
     void undo() override;
 
@@ -96,6 +98,8 @@ private:
     RationModel *m_model;
     QList<QStringList> m_before;
     QString m_yieldBefore;
+    int m_portionsBefore;
     QList<QStringList> m_after;
     QString m_yield;
+    int m_portions;
 };

@@ -1,7 +1,9 @@
 #include "ration/scaledialog.h"
 
 #include "dialogs/named.h"
+#include "ration/figuretext.h"
 #include "ration/masstextvalidator.h"
+#include "ration/numbertext.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -12,6 +14,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 ScaleDialog::ScaleDialog(const QString &totalMass, const QString &totalEnergy, QWidget *parent)
     : QDialog(parent)
 {
@@ -19,9 +23,15 @@ ScaleDialog::ScaleDialog(const QString &totalMass, const QString &totalEnergy, Q
     setWindowTitle(tr("Масштабировать рацион"));
     auto *layout = named(new QVBoxLayout(this), "ScaleLayout");
     auto *now =
-        named(new QLabel(tr("Сейчас в рационе: %1 г, %2 ккал.").arg(totalMass, totalEnergy), this),
+        named(new QLabel(tr("Сейчас в рационе: %1 г, %2 ккал.")
+                             .arg(FigureText::grams(double(NumberText::parse(totalMass))),
+                                  FigureText::kilocalories(double(NumberText::parse(totalEnergy)))),
+                         this),
               "ScaleTotalsLabel");
     layout->addWidget(now);
+    m_dishLabel = named(new QLabel(this), "ScaleDishLabel");
+    m_dishLabel->hide();
+    layout->addWidget(m_dishLabel);
 
     m_modes = new QButtonGroup(this);
     const struct {
@@ -33,6 +43,9 @@ ScaleDialog::ScaleDialog(const QString &totalMass, const QString &totalEnergy, Q
         {RationScale::Mode::TotalMass, "ScaleMassRadio", tr("Привести &массу рациона к, г")},
         {RationScale::Mode::TotalEnergy, "ScaleEnergyRadio",
          tr("Привести &энергию рациона к, ккал")},
+        {RationScale::Mode::Portions, "ScalePortionsRadio",
+         tr("Пересчитать &на N порций (порция того же размера)")},
+        {RationScale::Mode::Yield, "ScaleYieldRadio", tr("Привести к &выходу готового блюда, г")},
     };
     for (const auto &choice : choices) {
         auto *radio = named(new QRadioButton(choice.text, this), choice.objectName);
@@ -64,6 +77,18 @@ ScaleDialog::ScaleDialog(const QString &totalMass, const QString &totalEnergy, Q
     // A new choice asks for a new number.
     connect(m_modes, &QButtonGroup::idClicked, this, [this] { m_valueEdit->setFocus(); });
     m_valueEdit->setFocus();
+    // The title bar shows the whole title, whatever the style's font for it.
+    setMinimumWidth(
+        std::max(sizeHint().width(), fontMetrics().horizontalAdvance(windowTitle()) * 3 / 2 + 150));
+}
+
+void ScaleDialog::setDish(double yield, int portions)
+{
+    m_dishLabel->setText(tr("Выход готового блюда: %1 г, порций: %2, порция: %3 г.")
+                             .arg(FigureText::grams(yield))
+                             .arg(portions)
+                             .arg(FigureText::grams(yield / std::max(1, portions))));
+    m_dishLabel->show();
 }
 
 RationScale::Mode ScaleDialog::mode() const { return RationScale::Mode(m_modes->checkedId()); }

@@ -22,7 +22,7 @@ void reportWriteError(QWidget *parent, const QString &error)
 }
 
 bool putFromDialog(QWidget *parent, ProductStore &store, const QString &oldName,
-                   const FoodTable::Product *proposed = nullptr)
+                   const FoodTable::Product *proposed = nullptr, QString *savedName = nullptr)
 {
     ProductDialog dialog(store.products(), oldName, parent);
     if (const FoodTable::Product *old = store.products().find(oldName))
@@ -32,10 +32,13 @@ bool putFromDialog(QWidget *parent, ProductStore &store, const QString &oldName,
     if (dialog.exec() != QDialog::Accepted)
         return false;
     QString error;
-    if (!store.put(dialog.product(), oldName, &error)) {
+    const FoodTable::Product product = dialog.product();
+    if (!store.put(product, oldName, &error)) {
         reportWriteError(parent, error);
         return false;
     }
+    if (savedName)
+        *savedName = product.name;
     return true;
 }
 
@@ -46,7 +49,8 @@ bool OwnProductCommands::add(QWidget *parent, ProductStore &store)
     return putFromDialog(parent, store, QString());
 }
 
-bool OwnProductCommands::addDish(QWidget *parent, ProductStore &store, const Ration &ration)
+bool OwnProductCommands::addDish(QWidget *parent, ProductStore &store, const Ration &ration,
+                                 QString *savedName)
 {
     const Dish dish(ration.totals, ration.yield, ration.portions);
     if (!(dish.yield() > 0.0)) {
@@ -59,7 +63,7 @@ bool OwnProductCommands::addDish(QWidget *parent, ProductStore &store, const Rat
     product.name = ration.name.trimmed();
     for (int c = 0; c < FoodTable::ValueCount; ++c)
         product.values[size_t(c)] = per100g.value(c + 1);
-    return putFromDialog(parent, store, QString(), &product);
+    return putFromDialog(parent, store, QString(), &product, savedName);
 }
 
 bool OwnProductCommands::edit(QWidget *parent, ProductStore &store, const QString &name)
@@ -127,8 +131,14 @@ void OwnProductCommands::exportFile(QWidget *parent, const ProductStore &store)
     if (path.isEmpty())
         return;
     QString error;
-    if (!SafeWrite::writeFile(path, store.products().toTsv(), &error))
-        MessageBox::critical(
-            parent, tr("Экспорт продуктов"),
-            tr("Не удалось сохранить файл «%1»: %2.").arg(QDir::toNativeSeparators(path), error));
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (!SafeWrite::writeFile(path, store.products().toTsv(), &error)) {
+        MessageBox::critical(parent, tr("Экспорт продуктов"),
+                             tr("Не удалось сохранить файл «%1»: %2.").arg(shownPath, error));
+        return;
+    }
+    MessageBox::information(parent, tr("Экспорт продуктов"),
+                            tr("Сохранено продуктов: %1, в файл «%2».")
+                                .arg(store.products().products().size())
+                                .arg(shownPath));
 }

@@ -18,7 +18,9 @@ public:
     static bool add(QWidget *parent, ProductStore &store);
     // A cooked dish as a product: the ration's values per 100 g of the
     // finished dish, named after the ration (the user may change both).
-    static bool addDish(QWidget *parent, ProductStore &store, const Ration &ration);
+    // The name it is kept under goes to *savedName.
+    static bool addDish(QWidget *parent, ProductStore &store, const Ration &ration,
+                        QString *savedName = nullptr);
     static bool edit(QWidget *parent, ProductStore &store, const QString &name);
     static bool remove(QWidget *parent, ProductStore &store, const QString &name);
     static bool importFile(QWidget *parent, ProductStore &store);

@@ -1,6 +1,7 @@
 #include "tools/productdialog.h"
 
 #include "dialogs/messagebox.h"
+#include "ration/figuretext.h"
 #include "ration/numbertext.h"
 #include "ration/ownproducts.h"
 
@@ -96,7 +97,8 @@ void ProductDialog::accept()
         const QString question =
             tr("Энергия %1 ккал отличается от рассчитанной по белкам, жирам и углеводам "
                "(%2 ккал) больше чем на 15 %. Сохранить продукт с этой энергией?")
-                .arg(values[FoodTable::Energy], NumberText::format(OwnProducts::energyOf(values)));
+                .arg(values[FoodTable::Energy],
+                     FigureText::kilocalories(OwnProducts::energyOf(values)));
         if (!MessageBox::confirm(this, QMessageBox::Question, tr("Проверьте энергию"), question))
             return;
     }
