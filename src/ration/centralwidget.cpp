@@ -40,7 +40,8 @@
 #include <algorithm>
 
 TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::WindowFlags fl)
-    : QWidget(parent, fl), m_model(new RationModel(this)), m_undoStack(new QUndoStack(this))
+    : QWidget(parent, fl), m_model(new RationModel(this)), m_undoStack(new QUndoStack(this)),
+      m_history(m_undoStack)
 {
     if (objectName)
         setObjectName(QString::fromLatin1(objectName));
@@ -145,7 +146,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     connect(AddButton, &QPushButton::clicked, this, &TCentralWidget::AddSlot);
     connect(RemoveButton, &QPushButton::clicked, this, &TCentralWidget::RemoveSlot);
     connect(RationEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_undoStack->push(new RenameCommand(m_model, m_model->name(), text));
+        m_history.push(new RenameCommand(m_model, m_model->name(), text));
     });
     connect(m_model, &RationModel::nameChanged, this, &TCentralWidget::NameChangedSlot);
     connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
@@ -468,7 +469,7 @@ void TCentralWidget::AddSlot()
     QStringList per100g;
     for (int c = 0; c < FoodTable::ValueCount; ++c)
         per100g.append(foodText(product, FoodModel::columnOf(FoodTable::Column(c))));
-    m_undoStack->push(
+    m_history.push(
         new AddRowCommand(m_model, RationModel::productRow(foodText(product, 0), mass, per100g)));
     FoodsTable->scrollTo(m_model->index(m_model->rowCount() - 1, 0));
 }
@@ -487,7 +488,7 @@ void TCentralWidget::RemoveSlot()
     }
     if (rows.isEmpty())
         return;
-    m_undoStack->push(new RemoveRowsCommand(m_model, rows));
+    m_history.push(new RemoveRowsCommand(m_model, rows));
     FoodsTable->clearSelection();
 }
 
@@ -503,7 +504,7 @@ bool TCentralWidget::changeMass(int row, const QString &typed)
     const QStringList old = m_model->row(row);
     if (reading.mass == old.value(RationModel::Mass))
         return true;
-    m_undoStack->push(new ChangeRowCommand(m_model, row, rowWithMass(old, reading.mass)));
+    m_history.push(new ChangeRowCommand(m_model, row, rowWithMass(old, reading.mass)));
     return true;
 }
 
@@ -544,13 +545,14 @@ bool TCentralWidget::scale(RationScale::Mode mode, const QString &typed)
     for (qsizetype r = 0; r < rows.size(); ++r)
         scaled.append(rowWithMass(rows[r], plan.masses.value(r)));
     if (scaled != rows || plan.yield != m_model->yield())
-        m_undoStack->push(new ScaleCommand(m_model, scaled, plan.yield));
+        m_history.push(new ScaleCommand(m_model, scaled, plan.yield,
+                                        m_undoStack->command(m_undoStack->index() - 1)));
     return true;
 }
 
 void TCentralWidget::DishEditedSlot()
 {
-    m_undoStack->push(new DishCommand(m_model, m_dishPanel->yieldText(), m_dishPanel->portions()));
+    m_history.push(new DishCommand(m_model, m_dishPanel->yieldText(), m_dishPanel->portions()));
 }
 
 void TCentralWidget::showDish() { m_dishPanel->setDish(m_model->yield(), m_model->portions()); }

@@ -2,6 +2,7 @@
 
 #include "ration/ration.h"
 #include "ration/rationscale.h"
+#include "ration/undobudget.h"
 
 #include <QWidget>
 
@@ -140,6 +141,8 @@ private:
 
     RationModel *m_model;
     QUndoStack *m_undoStack;
+    // Every step goes on the stack through it, so that the stack stays small.
+    UndoBudget m_history;
     DishPanel *m_dishPanel = nullptr;
     QSplitter *m_heightSplitter = nullptr;
     QWidget *m_lowerPane = nullptr; // the totals and the dish
