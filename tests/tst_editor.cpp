@@ -444,6 +444,7 @@ private Q_SLOTS:
             << "";
         QTest::newRow("grouped") << "1 000" << before << "разрядов";
         QTest::newRow("zero") << "0" << before << "нуля";
+        QTest::newRow("over the largest") << "1e38" << before << "не больше 1000000 г";
         QTest::newRow("empty") << "" << before << "Введите";
     }
     void changeMassInPlace()
