@@ -314,8 +314,13 @@ private Q_SLOTS:
         TCentralWidget editor;
         QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
-        whenDialogShows<TMassForm>([](TMassForm *form) { form->reject(); });
+        QString named; // the dialog says which product it asks about
+        whenDialogShows<TMassForm>([&named](TMassForm *form) {
+            named = form->ProductLabel->text();
+            form->reject();
+        });
         editor.AddButton->click();
+        QVERIFY2(named.contains(QStringLiteral("Бобы")), qPrintable(named));
         QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
         QVERIFY(editor.cellText(0, 1).isEmpty());
         QCOMPARE(totals(editor), fresh);

@@ -462,6 +462,7 @@ void TCentralWidget::AddSlot()
     QString mass;
     {
         TMassForm form(this, "MassForm", true);
+        form.setProduct(foodText(product, 0));
         if (form.exec() != QDialog::Accepted)
             return;
         mass = form.mass();
