@@ -482,6 +482,50 @@ private Q_SLOTS:
         MessageBox::setShowBoxes(true);
     }
 
+    // A digit typed on a selected mass cell starts a new mass there; other
+    // keys and other cells start nothing.
+    void typingStartsMassEdit_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("mass"); // after Return, when an editor opened
+        QTest::newRow("digit") << int(RationModel::Mass) << "75" << 0 << "75";
+        QTest::newRow("keypad digit")
+            << int(RationModel::Mass) << "8" << int(Qt::KeypadModifier) << "8";
+        QTest::newRow("decimal comma") << int(RationModel::Mass) << ",5" << 0 << ".5";
+        QTest::newRow("letter") << int(RationModel::Mass) << "a" << 0 << "";
+        QTest::newRow("digit with Ctrl")
+            << int(RationModel::Mass) << "5" << int(Qt::ControlModifier) << "";
+        QTest::newRow("digit on a value") << int(RationModel::Water) << "5" << 0 << "";
+    }
+    void typingStartsMassEdit()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, keys);
+        QFETCH(int, modifiers);
+        QFETCH(QString, mass);
+        TCentralWidget editor;
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        add(editor, "Бобы", "150");
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.FoodsTable->setFocus();
+        editor.FoodsTable->setCurrentIndex(editor.model()->index(0, column));
+        QTest::keyClick(editor.FoodsTable, keys.at(0).toLatin1(), Qt::KeyboardModifiers(modifiers));
+        auto *cell = editor.FoodsTable->findChild<QLineEdit *>(QStringLiteral("MassCellEdit"));
+        QCOMPARE(cell != nullptr, !mass.isEmpty());
+        if (cell) {
+            QTRY_VERIFY(cell->hasFocus());
+            QTest::keyClicks(cell, keys.mid(1));
+            QCOMPARE(cell->text(), keys);
+            QTest::keyClick(cell, Qt::Key_Return);
+        }
+        QTRY_COMPARE(editor.cellText(0, RationModel::Mass), mass.isEmpty() ? "150" : mass);
+    }
+
     // Other cells stay read-only, however they are reached.
     void onlyMassIsEditable()
     {

@@ -18,6 +18,7 @@
 #include "ration/scaledialog.h"
 #include "tools/ownproductcommands.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHash>
@@ -681,8 +682,11 @@ bool TCentralWidget::searchKey(int key)
     return false;
 }
 
-bool TCentralWidget::tableKey(int key)
+bool TCentralWidget::tableKey(const QKeyEvent *event)
 {
+    const int key = event->key();
+    if (startMassEdit(event))
+        return true;
     if (key == Qt::Key_Delete) {
         RemoveSlot();
         return true;
@@ -695,6 +699,27 @@ bool TCentralWidget::tableKey(int key)
         return true;
     }
     return false;
+}
+
+bool TCentralWidget::startMassEdit(const QKeyEvent *event)
+{
+    // A digit typed on a mass cell starts a new mass, as in a spreadsheet:
+    // the editor opens with the old mass selected, and the digit replaces it.
+    const QString text = event->text();
+    const bool number = text.size() == 1
+        && (text[0].isDigit() || text[0] == u'.' || text[0] == u',')
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const QModelIndex current = FoodsTable->currentIndex();
+    if (!number || !FoodsTable->hasFocus() || current.column() != RationModel::Mass
+        || m_model->isBlank())
+        return false;
+    FoodsTable->edit(current);
+    QWidget *editor = FoodsTable->indexWidget(current);
+    if (!editor)
+        return false;
+    QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), text);
+    QCoreApplication::sendEvent(editor, &typed);
+    return true;
 }
 
 void TCentralWidget::showEvent(QShowEvent *event)
@@ -732,7 +757,7 @@ bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)
             return true;
         if (watched == SearchEdit && searchKey(key))
             return true;
-        if (watched == FoodsTable && tableKey(key))
+        if (watched == FoodsTable && tableKey(static_cast<QKeyEvent *>(event)))
             return true;
     }
     return QWidget::eventFilter(watched, event);

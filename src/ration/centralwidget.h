@@ -8,6 +8,7 @@
 
 class QGridLayout;
 class QHBoxLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -135,7 +136,8 @@ private:
     int cellWidth(const QString &text) const;
     bool foodListKey(int key);
     bool searchKey(int key);
-    bool tableKey(int key);
+    bool tableKey(const QKeyEvent *event);
+    bool startMassEdit(const QKeyEvent *event);
     void enterFoodList();
     void placeSplitter();
 
