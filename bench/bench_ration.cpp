@@ -1,6 +1,7 @@
 // The ration editor with long rations: adding one product (mass dialog
-// answered at once) to a ration of 10,000 and of 40,000 rows, and loading
-// such rations into an editor that is shown.
+// answered at once) to a ration of 10,000 and of 40,000 rows, loading such
+// rations into an editor that is shown, and the memory that many scalings
+// of a long ration hold for undo.
 
 #include "benchutil.h"
 #include "ration/centralwidget.h"
@@ -44,6 +45,27 @@ Ration ration(int rows)
     return r;
 }
 
+// Resident memory with a 40,000-row ration shown, then after 40 scalings
+// of it (doubling and halving in turn), each of which can be undone.
+void scalingMemory()
+{
+    const int scalings = 40;
+    TCentralWidget editor;
+    editor.loadRation(ration(40000));
+    editor.show();
+    QCoreApplication::processEvents();
+    const long before = bench::statusKiB("VmRSS");
+    for (int i = 0; i < scalings; ++i) {
+        editor.scale(RationScale::Mode::Factor,
+                     i % 2 == 0 ? QStringLiteral("2") : QStringLiteral("0.5"));
+        QCoreApplication::processEvents();
+    }
+    const long after = bench::statusKiB("VmRSS");
+    bench::report("resident memory, 40000-row ration shown", before / 1024.0, "MiB");
+    bench::report("  after 40 scalings of it", after / 1024.0, "MiB");
+    bench::report("  growth per scaling", (after - before) / 1024.0 / scalings, "MiB");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -51,6 +73,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     MassAnswer answer;
     app.installEventFilter(&answer);
+    // Memory first, before the timing runs leave freed memory behind.
+    scalingMemory();
 
     for (const int rows : {10000, 40000}) {
         TCentralWidget editor;

@@ -314,8 +314,13 @@ private Q_SLOTS:
         TCentralWidget editor;
         QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
-        whenDialogShows<TMassForm>([](TMassForm *form) { form->reject(); });
+        QString named; // the dialog says which product it asks about
+        whenDialogShows<TMassForm>([&named](TMassForm *form) {
+            named = form->ProductLabel->text();
+            form->reject();
+        });
         editor.AddButton->click();
+        QVERIFY2(named.contains(QStringLiteral("Бобы")), qPrintable(named));
         QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
         QVERIFY(editor.cellText(0, 1).isEmpty());
         QCOMPARE(totals(editor), fresh);
@@ -444,6 +449,7 @@ private Q_SLOTS:
             << "";
         QTest::newRow("grouped") << "1 000" << before << "разрядов";
         QTest::newRow("zero") << "0" << before << "нуля";
+        QTest::newRow("over the largest") << "1e38" << before << "не больше 1000000 г";
         QTest::newRow("empty") << "" << before << "Введите";
     }
     void changeMassInPlace()
@@ -474,6 +480,50 @@ private Q_SLOTS:
         if (!refusal.isEmpty())
             QVERIFY(MessageBox::history().first().text.contains(refusal));
         MessageBox::setShowBoxes(true);
+    }
+
+    // A digit typed on a selected mass cell starts a new mass there; other
+    // keys and other cells start nothing.
+    void typingStartsMassEdit_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("mass"); // after Return, when an editor opened
+        QTest::newRow("digit") << int(RationModel::Mass) << "75" << 0 << "75";
+        QTest::newRow("keypad digit")
+            << int(RationModel::Mass) << "8" << int(Qt::KeypadModifier) << "8";
+        QTest::newRow("decimal comma") << int(RationModel::Mass) << ",5" << 0 << ".5";
+        QTest::newRow("letter") << int(RationModel::Mass) << "a" << 0 << "";
+        QTest::newRow("digit with Ctrl")
+            << int(RationModel::Mass) << "5" << int(Qt::ControlModifier) << "";
+        QTest::newRow("digit on a value") << int(RationModel::Water) << "5" << 0 << "";
+    }
+    void typingStartsMassEdit()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, keys);
+        QFETCH(int, modifiers);
+        QFETCH(QString, mass);
+        TCentralWidget editor;
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        add(editor, "Бобы", "150");
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.FoodsTable->setFocus();
+        editor.FoodsTable->setCurrentIndex(editor.model()->index(0, column));
+        QTest::keyClick(editor.FoodsTable, keys.at(0).toLatin1(), Qt::KeyboardModifiers(modifiers));
+        auto *cell = editor.FoodsTable->findChild<QLineEdit *>(QStringLiteral("MassCellEdit"));
+        QCOMPARE(cell != nullptr, !mass.isEmpty());
+        if (cell) {
+            QTRY_VERIFY(cell->hasFocus());
+            QTest::keyClicks(cell, keys.mid(1));
+            QCOMPARE(cell->text(), keys);
+            QTest::keyClick(cell, Qt::Key_Return);
+        }
+        QTRY_COMPARE(editor.cellText(0, RationModel::Mass), mass.isEmpty() ? "150" : mass);
     }
 
     // Other cells stay read-only, however they are reached.

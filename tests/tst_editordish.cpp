@@ -128,7 +128,7 @@ private Q_SLOTS:
         QTest::newRow("not a number") << false << Mode::TotalMass << "много"
                                       << "«много»";
         QTest::newRow("masses overflow") << false << Mode::Factor << "1e37"
-                                         << "слишком большой";
+                                         << "больше 1000000 г";
         QTest::newRow("empty ration") << true << Mode::TotalEnergy << "100"
                                       << "нет продуктов";
     }

@@ -3,6 +3,7 @@
 #include "mainformharness.h"
 #include "ration/calculateform.h"
 #include "ration/centralwidget.h"
+#include "ration/rationmodel.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -217,6 +218,23 @@ private Q_SLOTS:
         trigger("WindowTileHorizontalAction");
         trigger("WindowTileVerticalAction");
         QVERIFY(MessageBox::history().isEmpty());
+    }
+
+    // Ctrl+A closes every window, also from a ration's table with a row
+    // selected: it never selects rows.
+    void ctrlAClosesAllFromTable()
+    {
+        TCentralWidget *editor = form->activeRation()->CentralWidget;
+        Ration ration;
+        ration.rows = {{"Бобы", "150", "124.5", "9", "0.15", "12.45", "87"}};
+        editor->loadRation(ration);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        editor->FoodsTable->setFocus();
+        editor->FoodsTable->selectRow(0);
+        editor->FoodsTable->setCurrentIndex(editor->model()->index(0, 1));
+        QTest::keyClick(editor->FoodsTable, Qt::Key_A, Qt::ControlModifier);
+        QTRY_COMPARE(form->Workspace->subWindowList().size(), 0);
     }
 
     // With windows listed but none current, commands on the active window

@@ -16,9 +16,21 @@ private Q_SLOTS:
         TMassForm form(nullptr, nullptr, true);
         QCOMPARE(form.objectName(), QStringLiteral("MassForm"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Ввод массы"));
-        QCOMPARE(form.MassEdit->text(), QStringLiteral("0"));
-        QCOMPARE(form.MassEdit->selectedText(), QStringLiteral("0"));
+        QVERIFY(form.MassEdit->text().isEmpty());
         QCOMPARE(form.AddButton->text(), QStringLiteral("Ввод"));
+        QVERIFY(!form.ProductLabel->isVisibleTo(&form));
+    }
+
+    // The product is named as it is, markup and all.
+    void namesTheProduct()
+    {
+        const QString name = QStringLiteral("Сыр <b>российский</b>");
+        TMassForm form(nullptr, nullptr, true);
+        form.setProduct(name);
+        QVERIFY(form.ProductLabel->isVisibleTo(&form));
+        QVERIFY(form.ProductLabel->text().contains(name));
+        QCOMPARE(form.ProductLabel->textFormat(), Qt::PlainText);
+        QCOMPARE(form.MassEdit->accessibleDescription(), name);
     }
 
     void submit_data()
@@ -37,6 +49,7 @@ private Q_SLOTS:
         QTest::newRow("negative") << "-5" << false << "";
         QTest::newRow("overflows single precision") << "1e39" << false << "";
         QTest::newRow("overflows double") << "1e999" << false << "";
+        QTest::newRow("over the largest mass") << "1e38" << false << "";
         QTest::newRow("grouped with blank") << "1 000" << false << "";
         QTest::newRow("grouped with comma") << "1,234.5" << false << "";
     }
@@ -66,8 +79,9 @@ private Q_SLOTS:
                 QVERIFY(form.ReasonLabel->isVisible());
                 QVERIFY(!form.ReasonLabel->text().isEmpty());
                 QVERIFY(form.isVisible());
-                QCOMPARE(form.MassEdit->text(), QStringLiteral("0"));
-                QCOMPARE(form.MassEdit->selectedText(), QStringLiteral("0"));
+                // Kept to be mended, and selected to be typed over.
+                QCOMPARE(form.MassEdit->text(), typed);
+                QCOMPARE(form.MassEdit->selectedText(), typed);
             }
         }
     }

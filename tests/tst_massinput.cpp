@@ -77,7 +77,31 @@ private Q_SLOTS:
                                   << "больше нуля";
         QTest::newRow("overflows single precision") << "1e39"
                                                     << ""
-                                                    << "больше нуля";
+                                                    << "не больше 1000000 г";
+        QTest::newRow("largest") << "1000000"
+                                 << "1000000"
+                                 << "";
+        QTest::newRow("largest with exponent") << "1e6"
+                                               << "1e6"
+                                               << "";
+        QTest::newRow("just over the largest") << "1000000,1"
+                                               << ""
+                                               << "не больше 1000000 г";
+        QTest::newRow("fits single precision, not a ration") << "1e38"
+                                                             << ""
+                                                             << "не больше 1000000 г";
+        QTest::newRow("near the float limit") << "3.5e38"
+                                              << ""
+                                              << "не больше 1000000 г";
+        QTest::newRow("overflows a double") << "1e400"
+                                            << ""
+                                            << "не больше 1000000 г";
+        QTest::newRow("negative, overflows a double") << "-1e400"
+                                                      << ""
+                                                      << "больше нуля";
+        QTest::newRow("too small to show") << "1e-50"
+                                           << ""
+                                           << "больше нуля";
         QTest::newRow("letters after") << "150g"
                                        << ""
                                        << "не число";

@@ -71,10 +71,23 @@ private Q_SLOTS:
                                   << "не положительное";
         QTest::newRow("beyond single precision")
             << twoRows << "" << Mode::Factor << "1e39" << QStringList() << ""
-            << "не положительное";
+            << "стала бы больше 1000000 г";
+        QTest::newRow("beyond a double")
+            << twoRows << "" << Mode::TotalMass << "1e400" << QStringList() << ""
+            << "не записать числом";
         QTest::newRow("masses overflow")
             << twoRows << "" << Mode::Factor << "1e37" << QStringList() << ""
-            << "«Хлеб» стала бы слишком большой";
+            << "«Хлеб» стала бы больше 1000000 г";
+        QTest::newRow("a mass just over the largest")
+            << twoRows << "" << Mode::Factor << "10001" << QStringList() << ""
+            << "«Хлеб» стала бы больше 1000000 г";
+        QTest::newRow("a mass at the largest")
+            << twoRows << "" << Mode::Factor << "10000" << QStringList{"1e+06", "500000"} << ""
+            << "";
+        QTest::newRow("a factor over the largest mass")
+            << QList<QStringList>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << "" << Mode::Factor
+            << "2e6" << QStringList{"2000"} << ""
+            << "";
         QTest::newRow("mass vanishes")
             << QList<QStringList>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << "" << Mode::Factor
             << "1e-44" << QStringList() << ""

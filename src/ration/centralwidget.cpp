@@ -19,6 +19,7 @@
 #include "ration/scaledialog.h"
 #include "tools/ownproductcommands.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHash>
@@ -41,7 +42,8 @@
 #include <algorithm>
 
 TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::WindowFlags fl)
-    : QWidget(parent, fl), m_model(new RationModel(this)), m_undoStack(new QUndoStack(this))
+    : QWidget(parent, fl), m_model(new RationModel(this)), m_undoStack(new QUndoStack(this)),
+      m_history(m_undoStack)
 {
     if (objectName)
         setObjectName(QString::fromLatin1(objectName));
@@ -146,7 +148,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     connect(AddButton, &QPushButton::clicked, this, &TCentralWidget::AddSlot);
     connect(RemoveButton, &QPushButton::clicked, this, &TCentralWidget::RemoveSlot);
     connect(RationEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_undoStack->push(new RenameCommand(m_model, m_model->name(), text));
+        m_history.push(new RenameCommand(m_model, m_model->name(), text));
     });
     connect(m_model, &RationModel::nameChanged, this, &TCentralWidget::NameChangedSlot);
     connect(m_model, &RationModel::totalsChanged, this, &TCentralWidget::updateTotals);
@@ -462,6 +464,7 @@ void TCentralWidget::AddSlot()
     QString mass;
     {
         TMassForm form(this, "MassForm", true);
+        form.setProduct(foodText(product, 0));
         if (form.exec() != QDialog::Accepted)
             return;
         mass = form.mass();
@@ -469,7 +472,7 @@ void TCentralWidget::AddSlot()
     QStringList per100g;
     for (int c = 0; c < FoodTable::ValueCount; ++c)
         per100g.append(foodText(product, FoodModel::columnOf(FoodTable::Column(c))));
-    m_undoStack->push(
+    m_history.push(
         new AddRowCommand(m_model, RationModel::productRow(foodText(product, 0), mass, per100g)));
     FoodsTable->scrollTo(m_model->index(m_model->rowCount() - 1, 0));
 }
@@ -488,7 +491,7 @@ void TCentralWidget::RemoveSlot()
     }
     if (rows.isEmpty())
         return;
-    m_undoStack->push(new RemoveRowsCommand(m_model, rows));
+    m_history.push(new RemoveRowsCommand(m_model, rows));
     FoodsTable->clearSelection();
 }
 
@@ -504,7 +507,7 @@ bool TCentralWidget::changeMass(int row, const QString &typed)
     const QStringList old = m_model->row(row);
     if (reading.mass == old.value(RationModel::Mass))
         return true;
-    m_undoStack->push(new ChangeRowCommand(m_model, row, rowWithMass(old, reading.mass)));
+    m_history.push(new ChangeRowCommand(m_model, row, rowWithMass(old, reading.mass)));
     return true;
 }
 
@@ -551,13 +554,14 @@ bool TCentralWidget::scale(RationScale::Mode mode, const QString &typed)
         ? RationScale::fittedYield(scaled, plan.yield)
         : plan.yield;
     if (scaled != rows || newYield != yield || plan.portions != m_model->portions())
-        m_undoStack->push(new ScaleCommand(m_model, scaled, newYield, plan.portions));
+        m_history.push(new ScaleCommand(m_model, scaled, newYield, plan.portions,
+                                        m_undoStack->command(m_undoStack->index() - 1)));
     return true;
 }
 
 void TCentralWidget::DishEditedSlot()
 {
-    m_undoStack->push(new DishCommand(m_model, m_dishPanel->yieldText(), m_dishPanel->portions()));
+    m_history.push(new DishCommand(m_model, m_dishPanel->yieldText(), m_dishPanel->portions()));
 }
 
 void TCentralWidget::showDish() { m_dishPanel->setDish(m_model->yield(), m_model->portions()); }
@@ -685,8 +689,11 @@ bool TCentralWidget::searchKey(int key)
     return false;
 }
 
-bool TCentralWidget::tableKey(int key)
+bool TCentralWidget::tableKey(const QKeyEvent *event)
 {
+    const int key = event->key();
+    if (startMassEdit(event))
+        return true;
     if (key == Qt::Key_Delete) {
         RemoveSlot();
         return true;
@@ -699,6 +706,27 @@ bool TCentralWidget::tableKey(int key)
         return true;
     }
     return false;
+}
+
+bool TCentralWidget::startMassEdit(const QKeyEvent *event)
+{
+    // A digit typed on a mass cell starts a new mass, as in a spreadsheet:
+    // the editor opens with the old mass selected, and the digit replaces it.
+    const QString text = event->text();
+    const bool number = text.size() == 1
+        && (text[0].isDigit() || text[0] == u'.' || text[0] == u',')
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const QModelIndex current = FoodsTable->currentIndex();
+    if (!number || !FoodsTable->hasFocus() || current.column() != RationModel::Mass
+        || m_model->isBlank())
+        return false;
+    FoodsTable->edit(current);
+    QWidget *editor = FoodsTable->indexWidget(current);
+    if (!editor)
+        return false;
+    QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), text);
+    QCoreApplication::sendEvent(editor, &typed);
+    return true;
 }
 
 void TCentralWidget::showEvent(QShowEvent *event)
@@ -736,7 +764,7 @@ bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)
             return true;
         if (watched == SearchEdit && searchKey(key))
             return true;
-        if (watched == FoodsTable && tableKey(key))
+        if (watched == FoodsTable && tableKey(static_cast<QKeyEvent *>(event)))
             return true;
     }
     return QWidget::eventFilter(watched, event);

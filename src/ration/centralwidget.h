@@ -2,11 +2,13 @@
 
 #include "ration/ration.h"
 #include "ration/rationscale.h"
+#include "ration/undobudget.h"
 
 #include <QWidget>
 
 class QGridLayout;
 class QHBoxLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -134,12 +136,15 @@ private:
     int cellWidth(const QString &text) const;
     bool foodListKey(int key);
     bool searchKey(int key);
-    bool tableKey(int key);
+    bool tableKey(const QKeyEvent *event);
+    bool startMassEdit(const QKeyEvent *event);
     void enterFoodList();
     void placeSplitter();
 
     RationModel *m_model;
     QUndoStack *m_undoStack;
+    // Every step goes on the stack through it, so that the stack stays small.
+    UndoBudget m_history;
     DishPanel *m_dishPanel = nullptr;
     QSplitter *m_heightSplitter = nullptr;
     QWidget *m_lowerPane = nullptr; // the totals and the dish

@@ -20,6 +20,13 @@ TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     MainLayout->setContentsMargins(11, 11, 11, 11);
     MainLayout->setSpacing(5);
 
+    ProductLabel = named(new QLabel(this), "ProductLabel");
+    // A product's name is its user's text, never markup.
+    ProductLabel->setTextFormat(Qt::PlainText);
+    ProductLabel->setWordWrap(true);
+    ProductLabel->hide();
+    MainLayout->addWidget(ProductLabel);
+
     MassLabel = named(new QLabel(this), "MassLabel");
     MainLayout->addWidget(MassLabel);
 
@@ -45,7 +52,6 @@ TMassForm::TMassForm(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     ButtonsLayout->addWidget(AddButton);
 
     LanguageChangeSlot();
-    MassEdit->selectAll();
 
     connect(AddButton, &QPushButton::clicked, this, &TMassForm::SubmitSlot);
     connect(MassEdit, &QLineEdit::returnPressed, this, &TMassForm::SubmitSlot);
@@ -55,7 +61,9 @@ void TMassForm::LanguageChangeSlot()
 {
     setWindowTitle(tr("Ввод массы"));
     MassLabel->setText(tr("Введите массу продукта (в граммах)"));
-    MassEdit->setText(QStringLiteral("0"));
+    ProductLabel->setText(tr("Продукт: %1").arg(m_product));
+    ProductLabel->setAccessibleName(tr("Продукт"));
+    MassEdit->setAccessibleDescription(m_product);
     MassLabel->setBuddy(MassEdit);
     MassEdit->setAccessibleName(tr("Масса продукта в граммах"));
     MassEdit->setWhatsThis(QObject::tr("Введите в это поле массу продукта и нажмите ENTER."));
@@ -75,7 +83,13 @@ void TMassForm::SubmitSlot()
     ReasonLabel->setText(reading.why);
     ReasonLabel->show();
     ReasonLabel->setAccessibleDescription(reading.why);
-    MassEdit->setText(QStringLiteral("0"));
     MassEdit->selectAll();
     MassEdit->setFocus();
+}
+
+void TMassForm::setProduct(const QString &name)
+{
+    m_product = name;
+    ProductLabel->setVisible(!name.isEmpty());
+    LanguageChangeSlot();
 }

@@ -11,6 +11,11 @@ namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+QString tooLarge()
+{
+    return tr("Масса должна быть не больше %1 г.").arg(QString::number(MaxMass, 'f', 0));
+}
+
 } // namespace
 
 Reading read(const QString &typed)
@@ -37,8 +42,12 @@ Reading read(const QString &typed)
             tr("«%1» — не число. Введите массу в граммах, например 150 или 1,5.").arg(typed);
         return reading;
     }
-    // parse() reads a number too large for single precision as 0, so only
-    // finite positive masses pass.
+    // Too large a number, infinite for a double, is still a large one; a
+    // tiny one that the ration would show as 0 is no mass.
+    if (NumberText::typed(mass) > MaxMass) {
+        reading.why = tooLarge();
+        return reading;
+    }
     if (!(NumberText::parse(mass) > 0.0f)) {
         reading.why = tr("Масса должна быть больше нуля.");
         return reading;

@@ -4,8 +4,13 @@
 
 // What the user types as a mass in grams, in the mass dialog or in a mass
 // cell: a number greater than zero, written with a decimal point or a
-// decimal comma ("1,5" is one and a half), without digit grouping.
+// decimal comma ("1,5" is one and a half), without digit grouping, and no
+// more than MaxMass: a larger mass scales the values of a product beyond
+// what a ration's numbers hold.
 namespace MassInput {
+
+// A tonne, in grams.
+constexpr double MaxMass = 1e6;
 
 struct Reading {
     bool ok = false;

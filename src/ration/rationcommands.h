@@ -7,14 +7,46 @@
 class RationModel;
 
 // The undoable steps of the ration editor. Each names itself so that the
-// Edit menu can say what it undoes.
+// Edit menu can say what it undoes, and says how many rows of texts it keeps
+// to do so, which is what bounds the history (UndoBudget).
 
-class AddRowCommand : public QUndoCommand
+class RationCommand : public QUndoCommand
+{
+public:
+    void redo() final;
+    void undo() final;
+    // Rows of texts the step keeps, as the history's budget counts them.
+    virtual qsizetype storedRows() const = 0;
+
+    // While one lives, steps neither undo nor redo anything: the history
+    // walks past its steps to drop the oldest ones without touching the
+    // ration.
+    class Quiet
+    {
+    public:
+        Quiet() { ++s_quiet; }
+        ~Quiet() { --s_quiet; }
+        Quiet(const Quiet &) = delete;
+        Quiet &operator=(const Quiet &) = delete;
+    };
+
+protected:
+    virtual void apply() = 0;
+    virtual void revert() = 0;
+
+private:
+    static int s_quiet;
+};
+
+class AddRowCommand : public RationCommand
 {
 public:
     AddRowCommand(RationModel *model, const QStringList &row);
-    void redo() override;
-    void undo() override;
+    qsizetype storedRows() const override { return 1; }
+
+protected:
+    void apply() override;
+    void revert() override;
 
 private:
     RationModel *m_model;
@@ -22,12 +54,15 @@ private:
     int m_at = -1;
 };
 
-class RemoveRowsCommand : public QUndoCommand
+class RemoveRowsCommand : public RationCommand
 {
 public:
     RemoveRowsCommand(RationModel *model, const QList<int> &rows);
-    void redo() override;
-    void undo() override;
+    qsizetype storedRows() const override { return m_rows.size(); }
+
+protected:
+    void apply() override;
+    void revert() override;
 
 private:
     RationModel *m_model;
@@ -35,12 +70,15 @@ private:
     QList<QStringList> m_rows;
 };
 
-class ChangeRowCommand : public QUndoCommand
+class ChangeRowCommand : public RationCommand
 {
 public:
     ChangeRowCommand(RationModel *model, int row, const QStringList &texts);
-    void redo() override;
-    void undo() override;
+    qsizetype storedRows() const override { return 2; }
+
+protected:
+    void apply() override;
+    void revert() override;
 
 private:
     RationModel *m_model;
@@ -50,14 +88,17 @@ private:
 };
 
 // Typing in the name field: consecutive edits merge into one step.
-class RenameCommand : public QUndoCommand
+class RenameCommand : public RationCommand
 {
 public:
     RenameCommand(RationModel *model, const QString &before, const QString &after);
-    void redo() override;
-    void undo() override;
+    qsizetype storedRows() const override { return 0; }
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand *other) override;
+
+protected:
+    void apply() override;
+    void revert() override;
 
 private:
     RationModel *m_model;
@@ -67,14 +108,17 @@ private:
 
 // A new yield or number of portions of the dish. Changes of the portions
 // in a row (typing "25" passes through 2) merge into one step.
-class DishCommand : public QUndoCommand
+class DishCommand : public RationCommand
 {
 public:
     DishCommand(RationModel *model, const QString &yield, int portions);
-    void redo() override;
-    void undo() override;
+    qsizetype storedRows() const override { return 0; }
     int id() const override { return 2; }
     bool mergeWith(const QUndoCommand *other) override;
+
+protected:
+    void apply() override;
+    void revert() override;
 
 private:
     RationModel *m_model;
@@ -86,20 +130,40 @@ private:
 
 // Every row at once with a new mass and values, and the yield and the
 // number of portions with them.
-class ScaleCommand : public QUndoCommand
+// A scaling changes no name and no number of rows, so the step keeps only
+// the other texts of every row, before and after, packed into one string
+// each: a fraction of the memory of the rows themselves.
+class ScaleCommand : public RationCommand
 {
 public:
+    // rows: the ration's rows as they are to be, in the same order.
+    // shown: the step whose result the ration shows, if any; when that is a
+    // scaling too, the two share the texts between them.
     ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield,
-                 int portions);
-    void redo() override;
-    void undo() override;
+                 int portions, const QUndoCommand *shown = nullptr);
+    qsizetype storedRows() const override { return 2 * m_before.ends.size() / CellsPerRow; }
+
+protected:
+    void apply() override;
+    void revert() override;
 
 private:
+    static constexpr int CellsPerRow = 6;
+    // Every text of a row but its name, one after another, and the end of
+    // each in texts. Copies share their data.
+    struct Cells {
+        QString texts;
+        QList<qsizetype> ends;
+    };
+    static Cells pack(const QList<QStringList> &rows);
+    // The rows with the packed texts after the names the ration shows.
+    QList<QStringList> unpack(const Cells &cells) const;
+
     RationModel *m_model;
-    QList<QStringList> m_before;
+    Cells m_before;
     QString m_yieldBefore;
     int m_portionsBefore;
-    QList<QStringList> m_after;
+    Cells m_after;
     QString m_yield;
     int m_portions;
 };

@@ -31,14 +31,6 @@ QString askFor(Mode mode)
     }
 }
 
-// The typed factor or target: a positive number by the rules of a typed
-// mass, or NaN.
-double readNumber(const QString &typed)
-{
-    const MassInput::Reading reading = MassInput::read(typed);
-    return reading.ok ? NumberText::typed(reading.mass) : std::nan("");
-}
-
 bool isBlank(const QList<QStringList> &rows)
 {
     return std::all_of(rows.cbegin(), rows.cend(), [](const QStringList &row) {
@@ -124,8 +116,10 @@ Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const
 {
     if (isBlank(rows))
         return refused(nothingToScale());
-    const double number = readNumber(typed);
-    if (!(number > 0.0) || !std::isfinite(number)) {
+    // A factor or target is no mass: it may well be over the largest mass,
+    // and the masses it gives are checked one by one.
+    const double number = NumberText::typed(typed);
+    if (!(number > 0.0)) {
         const QString shown = typed.trimmed();
         return refused(shown.isEmpty()
                            ? askFor(mode)
@@ -150,11 +144,11 @@ Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const
         const QString text = factor == 1.0 ? row.value(MassColumn) : NumberText::format(mass);
         if (!std::isfinite(mass) || !MassInput::read(text).ok) {
             const QString name = row.value(0);
-            return refused(
-                mass >= 1.0 ? tr("Масса «%1» стала бы слишком большой: её не записать.").arg(name)
-                            : tr("Масса «%1» стала бы нулевой или слишком малой: её не "
-                                 "записать.")
-                                  .arg(name));
+            return refused(mass >= 1.0 ? tr("Масса «%1» стала бы больше %2 г.")
+                                             .arg(name, QString::number(MassInput::MaxMass, 'f', 0))
+                                       : tr("Масса «%1» стала бы нулевой или слишком малой: её не "
+                                            "записать.")
+                                             .arg(name));
         }
         p.masses.append(text);
     }
