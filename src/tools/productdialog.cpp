@@ -3,6 +3,7 @@
 #include "dialogs/messagebox.h"
 #include "ration/numbertext.h"
 #include "ration/ownproducts.h"
+#include "ration/productstore.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -59,6 +60,12 @@ ProductDialog::ProductDialog(const OwnProducts &products, const QString &oldName
     connect(buttons, &QDialogButtonBox::rejected, this, &ProductDialog::reject);
 }
 
+ProductDialog::ProductDialog(ProductStore &store, const QString &oldName, QWidget *parent)
+    : ProductDialog(store.products(), oldName, parent)
+{
+    m_store = &store;
+}
+
 void ProductDialog::setProduct(const FoodTable::Product &product)
 {
     NameEdit->setText(product.name);
@@ -99,6 +106,12 @@ void ProductDialog::accept()
                 .arg(values[FoodTable::Energy], NumberText::format(OwnProducts::energyOf(values)));
         if (!MessageBox::confirm(this, QMessageBox::Question, tr("Проверьте энергию"), question))
             return;
+    }
+    QString error;
+    if (m_store && !m_store->put(typed, m_oldName, &error)) {
+        MessageBox::critical(this, tr("Продукт не сохранён"),
+                             tr("Изменение не сохранено: %1").arg(error));
+        return;
     }
     QDialog::accept();
 }
