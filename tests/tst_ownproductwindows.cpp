@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
@@ -133,6 +134,7 @@ private Q_SLOTS:
     void fileTooLargeIsReportedAsNotLoaded()
     {
         QFile file(ProductStore::user().path());
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.write(OwnProducts().toTsv() + "Мои продукты\tСырники\t60\t20\t10\t5\t198\n"));
         QVERIFY(file.resize(OwnProducts::MaxFileSize + 1));
