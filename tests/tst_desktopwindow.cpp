@@ -5,6 +5,7 @@
 #include "app/mainform.h"
 #include "app/savedsettings.h"
 #include "dialogs/messagebox.h"
+#include "fifo.h"
 #include "filebytes.h"
 #include "files/rationpage.h"
 #include "mainformharness.h"
@@ -386,6 +387,35 @@ private Q_SLOTS:
             QCOMPARE(contents(path), bytes);
         else
             QVERIFY(contents(path).contains("settingsVersion=1"));
+    }
+
+    // A FIFO in place of the settings file: the program starts at once with
+    // its defaults, says so once, and leaves the FIFO alone.
+    void settingsFileIsAFifo()
+    {
+        main.close();
+        const QString path = SavedSettings::open()->fileName();
+        QCOMPARE(path,
+                 QSettings(QSettings::IniFormat, QSettings::UserScope, "Rationix", "Rationix")
+                     .fileName());
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile::remove(path);
+        const Fifo fifo(path);
+        QVERIFY(fifo.isMade());
+        QVERIFY(returnsAtOnce([&] {
+            main.open();
+            form->hide();
+            form->showAsLastTime();
+            form->openFiles({rationFile(QStringLiteral("a.html"), QStringLiteral("Завтрак"))});
+            QVERIFY(form->close());
+        }));
+        form = nullptr;
+        QCOMPARE(MessageBox::history().size(), 1);
+        QVERIFY(MessageBox::history()[0].text.startsWith(
+            QStringLiteral("Файл настроек «%1» не прочитан: это не обычный файл.").arg(path)));
+        struct stat st {
+        };
+        QVERIFY(::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
     }
 };
 

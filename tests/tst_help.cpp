@@ -4,6 +4,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/printdialog.h"
 #include "dialogs/urlopener.h"
+#include "fifo.h"
 #include "filebytes.h"
 #include "help/helpform.h"
 #include "help/manuallocator.h"
@@ -388,6 +389,25 @@ private Q_SLOTS:
         QTest::mouseClick(help->HomeButton, Qt::LeftButton);
         QVERIFY(shows("index.html", "Первая страница"));
         QVERIFY(enabled(true, false));
+    }
+
+    // A FIFO among the manual's pages and pictures blocks nothing: the
+    // picture is left out and the page says why it is not shown.
+    void fifoInTheManual()
+    {
+        QVERIFY(write("work/doc/", {}));
+        const Fifo picture(at("work/doc/picture.png"));
+        const Fifo second(at("work/doc/second.html"));
+        THelpForm *help = nullptr;
+        QVERIFY(returnsAtOnce([&] {
+            help = openManual(page("Первая",
+                                   "<p><img src=\"picture.png\"><a "
+                                   "href=\"second.html\">Дальше</a></p>"));
+        }));
+        QVERIFY(help);
+        QVERIFY(returnsAtOnce([&] { followLink(help->TextBrowser, QStringLiteral("Дальше")); }));
+        QVERIFY2(help->TextBrowser->toPlainText().contains("не открыта: это не обычный файл"),
+                 qPrintable(help->TextBrowser->toPlainText()));
     }
 
     // Links stay within the manual: remote addresses go to the system's

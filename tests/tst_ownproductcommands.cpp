@@ -87,6 +87,29 @@ private Q_SLOTS:
                      .arg(QDir::toNativeSeparators(exported)));
     }
 
+    // A product that cannot be written stays in its dialog, as typed.
+    void unwrittenProductStaysTyped()
+    {
+        const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
+        QVERIFY(writeBytes(blocker, {}));
+        ProductStore store(blocker + QStringLiteral("/products.tsv"));
+        bool stayed = false;
+        whenDialogShows<ProductDialog>([&](ProductDialog *dialog) {
+            dialog->NameEdit->setText(QStringLiteral("Сырники"));
+            dialog->ValueEdits[FoodTable::Energy]->setText(QStringLiteral("0"));
+            dialog->accept();
+            stayed = dialog->isVisible() && dialog->NameEdit->text() == QStringLiteral("Сырники");
+            dialog->reject();
+        });
+        QVERIFY(!OwnProductCommands::add(nullptr, store));
+        QVERIFY(stayed);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history()[0].text,
+                 QStringLiteral("Изменение не сохранено: не удалось создать папку «%1»: часть "
+                                "пути не является папкой")
+                     .arg(QDir::toNativeSeparators(blocker)));
+    }
+
 private:
     QString path() const { return m_dir.filePath(QStringLiteral("products.tsv")); }
     QTemporaryDir m_dir;

@@ -7,7 +7,9 @@
 #include "ration/productstore.h"
 #include "tools/productdialog.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -129,6 +131,27 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), 1);
         QVERIFY(MessageBox::history().first().text.contains(QStringLiteral("строка 3")));
         QCOMPARE(ProductStore::user().products().products().size(), 1);
+    }
+
+    // A file too large to read loads nothing, and the message says so.
+    void fileTooLargeIsReportedAsNotLoaded()
+    {
+        QFile file(ProductStore::user().path());
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(OwnProducts().toTsv() + "Мои продукты\tСырники\t60\t20\t10\t5\t198\n"));
+        QVERIFY(file.resize(OwnProducts::MaxFileSize + 1));
+        file.close();
+        MessageBox::clearHistory();
+        h.form->loadOwnProducts();
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text,
+                 QStringLiteral("Ваши продукты не загружены: не удалось прочитать файл «%1»: файл "
+                                "больше 10 МБ. Пока файл не исправлен, изменения в них не "
+                                "сохраняются.")
+                     .arg(QDir::toNativeSeparators(file.fileName())));
+        QVERIFY(ProductStore::user().products().isEmpty());
+        QVERIFY(file.remove());
     }
 
 private:

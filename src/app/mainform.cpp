@@ -494,6 +494,14 @@ void TMainForm::loadOwnProducts()
     const QList<OwnProducts::Problem> problems = store.load();
     if (problems.isEmpty())
         return;
+    if (problems.first().line == 0) {
+        MessageBox::warning(
+            this, tr("Мои продукты"),
+            tr("Ваши продукты не загружены: не удалось прочитать файл «%1»: %2. "
+               "Пока файл не исправлен, изменения в них не сохраняются.")
+                .arg(QDir::toNativeSeparators(store.path()), problems.first().reason));
+        return;
+    }
     QStringList lines{tr("Не все ваши продукты удалось прочитать из файла «%1»; "
                          "прочитанные загружены, остальные пропущены:")
                           .arg(QDir::toNativeSeparators(store.path()))};
@@ -777,8 +785,19 @@ int TMainForm::openStartFiles(const QStringList &paths)
 
 void TMainForm::showAsLastTime()
 {
+    showAtLastPlacement();
+    const QString problem = SavedSettings::problem();
+    if (!problem.isEmpty())
+        MessageBox::warning(this, tr("Настройки"),
+                            tr("Файл настроек «%1» не прочитан: %2. Программа работает с "
+                               "настройками по умолчанию и в этот раз их не сохранит.")
+                                .arg(QDir::toNativeSeparators(SavedSettings::path()), problem));
+}
+
+void TMainForm::showAtLastPlacement()
+{
     const std::unique_ptr<QSettings> settings = SavedSettings::open();
-    if (SavedSettings::usable(*settings)
+    if (settings && SavedSettings::usable(*settings)
         && restoreGeometry(settings->value(GeometryKey).toByteArray())) {
         // A cut-off record can be taken without complaint and give a window
         // too small to use.
@@ -797,7 +816,7 @@ void TMainForm::showAsLastTime()
 void TMainForm::saveWindowState() const
 {
     const std::unique_ptr<QSettings> settings = SavedSettings::open();
-    if (!SavedSettings::writable(*settings))
+    if (!settings || !SavedSettings::writable(*settings))
         return;
     settings->setValue(GeometryKey, saveGeometry());
     settings->setValue(StateKey, saveState());
@@ -840,7 +859,7 @@ void TMainForm::createDesktopActions()
     FileMenu->insertMenu(FileExitAction, m_recentMenu);
     FileMenu->insertSeparator(FileExitAction);
     const std::unique_ptr<QSettings> settings = SavedSettings::open();
-    if (SavedSettings::usable(*settings)) {
+    if (settings && SavedSettings::usable(*settings)) {
         m_recentFiles.load(*settings);
         FileDialog::setLastFolder(settings->value(LastFolderKey).toString());
     }
@@ -937,7 +956,7 @@ void TMainForm::openRecentFile(const QString &path)
 void TMainForm::storeRecentFiles()
 {
     const std::unique_ptr<QSettings> settings = SavedSettings::open();
-    if (SavedSettings::writable(*settings)) {
+    if (settings && SavedSettings::writable(*settings)) {
         m_recentFiles.save(*settings);
         SavedSettings::stamp(*settings);
     }

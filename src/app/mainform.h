@@ -50,7 +50,8 @@ public:
     // Reads the user's own products, saying once which lines were damaged.
     void loadOwnProducts();
     // Shows the window as it was left last time (size, place, maximized,
-    // toolbars), or maximized when nothing usable was kept.
+    // toolbars), or maximized when nothing usable was kept; says so when the
+    // settings file is no file that can be used.
     void showAsLastTime();
     // Brings the window to the front, out of the minimized state.
     void bringToFront();
@@ -167,6 +168,7 @@ private:
     void noteRecentFile(const QString &path);
     // Keeps the list for the next start and shows it in the menu.
     void storeRecentFiles();
+    void showAtLastPlacement();
     void saveWindowState() const;
     // The active ration window's file, in the status bar.
     void showActiveFile();

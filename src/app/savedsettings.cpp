@@ -1,11 +1,30 @@
 #include "app/savedsettings.h"
 
+#include "files/plainfile.h"
+
 #include <QSettings>
+#include <QStandardPaths>
+
+QString SavedSettings::path()
+{
+    // Where QSettings keeps the user's file of organisation and program
+    // "Rationix" in the INI format, named here so that it can be checked
+    // before QSettings opens it.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/Rationix/Rationix.ini");
+}
+
+QString SavedSettings::problem()
+{
+    const PlainFile::Read file = PlainFile::read(path(), MaxFileSize);
+    return file.status == PlainFile::Read::Refused ? file.reason : QString();
+}
 
 std::unique_ptr<QSettings> SavedSettings::open()
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Rationix"), QStringLiteral("Rationix"));
+    if (!problem().isEmpty())
+        return nullptr;
+    return std::make_unique<QSettings>(path(), QSettings::IniFormat);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class QSettings;
@@ -11,8 +13,17 @@ class QSettings;
 namespace SavedSettings {
 
 constexpr int Version = 1;
+// Far more than a window's placement and a few paths take.
+constexpr qint64 MaxFileSize = qint64(1024) * 1024;
 
-// The user's settings file of the program.
+// The user's settings file: Rationix/Rationix.ini in the configuration folder.
+QString path();
+// Why the settings file cannot be used (it is no regular file, it is too
+// large or cannot be read), in Russian; empty when it can, or is missing.
+QString problem();
+
+// The user's settings file of the program; null when problem() is not
+// empty, so that nothing waits on or writes over what stands there.
 std::unique_ptr<QSettings> open();
 
 bool usable(const QSettings &settings);

@@ -5,6 +5,7 @@
 #include "dialogs/urlopener.h"
 
 #include "dialogs/named.h"
+#include "files/plainfile.h"
 #include "files/rationprinter.h"
 
 #include <QDir>
@@ -51,15 +52,32 @@ protected:
 private:
     QString m_folder; // the manual's folder, links followed
 
+    // Far more than any page or picture of the manual.
+    static constexpr qint64 MaxFileSize = qint64(16) * 1024 * 1024;
+
+    // A local page or picture is read as every file the program reads by
+    // itself, so that a FIFO or a device among the manual's files cannot
+    // block the window.
     QVariant loadResource(int type, const QUrl &name) override
     {
-        QVariant resource = QTextBrowser::loadResource(type, name);
-        if (type == QTextDocument::HtmlResource && resource.userType() == QMetaType::QByteArray
-            && name.path().endsWith(QLatin1String(".html"), Qt::CaseInsensitive)) {
-            QStringDecoder utf8(QStringDecoder::Utf8);
-            return QString(utf8(resource.toByteArray()));
+        const QUrl url = source().resolved(name);
+        if (!url.isLocalFile())
+            return QTextBrowser::loadResource(type, name);
+        const PlainFile::Read file = PlainFile::read(url.toLocalFile(), MaxFileSize);
+        const bool page = type == QTextDocument::HtmlResource;
+        if (file.status == PlainFile::Read::Refused && page)
+            return THelpForm::tr("<p>Страница «%1» не открыта: %2.</p>")
+                .arg(url.toLocalFile().toHtmlEscaped(), file.reason.toHtmlEscaped());
+        if (file.status != PlainFile::Read::Ok) {
+            // Not null: given nothing, the document would open the file
+            // itself, and wait on whatever it is.
+            return page ? QVariant() : QVariant(QByteArray());
         }
-        return resource;
+        if (page && url.path().endsWith(QLatin1String(".html"), Qt::CaseInsensitive)) {
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            return QString(utf8(file.bytes));
+        }
+        return file.bytes;
     }
 };
 } // namespace

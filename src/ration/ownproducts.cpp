@@ -29,6 +29,27 @@ std::optional<double> numberOf(const QString &typed)
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
+// A first line whose value fields hold no number names the columns: the
+// header this program writes, or one a spreadsheet wrote in other words.
+// A first line with a number among them is a product (or a damaged one).
+bool isHeader(const QStringList &fields)
+{
+    for (qsizetype c = FirstValue; c < fields.size(); ++c) {
+        if (numberOf(fields[c]))
+            return false;
+    }
+    return fields.size() == FieldCount;
+}
+
+// The product as it is kept: each value as the number rule reads it, with a
+// decimal point, so that "64,7" is used as 64.7 and not as 64.
+FoodTable::Product kept(FoodTable::Product product)
+{
+    for (QString &value : product.values)
+        value = NumberText::typedText(value);
+    return product;
+}
+
 QString foldedName(const QString &name) { return NameMatch::partForm(name.trimmed()); }
 
 bool takenByBuiltIn(const QString &folded)
@@ -64,8 +85,10 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
         found.append({0, tr("файл больше 10 МБ")});
     } else {
         const QList<QByteArray> lines = data.split('\n');
-        for (qsizetype i = 1; i < lines.size(); ++i) { // line 0 is the header
+        for (qsizetype i = 0; i < lines.size(); ++i) {
             QByteArray bytes = lines[i];
+            if (i == 0 && bytes.startsWith("\xef\xbb\xbf"))
+                bytes.remove(0, 3); // the byte-order mark of a spreadsheet
             if (bytes.endsWith('\r'))
                 bytes.chop(1);
             if (bytes.isEmpty())
@@ -81,6 +104,8 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
             }
             const QString line = QString::fromUtf8(bytes);
             const QStringList fields = line.split(QLatin1Char('\t'));
+            if (i == 0 && isHeader(fields))
+                continue;
             if (fields.size() != FieldCount) {
                 found.append({number, tr("%1 полей вместо %2").arg(fields.size()).arg(FieldCount)});
                 continue;
@@ -100,7 +125,7 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
                 continue;
             }
             own.m_byName.insert(foldedName(product.name), own.m_products.size());
-            own.m_products.append(product);
+            own.m_products.append(kept(product));
         }
     }
     if (problems)
@@ -131,10 +156,10 @@ void OwnProducts::put(const FoodTable::Product &product, const QString &oldName)
     const auto found = m_byName.constFind(foldedName(oldName.isEmpty() ? product.name : oldName));
     if (found == m_byName.cend()) {
         m_byName.insert(foldedName(product.name), m_products.size());
-        m_products.append(product);
+        m_products.append(kept(product));
         return;
     }
-    m_products[*found] = product;
+    m_products[*found] = kept(product);
     reindex();
 }
 
@@ -182,6 +207,11 @@ OwnProducts::check(const QString &name, const QStringList &values, const QString
             return Refusal{false, fieldTitle(c), tr("значение не может быть отрицательным")};
         if (c != FoodTable::Energy && *value > 100.0)
             return Refusal{false, fieldTitle(c), tr("в 100 г продукта не может быть больше 100 г")};
+        if (c == FoodTable::Energy && *value > MaxEnergy)
+            return Refusal{false, fieldTitle(c),
+                           tr("в 100 г продукта не может быть больше %1 ккал (в 100 г чистого "
+                              "жира их около 940)")
+                               .arg(MaxEnergy)};
         if (c != FoodTable::Energy)
             grams += *value;
     }

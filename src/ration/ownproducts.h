@@ -12,7 +12,8 @@
 // The user's own products: a list kept in products.tsv, in the built-in
 // table's format (a header line, then group, product, water, protein, fat,
 // carbohydrates and kcal per line), every product in the group
-// «Мои продукты». Names are unique: two names that differ only in case or in
+// «Мои продукты». Values are kept with a decimal point, whether typed or
+// read with a point or a comma. Names are unique: two names that differ only in case or in
 // е and ё are the same name.
 class OwnProducts
 {
@@ -22,6 +23,8 @@ public:
     static constexpr qint64 MaxFileSize = qint64(10) * 1024 * 1024;
     static constexpr int MaxLineLength = 64 * 1024;
     static constexpr int MaxNameLength = 200;
+    // More kcal per 100 g than any food has (pure fat gives about 940).
+    static constexpr int MaxEnergy = 1000;
     // How far (as a share) a typed energy may stray from the one worked out
     // from the nutrients before the user is asked to confirm it.
     static constexpr double EnergyTolerance = 0.15;
@@ -34,7 +37,8 @@ public:
         QString reason;
     };
 
-    // Reads a products file: every good line loads, every bad one (wrong
+    // Reads a products file: the first line is skipped when it names the
+    // columns (no value of it is a number); every good line loads, every bad one (wrong
     // field count, a value that is no number, invalid UTF-8, a line too long,
     // a name taken twice) is listed in problems. A file over MaxFileSize
     // loads nothing and is one problem.

@@ -1,12 +1,18 @@
 #include "ration/productstore.h"
 
+#include "files/filelock.h"
+#include "files/plainfile.h"
 #include "files/safewrite.h"
+#include "files/systemerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 ProductStore::ProductStore(const QString &path, QObject *parent) : QObject(parent), m_path(path) { }
 
@@ -22,31 +28,71 @@ ProductStore &ProductStore::user()
     return *store;
 }
 
-OwnProducts ProductStore::readFile(QList<OwnProducts::Problem> *problems) const
+OwnProducts ProductStore::readFile(QList<OwnProducts::Problem> *problems, QString *unreadable) const
 {
-    QFile file(m_path);
-    if (!file.exists())
-        return OwnProducts();
-    if (!file.open(QIODevice::ReadOnly)) {
-        problems->append({0, file.errorString()});
+    const PlainFile::Read file = PlainFile::read(m_path, OwnProducts::MaxFileSize);
+    if (file.status == PlainFile::Read::Refused) {
+        *unreadable = file.reason;
         return OwnProducts();
     }
-    // One byte past the limit is enough to refuse a file that is too large.
-    return OwnProducts::fromTsv(file.read(OwnProducts::MaxFileSize + 1), problems);
+    return OwnProducts::fromTsv(file.bytes, problems);
 }
 
 QList<OwnProducts::Problem> ProductStore::load()
 {
     QList<OwnProducts::Problem> problems;
-    m_products = readFile(&problems);
+    QString unreadable;
+    m_products = readFile(&problems, &unreadable);
+    if (!unreadable.isEmpty())
+        problems = {{0, unreadable}};
     Q_EMIT changed();
     return problems;
 }
 
+namespace {
+
+// Makes the folder and those above it; false with the folder named and the
+// system's reason when one of them cannot be made.
+bool makeFolder(const QString &folder, QString *error)
+{
+    if (QDir().mkpath(folder))
+        return true;
+    // mkpath does not say why: ask the first folder on the way that is missing.
+    QString first = folder;
+    for (QString up = QFileInfo(first).path(); up != first && !QFileInfo::exists(up);
+         up = QFileInfo(first).path())
+        first = up;
+    int code = ::mkdir(QFile::encodeName(first).constData(), 0777) == 0 ? EIO : errno;
+    if (code == EEXIST) // something that is no folder stands in its place
+        code = ENOTDIR;
+    if (error)
+        *error = ProductStore::tr("не удалось создать папку «%1»: %2")
+                     .arg(QDir::toNativeSeparators(folder), SystemError::reason(code));
+    return false;
+}
+
+} // namespace
+
 template <typename Change> bool ProductStore::update(Change change, QString *error)
 {
+    if (!makeFolder(QFileInfo(m_path).absolutePath(), error))
+        return false;
+    // Held across read, change and rename: another program's change waits
+    // for ours and then reads it, rather than writing over it.
+    FileLock lock(m_path);
+    if (!lock.lock(LockWaitMs, error))
+        return false;
     QList<OwnProducts::Problem> problems;
-    OwnProducts fresh = readFile(&problems);
+    QString unreadable;
+    OwnProducts fresh = readFile(&problems, &unreadable);
+    if (!unreadable.isEmpty()) {
+        // Writing now would put the few new products in place of all those
+        // the file holds.
+        if (error)
+            *error = tr("не удалось прочитать файл «%1»: %2")
+                         .arg(QDir::toNativeSeparators(m_path), unreadable);
+        return false;
+    }
     if (!change(fresh))
         return false;
     if (!problems.isEmpty() && QFile::exists(m_path)) {
@@ -58,7 +104,6 @@ template <typename Change> bool ProductStore::update(Change change, QString *err
             return false;
         }
     }
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
     if (!SafeWrite::writeFile(m_path, fresh.toTsv(), error))
         return false;
     m_products = fresh;

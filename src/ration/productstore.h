@@ -7,14 +7,18 @@
 // Where the user's own products are kept (products.tsv in the program's data
 // folder) and the one way to change them. The file is read once at start;
 // each change reads it again, applies itself by name to what it finds and
-// writes the result back at once, so that two running programs keep each
-// other's changes. A file found damaged is kept as products.tsv.bak before it
-// is first written over.
+// writes the result back at once, under a lock that other programs of ours
+// wait for, so that two running programs keep each other's changes. A file
+// that cannot be read is never written over. A file found damaged is kept as products.tsv.bak
+// before it is first written over.
 class ProductStore : public QObject
 {
     Q_OBJECT
 
 public:
+    // How long a change waits for another program's change to end.
+    static constexpr int LockWaitMs = 3000;
+
     explicit ProductStore(const QString &path, QObject *parent = nullptr);
 
     // The products file of this user: products.tsv in the data folder.
@@ -25,7 +29,8 @@ public:
     QString path() const { return m_path; }
     const OwnProducts &products() const { return m_products; }
 
-    // Reads the file (a missing file is no products and no problem).
+    // Reads the file (a missing file is no products and no problem). A file
+    // that cannot be read at all loads nothing and is one problem, line 0.
     QList<OwnProducts::Problem> load();
 
     // Adds a product, or replaces the one called oldName; false with a
@@ -43,7 +48,8 @@ Q_SIGNALS:
 private:
     // Reads the file again, lets change edit what was read, writes it back.
     template <typename Change> bool update(Change change, QString *error);
-    OwnProducts readFile(QList<OwnProducts::Problem> *problems) const;
+    // unreadable: why the file could not be read at all (then no products).
+    OwnProducts readFile(QList<OwnProducts::Problem> *problems, QString *unreadable) const;
 
     QString m_path;
     OwnProducts m_products;

@@ -2,6 +2,7 @@
 
 #include "dialogs/filedialog.h"
 #include "dialogs/messagebox.h"
+#include "files/plainfile.h"
 #include "files/safewrite.h"
 #include "ration/dish.h"
 #include "ration/productstore.h"
@@ -9,7 +10,6 @@
 #include "tools/productdialog.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -24,21 +24,15 @@ void reportWriteError(QWidget *parent, const QString &error)
 bool putFromDialog(QWidget *parent, ProductStore &store, const QString &oldName,
                    const FoodTable::Product *proposed = nullptr, QString *savedName = nullptr)
 {
-    ProductDialog dialog(store.products(), oldName, parent);
+    ProductDialog dialog(store, oldName, parent);
     if (const FoodTable::Product *old = store.products().find(oldName))
         dialog.setProduct(*old);
     else if (proposed)
         dialog.setProduct(*proposed);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    QString error;
-    const FoodTable::Product product = dialog.product();
-    if (!store.put(product, oldName, &error)) {
-        reportWriteError(parent, error);
-        return false;
-    }
     if (savedName)
-        *savedName = product.name;
+        *savedName = dialog.product().name;
     return true;
 }
 
@@ -94,18 +88,20 @@ bool OwnProductCommands::importFile(QWidget *parent, ProductStore &store)
                                                   FileDialog::lastFolder(), tsvFilter());
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const PlainFile::Read file = PlainFile::read(path, OwnProducts::MaxFileSize);
+    if (file.status != PlainFile::Read::Ok) {
+        const QString reason =
+            file.status == PlainFile::Read::Missing ? tr("файл не существует") : file.reason;
         MessageBox::critical(
             parent, tr("Импорт продуктов"),
-            tr("Не удалось прочитать файл «%1».").arg(QDir::toNativeSeparators(path)));
+            tr("Не удалось прочитать файл «%1»: %2.").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     QStringList skipped;
     QList<OwnProducts::Problem> problems;
     QString error;
     const int before = int(store.products().products().size());
-    if (!store.import(file.read(OwnProducts::MaxFileSize + 1), &skipped, &problems, &error)) {
+    if (!store.import(file.bytes, &skipped, &problems, &error)) {
         reportWriteError(parent, error);
         return false;
     }

@@ -4,6 +4,7 @@
 #include "ration/figuretext.h"
 #include "ration/numbertext.h"
 #include "ration/ownproducts.h"
+#include "ration/productstore.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -60,6 +61,12 @@ ProductDialog::ProductDialog(const OwnProducts &products, const QString &oldName
     connect(buttons, &QDialogButtonBox::rejected, this, &ProductDialog::reject);
 }
 
+ProductDialog::ProductDialog(ProductStore &store, const QString &oldName, QWidget *parent)
+    : ProductDialog(store.products(), oldName, parent)
+{
+    m_store = &store;
+}
+
 void ProductDialog::setProduct(const FoodTable::Product &product)
 {
     NameEdit->setText(product.name);
@@ -101,6 +108,12 @@ void ProductDialog::accept()
                      FigureText::kilocalories(OwnProducts::energyOf(values)));
         if (!MessageBox::confirm(this, QMessageBox::Question, tr("Проверьте энергию"), question))
             return;
+    }
+    QString error;
+    if (m_store && !m_store->put(typed, m_oldName, &error)) {
+        MessageBox::critical(this, tr("Продукт не сохранён"),
+                             tr("Изменение не сохранено: %1").arg(error));
+        return;
     }
     QDialog::accept();
 }
