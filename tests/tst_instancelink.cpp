@@ -279,6 +279,14 @@ private Q_SLOTS:
     {
         if (::getuid() != 0)
             QSKIP("Only root can listen as another user here.");
+        // Another user can reach only the shared temporary folder, the place
+        // of the link when the session has no private folder.
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            if (!runtime.isNull())
+                qputenv("XDG_RUNTIME_DIR", runtime);
+        });
         QFile::remove(socketPath());
         const QByteArray path = QFile::encodeName(socketPath());
         const std::optional<sockaddr_un> address = socketAddress();
@@ -356,7 +364,7 @@ private Q_SLOTS:
         QSignalSpy received(&link, &InstanceLink::filesReceived);
         {
             QLocalSocket socket;
-            socket.connectToServer(name());
+            socket.connectToServer(socketPath());
             QVERIFY(socket.waitForConnected(2000));
             socket.write(bytes);
             socket.flush();
