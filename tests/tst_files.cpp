@@ -338,7 +338,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         const QString changed = QStringLiteral("изменён другой программой");
         const QString linked = QStringLiteral("есть другие имена (жёсткие ссылки)");
-        const QString unreadable = QStringLiteral("Некоторые буквы прочитать не удалось");
+        const QString unreadable =
+            QStringLiteral("Некоторые буквы прочитать не удалось, вместо них "
+                           "стоит знак «\uFFFD»");
         QTest::newRow("changed on disk, no") << "changed" << changed << int(QMessageBox::No);
         QTest::newRow("changed on disk, yes") << "changed" << changed << int(QMessageBox::Yes);
         QTest::newRow("hard link, no") << "linked" << linked << int(QMessageBox::No);

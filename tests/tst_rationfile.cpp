@@ -169,6 +169,7 @@ private Q_SLOTS:
         QVERIFY(result.damaged && !result.recoded && !result.whole());
         QCOMPARE(result.warnings.size(), 1);
         QVERIFY(result.warnings[0].startsWith("Файл записан в UTF-8, но местами повреждён"));
+        QVERIFY(result.warnings[0].contains(u"знак «\uFFFD»"));
         QVERIFY(RationFile::fromBytes(page).whole());
     }
 

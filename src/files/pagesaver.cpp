@@ -67,7 +67,7 @@ QString write(QWidget *parent, const QString &path, const QString &text, Documen
         && !confirm(parent, tr("Нечитаемые буквы"),
                     tr("Некоторые буквы прочитать не удалось, вместо них стоит знак «%1». "
                        "Сохранить файл так?")
-                        .arg(QChar::ReplacementCharacter)))
+                        .arg(QChar(QChar::ReplacementCharacter))))
         return QString();
     QString error;
     if (!SafeWrite::writeFile(path, text.toUtf8(), &error)) {

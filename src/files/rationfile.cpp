@@ -144,11 +144,11 @@ LoadResult fromBytes(QByteArray bytes)
             tr("Файл записан в UTF-8, но местами повреждён: вместо испорченных букв стоит знак "
                "«%1». Чтобы файл не был перезаписан испорченным текстом, при сохранении будет "
                "предложено выбрать файл.")
-                .arg(QChar::ReplacementCharacter));
+                .arg(QChar(QChar::ReplacementCharacter)));
     } else if (decoded.kind == TextEncoding::Decoded::Unreadable) {
         result.warnings.append(tr("Кодировку файла определить не удалось: некоторые названия "
                                   "прочитать нельзя, вместо нечитаемых букв стоит знак «%1».")
-                                   .arg(QChar::ReplacementCharacter));
+                                   .arg(QChar(QChar::ReplacementCharacter)));
     }
     result.cut = page.cut;
     if (page.cut)
