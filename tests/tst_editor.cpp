@@ -365,14 +365,17 @@ private Q_SLOTS:
         QTest::keyClick(editor.FoodsList, Qt::Key_Up);
         QVERIFY(!editor.AddButton->isEnabled());
 
-        // Return on a group closes and opens it
-        QTest::keyClick(editor.FoodsList, Qt::Key_Return);
+        // Return opens a closed group, and never closes an open one: it
+        // goes to its first product
+        QTest::keyClick(editor.FoodsList, Qt::Key_Left);
         QVERIFY(!editor.FoodsList->isExpanded(group(editor, 0)));
+        QTest::keyClick(editor.FoodsList, Qt::Key_Return);
+        QVERIFY(editor.FoodsList->isExpanded(group(editor, 0)));
+        QVERIFY(!editor.AddButton->isEnabled());
         QTest::keyClick(editor.FoodsList, Qt::Key_Return);
         QVERIFY(editor.FoodsList->isExpanded(group(editor, 0)));
 
         // Return on a product adds it
-        QTest::keyClick(editor.FoodsList, Qt::Key_Down);
         whenDialogShows<TMassForm>([](TMassForm *form) {
             form->MassEdit->setText(QStringLiteral("100"));
             form->AddButton->click();

@@ -6,6 +6,7 @@
 #include "dialogs/named.h"
 #include "ration/dishpanel.h"
 #include "ration/foodlistproxy.h"
+#include "ration/foodlistsearch.h"
 #include "ration/foodmodel.h"
 #include "ration/foodtable.h"
 #include "ration/massdelegate.h"
@@ -135,8 +136,8 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     });
     FoodsList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(FoodsList, &QWidget::customContextMenuRequested, this, &TCentralWidget::FoodsMenuSlot);
-    FoodsList->installEventFilter(this);
-    SearchEdit->installEventFilter(this);
+    m_search = new FoodListSearch(SearchEdit, FoodsList, m_foods, this);
+    connect(m_search, &FoodListSearch::addAsked, this, &TCentralWidget::AddSlot);
     FoodsTable->installEventFilter(this);
     connect(SearchEdit, &QLineEdit::textChanged, this, &TCentralWidget::FilterSlot);
     auto *findShortcut = new QShortcut(QKeySequence(tr("Ctrl+F")), this);
@@ -471,6 +472,7 @@ void TCentralWidget::AddSlot()
     m_undoStack->push(
         new AddRowCommand(m_model, RationModel::productRow(foodText(product, 0), mass, per100g)));
     FoodsTable->scrollTo(m_model->index(m_model->rowCount() - 1, 0));
+    m_search->added();
 }
 
 void TCentralWidget::RemoveSlot()
@@ -614,69 +616,7 @@ void TCentralWidget::NameChangedSlot(const QString &name)
         RationEdit->setText(name);
 }
 
-void TCentralWidget::FilterSlot(const QString &text)
-{
-    if (!text.isEmpty() && m_foods->searchText().isEmpty()) {
-        m_closedBeforeSearch.clear();
-        for (int g = 0; g < m_foods->rowCount(); ++g) {
-            const QModelIndex group = m_foods->index(g, 0);
-            if (!FoodsList->isExpanded(group))
-                m_closedBeforeSearch.append(group.data().toString());
-        }
-    }
-    m_foods->setSearchText(text);
-    FoodsList->expandAll();
-    if (!text.isEmpty())
-        return;
-    for (int g = 0; g < m_foods->rowCount(); ++g) {
-        const QModelIndex group = m_foods->index(g, 0);
-        if (m_closedBeforeSearch.contains(group.data().toString()))
-            FoodsList->collapse(group);
-    }
-    m_closedBeforeSearch.clear();
-}
-
-void TCentralWidget::enterFoodList()
-{
-    // The first product shown, or the first group when none is.
-    QModelIndex first = m_foods->index(0, 0);
-    for (QModelIndex i = first; i.isValid(); i = FoodsList->indexBelow(i)) {
-        if (i.parent().isValid()) {
-            first = i;
-            break;
-        }
-    }
-    FoodsList->setFocus();
-    if (first.isValid())
-        FoodsList->setCurrentIndex(first);
-}
-
-bool TCentralWidget::foodListKey(int key)
-{
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
-        return false;
-    // Return adds a product, and opens or closes a group.
-    const QModelIndex current = FoodsList->currentIndex();
-    if (current.isValid() && !current.parent().isValid() && !selectedProduct().isValid())
-        FoodsList->setExpanded(current.siblingAtColumn(0),
-                               !FoodsList->isExpanded(current.siblingAtColumn(0)));
-    else
-        AddSlot();
-    return true;
-}
-
-bool TCentralWidget::searchKey(int key)
-{
-    if (key == Qt::Key_Escape && !SearchEdit->text().isEmpty()) {
-        SearchEdit->clear();
-        return true;
-    }
-    if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        enterFoodList();
-        return true;
-    }
-    return false;
-}
+void TCentralWidget::FilterSlot(const QString &text) { m_search->filter(text); }
 
 bool TCentralWidget::tableKey(int key)
 {
@@ -725,10 +665,6 @@ bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (watched == FoodsList && foodListKey(key))
-            return true;
-        if (watched == SearchEdit && searchKey(key))
-            return true;
         if (watched == FoodsTable && tableKey(key))
             return true;
     }

@@ -18,6 +18,7 @@ class QUndoStack;
 class QVBoxLayout;
 class DishPanel;
 class FoodListProxy;
+class FoodListSearch;
 class RationModel;
 
 // The ration editor: the food list on the left, the transfer buttons in the
@@ -132,10 +133,7 @@ private:
     void fitColumns();
     void fitRows(int first, int last);
     int cellWidth(const QString &text) const;
-    bool foodListKey(int key);
-    bool searchKey(int key);
     bool tableKey(int key);
-    void enterFoodList();
     void placeSplitter();
 
     RationModel *m_model;
@@ -145,9 +143,7 @@ private:
     QWidget *m_lowerPane = nullptr; // the totals and the dish
     bool m_heightSplitterMoved = false;
     FoodListProxy *m_foods = nullptr;
-    // Groups closed before a search opened them all; they close again when
-    // the search is cleared.
-    QStringList m_closedBeforeSearch;
+    FoodListSearch *m_search = nullptr;
     // Width the food list needs to show every column whole.
     int m_foodListWidth = 0;
     // The user placed the splitter: it stays where it was put.
