@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 #include <QUndoStack>
 
@@ -558,6 +559,7 @@ private Q_SLOTS:
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
+        editor.findChild<QToolButton *>(QStringLiteral("DishToggle"))->click(); // the dish shown
         editor.RationEdit->setFocus();
         const QList<QWidget *> expected{
             editor.SearchEdit,
@@ -565,6 +567,7 @@ private Q_SLOTS:
             editor.AddButton,
             editor.RemoveButton,
             editor.FoodsTable,
+            editor.findChild<QToolButton *>(QStringLiteral("DishToggle")),
             editor.dishPanel()->findChild<QLineEdit *>(QStringLiteral("YieldEdit")),
             editor.dishPanel()->findChild<QSpinBox *>(QStringLiteral("PortionsSpin")),
             editor.RationEdit};
