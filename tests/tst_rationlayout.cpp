@@ -22,7 +22,7 @@ Ration sample(bool dish)
          {"Колбаса полукопчёная полтавская", "Горох лущёный", "Масло сливочное"}) {
         const FoodTable::Product *product = FoodTable::builtIn().find(QString::fromUtf8(name));
         ration.rows.append(
-            RationModel::productRow(product->name, QStringLiteral("1534.5"), product->valueList()));
+            RationModel::productRow(product->name, QStringLiteral("999.5"), product->valueList()));
     }
     if (dish) {
         ration.yield = QStringLiteral("4000");
@@ -89,20 +89,25 @@ private Q_SLOTS:
         if (everyColumn)
             QVERIFY(wholeInView(editor.FoodsList->header()));
         // The totals and the dish's rows stand under their columns.
+        const QList<QLabel *> totals{editor.MassValueLabel,          editor.WaterValueLabel,
+                                     editor.ProteinValueLabel,       editor.FatValueLabel,
+                                     editor.CarbohydratesValueLabel, editor.CaloriesValueLabel};
         const QList<QLabel *> captions{editor.MassLabel,          editor.WaterLabel,
                                        editor.ProteinLabel,       editor.FatLabel,
                                        editor.CarbohydratesLabel, editor.CaloriesLabel};
         QCOMPARE(editor.dishPanel()->isFolded(), !dish);
         for (int c = 1; c <= 6; ++c) {
-            QList<QWidget *> cells{captions[c - 1]};
+            QList<QLabel *> cells{captions[c - 1], totals[c - 1]};
             if (dish)
                 cells +=
                     {editor.findChild<QLabel *>(QStringLiteral("Per100gLabel%1").arg(c - 1)),
                      editor.findChild<QLabel *>(QStringLiteral("PerPortionLabel%1").arg(c - 1))};
-            for (QWidget *cell : cells) {
+            for (QLabel *cell : cells) {
                 const QRect shown(cell->mapTo(&editor, QPoint()), cell->size());
                 QCOMPARE(qMakePair(shown.left(), shown.width()), column(editor, c));
                 QVERIFY(cell->isVisible());
+                QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) < shown.width(),
+                         qPrintable(cell->text()));
             }
         }
         // The energy structure is in view without scrolling.

@@ -307,13 +307,14 @@ int TCentralWidget::cellWidth(const QString &text) const
 void TCentralWidget::fitColumns()
 {
     // Value columns as wide as their titles and numbers need, so that no
-    // number is cut; the name takes the rest. Only the longest text of a
-    // column is measured.
+    // number is cut, their total under them included; the name takes the
+    // rest. Only the longest text of a column is measured.
     const QFontMetrics titles = FoodsTable->horizontalHeader()->fontMetrics();
     const int margin = cellMargin(FoodsTable) + 20;
+    const QStringList totals = m_model->totals();
     for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
         const QString title = m_model->headerData(c, Qt::Horizontal).toString();
-        QString longest;
+        QString longest = totals.value(c - RationModel::Mass);
         for (int r = 0; r < m_model->size(); ++r) {
             const QString text = m_model->text(r, c);
             if (text.size() > longest.size())

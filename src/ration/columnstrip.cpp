@@ -46,10 +46,7 @@ void ColumnStrip::follow(QTableView *table)
     place();
 }
 
-QSize ColumnStrip::sizeHint() const
-{
-    return {m_grid->sizeHint().width(), m_grid->sizeHint().height()};
-}
+QSize ColumnStrip::sizeHint() const { return m_grid->sizeHint(); }
 
 // As narrow as anything: the table decides the widths.
 QSize ColumnStrip::minimumSizeHint() const { return {0, m_grid->minimumSize().height()}; }
