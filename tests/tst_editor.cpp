@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 #include <QUndoStack>
 
@@ -370,14 +371,17 @@ private Q_SLOTS:
         QTest::keyClick(editor.FoodsList, Qt::Key_Up);
         QVERIFY(!editor.AddButton->isEnabled());
 
-        // Return on a group closes and opens it
-        QTest::keyClick(editor.FoodsList, Qt::Key_Return);
+        // Return opens a closed group, and never closes an open one: it
+        // goes to its first product
+        QTest::keyClick(editor.FoodsList, Qt::Key_Left);
         QVERIFY(!editor.FoodsList->isExpanded(group(editor, 0)));
+        QTest::keyClick(editor.FoodsList, Qt::Key_Return);
+        QVERIFY(editor.FoodsList->isExpanded(group(editor, 0)));
+        QVERIFY(!editor.AddButton->isEnabled());
         QTest::keyClick(editor.FoodsList, Qt::Key_Return);
         QVERIFY(editor.FoodsList->isExpanded(group(editor, 0)));
 
         // Return on a product adds it
-        QTest::keyClick(editor.FoodsList, Qt::Key_Down);
         whenDialogShows<TMassForm>([](TMassForm *form) {
             form->MassEdit->setText(QStringLiteral("100"));
             form->AddButton->click();
@@ -605,6 +609,7 @@ private Q_SLOTS:
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
+        editor.findChild<QToolButton *>(QStringLiteral("DishToggle"))->click(); // the dish shown
         editor.RationEdit->setFocus();
         const QList<QWidget *> expected{
             editor.SearchEdit,
@@ -612,6 +617,7 @@ private Q_SLOTS:
             editor.AddButton,
             editor.RemoveButton,
             editor.FoodsTable,
+            editor.findChild<QToolButton *>(QStringLiteral("DishToggle")),
             editor.dishPanel()->findChild<QLineEdit *>(QStringLiteral("YieldEdit")),
             editor.dishPanel()->findChild<QSpinBox *>(QStringLiteral("PortionsSpin")),
             editor.RationEdit};

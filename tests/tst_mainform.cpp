@@ -185,17 +185,29 @@ private Q_SLOTS:
         QTRY_COMPARE(form->Workspace->subWindowList().size(), 0);
     }
 
-    void secondWindowCascades()
+    // A second window cascades beside a window of normal size, and is
+    // maximized beside a maximized one, which stays so.
+    void secondWindow_data()
     {
+        QTest::addColumn<bool>("maximized");
+        QTest::newRow("beside a normal window") << false;
+        QTest::newRow("beside a maximized window") << true;
+    }
+    void secondWindow()
+    {
+        QFETCH(bool, maximized);
+        if (!maximized)
+            form->Workspace->subWindowList().first()->showNormal();
         trigger("FileNewAction");
         const auto windows = form->Workspace->subWindowList();
         QCOMPARE(windows.size(), 2);
         for (QMdiSubWindow *w : windows) {
-            QVERIFY(!w->isMaximized());
+            QCOMPARE(w->isMaximized(), maximized);
             QCOMPARE(qobject_cast<TCalculateForm *>(w->widget())->caption(),
                      QStringLiteral("Без имени"));
         }
-        QVERIFY(windows[0]->pos() != windows[1]->pos());
+        if (!maximized)
+            QVERIFY(windows[0]->pos() != windows[1]->pos());
         QCOMPARE(form->activeRation(), windows[1]->widget());
     }
 

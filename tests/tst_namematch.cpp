@@ -26,7 +26,11 @@ private Q_SLOTS:
         row("part latin", "Масло Extra", "xTR", Mode::Part, true);
         row("part not contained", "Горох лущёный", "Горох цельный", Mode::Part, false);
         row("part blank counts", "Бобы", "Бобы ", Mode::Part, false);
-        row("part one blank for two", "Вишня  сушёная", "Вишня сушёная", Mode::Part, false);
+        // part: a run of blanks, in the name or in the text, reads as one
+        row("part one blank for two", "Вишня  сушёная", "Вишня сушёная", Mode::Part, true);
+        row("part three blanks for two", "Яблоки  сушёные", "яблоки   сушеные", Mode::Part, true);
+        row("part tab for blank", "Яблоки  сушёные", "яблоки\tсуш", Mode::Part, true);
+        row("part blank still counts", "Вишнясушёная", "Вишня сушёная", Mode::Part, false);
         // part: е and ё stand for each other, both ways, in either case
         row("part ё in text", "Грибы белые сушёные", "сушён", Mode::Part, true);
         row("part е for ё", "Грибы белые сушёные", "сушен", Mode::Part, true);
@@ -55,6 +59,28 @@ private Q_SLOTS:
         QFETCH(Mode, mode);
         QFETCH(bool, expected);
         QCOMPARE(NameMatch::matches(name, text, mode), expected);
+    }
+
+    void sameName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("case") << "Говядина"
+                              << "говядина" << true;
+        QTest::newRow("ё and blanks") << "Яблоки  сушёные"
+                                      << "ЯБЛОКИ сушеные" << true;
+        QTest::newRow("longer name") << "Говядина тушёная"
+                                     << "говядина" << false;
+        QTest::newRow("trailing blank") << "Говядина"
+                                        << "говядина " << false;
+    }
+    void sameName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(bool, expected);
+        QCOMPARE(NameMatch::sameName(name, text), expected);
     }
 };
 

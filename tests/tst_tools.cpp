@@ -268,6 +268,8 @@ private Q_SLOTS:
         row("part сушён, Грибы collapsed", "сушён", false, "Грибы", "Вишня  сушёная");
         row("part сушен for сушён", "сушен", false, "", "Грибы белые сушёные");
         row("part тушен", "тушен", false, "", "Говядина тушёная");
+        row("part name itself first", "говядина", false, "", "Говядина");
+        row("part one blank for two", "вишня сушеная", false, "", "Вишня  сушёная");
         row("part nowhere", "ананасы в шампанском", false, "", "");
         row("whole lower case", "горох лущёный", true, "", "");
         row("whole group", "Икра", true, "", "Икра");

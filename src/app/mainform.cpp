@@ -51,6 +51,7 @@
 #include <QUndoGroup>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -371,7 +372,12 @@ void TMainForm::TimeSlot()
 
 TCalculateForm *TMainForm::addRationWindow()
 {
-    const bool alone = Workspace->subWindowList().isEmpty();
+    const QList<QMdiSubWindow *> others = Workspace->subWindowList();
+    // Beside maximized windows the new one is maximized too, rather than
+    // cascading them all back to their normal size.
+    const bool maximized = others.isEmpty()
+        || std::any_of(others.cbegin(), others.cend(),
+                       [](const QMdiSubWindow *other) { return other->isMaximized(); });
     TCalculateForm *form = takeSpareForm();
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->setCaption(tr("Без имени"));
@@ -386,11 +392,11 @@ TCalculateForm *TMainForm::addRationWindow()
         if (keys.removeAll(FileCloseAction->shortcut()) > 0)
             action->setShortcuts(keys);
     }
-    if (alone) {
+    if (maximized) {
         frame->showMaximized();
     } else {
         // At the size the cascade gives it, so that it is laid out once.
-        frame->resize(frame->sizeHint());
+        frame->resize(frame->sizeHint().boundedTo(Workspace->viewport()->size()));
         frame->show();
         Workspace->cascadeSubWindows();
     }

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QUndoStack>
 
+#include <algorithm>
+
 TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl)
 {
@@ -20,7 +22,8 @@ TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlag
     CentralWidget = new TCentralWidget(this, "CentralWidget");
     setCentralWidget(CentralWidget);
     FoundFlag = false;
-    resize(850, 550);
+    // Wide enough for the ration's seven columns beside the food list.
+    resize(std::max(850, CentralWidget->sizeHint().width()), 550);
     connect(CentralWidget->undoStack(), &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
 }

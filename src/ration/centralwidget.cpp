@@ -4,9 +4,11 @@
 #include "dialogs/hoverselect.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/named.h"
+#include "ration/columnstrip.h"
 #include "ration/dish.h"
 #include "ration/dishpanel.h"
 #include "ration/foodlistproxy.h"
+#include "ration/foodlistsearch.h"
 #include "ration/foodmodel.h"
 #include "ration/foodtable.h"
 #include "ration/massdelegate.h"
@@ -30,7 +32,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
@@ -76,28 +78,29 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     buildFoodList();
     ProductsLayout->addWidget(FoodsList);
 
-    auto *rationPane = named(new QWidget(WorkingSplitter), "RationPane");
-    auto *rationPaneLayout = named(new QHBoxLayout(rationPane), "RationPaneLayout");
-    rationPaneLayout->setContentsMargins(0, 0, 0, 0);
-    rationPaneLayout->setSpacing(5);
+    // The transfer buttons in a row under the list rather than in a column
+    // of their own: the width goes to the list's values and the ration's.
     TransferLayout = named(new QVBoxLayout(), "TransferLayout");
+    TransferLayout->setDirection(QBoxLayout::LeftToRight);
     TransferLayout->setSpacing(5);
     TransferLayout->addStretch(1);
-    rationPaneLayout->addLayout(TransferLayout);
-    AddButton = named(new QPushButton(rationPane), "AddButton");
+    ProductsLayout->addLayout(TransferLayout);
+    AddButton = named(new QPushButton(productsPane), "AddButton");
     AddButton->setFlat(true);
     FocusFrame::showOn(AddButton);
     AddButton->setEnabled(false);
     TransferLayout->addWidget(AddButton);
-    RemoveButton = named(new QPushButton(rationPane), "RemoveButton");
+    RemoveButton = named(new QPushButton(productsPane), "RemoveButton");
     RemoveButton->setFlat(true);
     FocusFrame::showOn(RemoveButton);
     TransferLayout->addWidget(RemoveButton);
-    TransferLayout->addStretch(1);
 
-    RationLayout = named(new QVBoxLayout(), "RationLayout");
+    // The ration: its name, its table, and under the table the totals and
+    // the dish, standing in the table's columns.
+    auto *rationPane = named(new QWidget(WorkingSplitter), "RationPane");
+    RationLayout = named(new QVBoxLayout(rationPane), "RationLayout");
+    RationLayout->setContentsMargins(0, 0, 0, 0);
     RationLayout->setSpacing(5);
-    rationPaneLayout->addLayout(RationLayout, 1);
     RationNameLayout = named(new QHBoxLayout(), "RationNameLayout");
     RationNameLayout->setSpacing(5);
     RationLayout->addLayout(RationNameLayout);
@@ -106,18 +109,23 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     RationEdit = named(new QLineEdit(rationPane), "RationEdit");
     RationNameLayout->addWidget(RationEdit);
     buildRationTable();
-    RationLayout->addWidget(FoodsTable);
+    RationLayout->addWidget(FoodsTable, 1);
     // Width gained by the window goes to the ration.
     WorkingSplitter->setStretchFactor(0, 0);
     WorkingSplitter->setStretchFactor(1, 1);
-    connect(WorkingSplitter, &QSplitter::splitterMoved, this, [this] { m_splitterMoved = true; });
+    connect(WorkingSplitter, &QSplitter::splitterMoved, this, [this] {
+        m_splitterMoved = true;
+        fitFoodNames();
+    });
 
     buildTotals();
-    m_dishPanel = new DishPanel(this);
-    // Texts first: the lower pane measures what it holds as it is built.
+    RationLayout->addWidget(m_totals);
+    m_dishPanel = named(new DishPanel(rationPane), "DishPanel");
+    RationLayout->addWidget(m_dishPanel);
+    m_dishPanel->valuesStrip()->follow(FoodsTable);
+    m_totals->follow(FoodsTable);
     LanguageChangeSlot();
-    buildLowerPane();
-    alignDishWithTotals();
+    foldDish(true);
     m_model->setName(RationEdit->text());
     fitColumns();
 
@@ -138,8 +146,8 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     });
     FoodsList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(FoodsList, &QWidget::customContextMenuRequested, this, &TCentralWidget::FoodsMenuSlot);
-    FoodsList->installEventFilter(this);
-    SearchEdit->installEventFilter(this);
+    m_search = new FoodListSearch(SearchEdit, FoodsList, m_foods, this);
+    connect(m_search, &FoodListSearch::addAsked, this, &TCentralWidget::AddSlot);
     FoodsTable->installEventFilter(this);
     connect(SearchEdit, &QLineEdit::textChanged, this, &TCentralWidget::FilterSlot);
     auto *findShortcut = new QShortcut(QKeySequence(tr("Ctrl+F")), this);
@@ -197,6 +205,7 @@ void TCentralWidget::buildFoodList()
     m_foodListWidth = 0;
     for (const int w : std::as_const(widths))
         m_foodListWidth += w;
+    m_foodNameWidth = widths.value(0);
 }
 
 namespace {
@@ -286,7 +295,9 @@ void TCentralWidget::buildRationTable()
     QHeaderView *header = FoodsTable->horizontalHeader();
     header->setMinimumSectionSize(48);
     header->setStretchLastSection(false);
-    header->setSectionResizeMode(RationModel::Name, QHeaderView::Stretch);
+    // The name takes what the values leave, but never less than its title
+    // needs (fitName): a narrow ration scrolls rather than cut the title.
+    FoodsTable->viewport()->installEventFilter(this);
     FoodsTable->verticalHeader()->setDefaultSectionSize(FoodsTable->fontMetrics().height() + 8);
 }
 
@@ -299,13 +310,14 @@ int TCentralWidget::cellWidth(const QString &text) const
 void TCentralWidget::fitColumns()
 {
     // Value columns as wide as their titles and numbers need, so that no
-    // number is cut; the name takes the rest. Only the longest text of a
-    // column is measured.
+    // number is cut, their total under them included; the name takes the
+    // rest. Only the longest text of a column is measured.
     const QFontMetrics titles = FoodsTable->horizontalHeader()->fontMetrics();
     const int margin = cellMargin(FoodsTable) + 20;
+    const QStringList totals = m_model->totals();
     for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
         const QString title = m_model->headerData(c, Qt::Horizontal).toString();
-        QString longest;
+        QString longest = totals.value(c - RationModel::Mass);
         for (int r = 0; r < m_model->size(); ++r) {
             const QString text = m_model->text(r, c);
             if (text.size() > longest.size())
@@ -314,6 +326,25 @@ void TCentralWidget::fitColumns()
         FoodsTable->setColumnWidth(
             c, std::max({48, titles.horizontalAdvance(title) + margin, cellWidth(longest)}));
     }
+    fitName();
+}
+
+int TCentralWidget::nameTitleWidth() const
+{
+    const QHeaderView *header = FoodsTable->horizontalHeader();
+    return header->fontMetrics().horizontalAdvance(
+               m_model->headerData(RationModel::Name, Qt::Horizontal).toString())
+        + cellMargin(FoodsTable) + 20;
+}
+
+void TCentralWidget::fitName()
+{
+    QHeaderView *header = FoodsTable->horizontalHeader();
+    int values = 0;
+    for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c)
+        values += header->sectionSize(c);
+    FoodsTable->setColumnWidth(
+        RationModel::Name, std::max(nameTitleWidth(), FoodsTable->viewport()->width() - values));
 }
 
 void TCentralWidget::fitRows(int first, int last)
@@ -326,19 +357,22 @@ void TCentralWidget::fitRows(int first, int last)
                 FoodsTable->setColumnWidth(c, wanted);
         }
     }
+    fitName();
 }
 
 QLabel *TCentralWidget::totalLabel(const char *objectName, int row, int column)
 {
-    auto *label = named(new QLabel(this), objectName);
-    SummarizeLayout->addWidget(label, row, column, Qt::AlignCenter);
+    auto *label = named(new QLabel(m_totals), objectName);
+    m_totals->addCell(label, row, column);
     return label;
 }
 
 void TCentralWidget::buildTotals()
 {
-    SummarizeLayout = named(new QGridLayout(), "SummarizeLayout");
-    SummarizeLayout->setSpacing(5);
+    m_totals = named(new ColumnStrip(Ration::ColumnCount, this), "TotalsStrip");
+    m_totals->setBandName(tr("Итоги"));
+    SummarizeLayout = named(m_totals->grid(), "SummarizeLayout");
+    SummarizeLayout->setVerticalSpacing(5);
     WholeLabel = totalLabel("WholeLabel", 0, 0);
     MassLabel = totalLabel("MassLabel", 0, 1);
     WaterLabel = totalLabel("WaterLabel", 0, 2);
@@ -354,60 +388,23 @@ void TCentralWidget::buildTotals()
     CaloriesValueLabel = totalLabel("CaloriesValueLabel", 1, 6);
     for (QLabel *label : valueLabels())
         HoverSelect::enableOn(label);
+    // Under the caption, where no total stands: the dish's rows fold in
+    // and out below.
+    m_dishToggle = named(new QToolButton(m_totals), "DishToggle");
+    m_dishToggle->setCheckable(true);
+    m_dishToggle->setAutoRaise(true);
+    m_dishToggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_dishToggle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    SummarizeLayout->addWidget(m_dishToggle, 1, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    connect(m_dishToggle, &QToolButton::toggled, this, [this](bool open) { foldDish(!open); });
 }
 
-// The totals and the dish under the working area, in a pane of their own
-// that scrolls when the window is too short to show them whole, so that the
-// ration table keeps its rows. The user can move the border between them.
-void TCentralWidget::buildLowerPane()
+void TCentralWidget::foldDish(bool folded)
 {
-    m_heightSplitter = named(new QSplitter(Qt::Vertical, this), "HeightSplitter");
-    m_heightSplitter->setChildrenCollapsible(false);
-    WorkingLayout->removeWidget(WorkingSplitter);
-    m_heightSplitter->addWidget(WorkingSplitter);
-    auto *scroll = named(new QScrollArea(m_heightSplitter), "TotalsScroll");
-    scroll->setFrameShape(QFrame::NoFrame);
-    // Only the controls inside take the focus.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setAccessibleName(tr("Итоги и блюдо"));
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_lowerPane = named(new QWidget(scroll), "TotalsPane");
-    auto *layout = named(new QVBoxLayout(m_lowerPane), "TotalsPaneLayout");
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
-    layout->addLayout(SummarizeLayout);
-    m_dishPanel->setParent(m_lowerPane);
-    layout->addWidget(m_dishPanel);
-    scroll->setWidget(m_lowerPane);
-    m_heightSplitter->addWidget(scroll);
-    m_heightSplitter->setStretchFactor(0, 1);
-    m_heightSplitter->setStretchFactor(1, 0);
-    WorkingLayout->addWidget(m_heightSplitter);
-    connect(m_heightSplitter, &QSplitter::splitterMoved, this,
-            [this] { m_heightSplitterMoved = true; });
-}
-
-void TCentralWidget::placeHeightSplitter()
-{
-    // Until the user moves it: the totals and the dish whole, unless that
-    // leaves the working area less than three fifths of the height.
-    if (m_heightSplitterMoved || !isVisible())
-        return;
-    const int total = m_heightSplitter->height() - m_heightSplitter->handleWidth();
-    const int lower = std::min(m_lowerPane->sizeHint().height(), total * 2 / 5);
-    m_heightSplitter->setSizes({total - lower, lower});
-}
-
-// The dish's rows read as more rows of the totals: under the same captions,
-// in the same columns.
-void TCentralWidget::alignDishWithTotals()
-{
-    const int titles = std::max(WholeLabel->sizeHint().width(), m_dishPanel->rowTitleWidth());
-    SummarizeLayout->setColumnMinimumWidth(0, titles);
-    m_dishPanel->setRowTitleWidth(titles);
-    for (int c = 1; c <= Ration::TotalCount; ++c)
-        SummarizeLayout->setColumnStretch(c, 1);
+    m_dishPanel->setFolded(folded);
+    const QSignalBlocker blocker(m_dishToggle);
+    m_dishToggle->setChecked(!folded);
+    m_dishToggle->setArrowType(folded ? Qt::RightArrow : Qt::DownArrow);
 }
 
 void TCentralWidget::LanguageChangeSlot()
@@ -425,6 +422,9 @@ void TCentralWidget::LanguageChangeSlot()
     FoodsList->setAccessibleName(tr("Продукты"));
     FoodsTable->setAccessibleName(tr("Рацион"));
     WholeLabel->setText(tr("<p><b>ВСЕГО:</b></p>"));
+    m_dishToggle->setText(tr("Блюдо"));
+    m_dishToggle->setToolTip(tr("Выход, порции и значения на 100 г и на порцию"));
+    m_dishToggle->setAccessibleName(tr("Показать блюдо"));
     MassLabel->setText(tr("Масса"));
     WaterLabel->setText(tr("Вода"));
     ProteinLabel->setText(tr("Белок"));
@@ -475,6 +475,7 @@ void TCentralWidget::AddSlot()
     m_history.push(
         new AddRowCommand(m_model, RationModel::productRow(foodText(product, 0), mass, per100g)));
     FoodsTable->scrollTo(m_model->index(m_model->rowCount() - 1, 0));
+    m_search->added();
 }
 
 void TCentralWidget::RemoveSlot()
@@ -576,8 +577,14 @@ void TCentralWidget::updateTotals()
 {
     const QStringList totals = m_model->totals();
     const QList<QLabel *> labels = valueLabels();
-    for (int i = 0; i < Ration::TotalCount; ++i)
+    for (int i = 0; i < Ration::TotalCount; ++i) {
         labels[i]->setText(totals[i]);
+        // A total stands in its column: the column is as wide as it needs.
+        const int column = RationModel::Mass + i;
+        FoodsTable->setColumnWidth(column,
+                                   std::max(FoodsTable->columnWidth(column), cellWidth(totals[i])));
+    }
+    fitName();
     m_dishPanel->setTotals(totals);
 }
 
@@ -604,6 +611,8 @@ void TCentralWidget::loadRation(const Ration &ration)
     m_model->setRows(rows);
     // The panel shows a stored yield it would not take as none.
     m_dishPanel->setDish(ration.yield, ration.portions);
+    if (ration.hasDish())
+        foldDish(false);
     {
         // The panel shows it already.
         const QSignalBlocker blocker(m_model);
@@ -625,69 +634,7 @@ void TCentralWidget::NameChangedSlot(const QString &name)
         RationEdit->setText(name);
 }
 
-void TCentralWidget::FilterSlot(const QString &text)
-{
-    if (!text.isEmpty() && m_foods->searchText().isEmpty()) {
-        m_closedBeforeSearch.clear();
-        for (int g = 0; g < m_foods->rowCount(); ++g) {
-            const QModelIndex group = m_foods->index(g, 0);
-            if (!FoodsList->isExpanded(group))
-                m_closedBeforeSearch.append(group.data().toString());
-        }
-    }
-    m_foods->setSearchText(text);
-    FoodsList->expandAll();
-    if (!text.isEmpty())
-        return;
-    for (int g = 0; g < m_foods->rowCount(); ++g) {
-        const QModelIndex group = m_foods->index(g, 0);
-        if (m_closedBeforeSearch.contains(group.data().toString()))
-            FoodsList->collapse(group);
-    }
-    m_closedBeforeSearch.clear();
-}
-
-void TCentralWidget::enterFoodList()
-{
-    // The first product shown, or the first group when none is.
-    QModelIndex first = m_foods->index(0, 0);
-    for (QModelIndex i = first; i.isValid(); i = FoodsList->indexBelow(i)) {
-        if (i.parent().isValid()) {
-            first = i;
-            break;
-        }
-    }
-    FoodsList->setFocus();
-    if (first.isValid())
-        FoodsList->setCurrentIndex(first);
-}
-
-bool TCentralWidget::foodListKey(int key)
-{
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
-        return false;
-    // Return adds a product, and opens or closes a group.
-    const QModelIndex current = FoodsList->currentIndex();
-    if (current.isValid() && !current.parent().isValid() && !selectedProduct().isValid())
-        FoodsList->setExpanded(current.siblingAtColumn(0),
-                               !FoodsList->isExpanded(current.siblingAtColumn(0)));
-    else
-        AddSlot();
-    return true;
-}
-
-bool TCentralWidget::searchKey(int key)
-{
-    if (key == Qt::Key_Escape && !SearchEdit->text().isEmpty()) {
-        SearchEdit->clear();
-        return true;
-    }
-    if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        enterFoodList();
-        return true;
-    }
-    return false;
-}
+void TCentralWidget::FilterSlot(const QString &text) { m_search->filter(text); }
 
 bool TCentralWidget::tableKey(const QKeyEvent *event)
 {
@@ -733,40 +680,80 @@ void TCentralWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     placeSplitter();
-    placeHeightSplitter();
 }
 
 void TCentralWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeSplitter();
-    placeHeightSplitter();
+}
+
+int TCentralWidget::rationWidth() const
+{
+    const QHeaderView *header = FoodsTable->horizontalHeader();
+    int width = 2 * FoodsTable->frameWidth() + FoodsTable->verticalHeader()->sizeHint().width()
+        + FoodsTable->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+        + 20 * FoodsTable->fontMetrics().averageCharWidth();
+    for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c)
+        width += header->sectionSize(c);
+    return width;
+}
+
+QSize TCentralWidget::sizeHint() const
+{
+    const QMargins margins = MainLayout->contentsMargins();
+    const int list = m_foodListWidth + 2 * FoodsList->frameWidth()
+        + FoodsList->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return {margins.left() + list + WorkingSplitter->handleWidth() + rationWidth()
+                + margins.right(),
+            QWidget::sizeHint().height()};
 }
 
 void TCentralWidget::placeSplitter()
 {
-    // Until the user moves it: the food list as wide as its columns need,
-    // up to half the editor, and the ration takes the rest.
-    if (m_splitterMoved || !isVisible())
+    // Until the user moves it: both lists show their values whole, and the
+    // room left for names is shared between them, the food list taking no
+    // more than its longest name. Where even the values do not fit, the
+    // ration's come first, the food list keeping a fifth.
+    if (!isVisible())
         return;
-    const int total = WorkingSplitter->width();
-    const int wanted = m_foodListWidth + 2 * FoodsList->frameWidth()
-        + FoodsList->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    const int left = std::min(wanted, total / 2);
-    WorkingSplitter->setSizes({left, total - left});
+    if (!m_splitterMoved) {
+        const int total = WorkingSplitter->width() - WorkingSplitter->handleWidth();
+        const int listChrome = 2 * FoodsList->frameWidth()
+            + FoodsList->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        const int listValues = listChrome + m_foodListWidth - m_foodNameWidth;
+        const int nameRoom = 20 * FoodsTable->fontMetrics().averageCharWidth();
+        const int rationValues = rationWidth() - nameRoom;
+        const int spare = total - listValues - rationValues;
+        const int title = nameTitleWidth();
+        const int left = spare >= title ? listValues
+                + std::min({m_foodNameWidth, std::max(spare / 2, spare - nameRoom), spare - title})
+                                        : std::max(total / 5, total - rationValues - title);
+        WorkingSplitter->setSizes({left, total - left});
+    }
+    fitFoodNames();
+    // The table is shown from its first column, whatever scrolled it while
+    // it was narrower.
+    FoodsTable->horizontalScrollBar()->setValue(0);
+}
+
+void TCentralWidget::fitFoodNames()
+{
+    const int room = FoodsList->width() - 2 * FoodsList->frameWidth()
+        - FoodsList->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 4
+        - (m_foodListWidth - m_foodNameWidth);
+    const int least = 10 * FoodsList->fontMetrics().averageCharWidth();
+    FoodsList->setColumnWidth(0, std::clamp(room, least, std::max(least, m_foodNameWidth)));
 }
 
 bool TCentralWidget::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (watched == FoodsList && foodListKey(key))
-            return true;
-        if (watched == SearchEdit && searchKey(key))
-            return true;
         if (watched == FoodsTable && tableKey(static_cast<QKeyEvent *>(event)))
             return true;
     }
+    if (event->type() == QEvent::Resize && watched == FoodsTable->viewport())
+        fitName();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -18,8 +18,11 @@ class QModelIndex;
 class QTreeView;
 class QUndoStack;
 class QVBoxLayout;
+class ColumnStrip;
 class DishPanel;
+class QToolButton;
 class FoodListProxy;
+class FoodListSearch;
 class RationModel;
 
 // The ration editor: the food list on the left, the transfer buttons in the
@@ -117,12 +120,19 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+public:
+    // Wide enough for the whole food list and the ration's seven columns.
+    QSize sizeHint() const override;
+
 private:
     void buildFoodList();
     void buildTotals();
-    void alignDishWithTotals();
-    void buildLowerPane();
-    void placeHeightSplitter();
+    // Folds the dish's rows away or shows them, as the toggle says.
+    void foldDish(bool folded);
+    // Width the ration table needs for its values and a fair part of a name.
+    int rationWidth() const;
+    // The food list's names as wide as the list leaves them, its values whole.
+    void fitFoodNames();
     void buildRationTable();
     QList<int> foodListWidths(const QFont &groupFont) const;
     QLabel *totalLabel(const char *objectName, int row, int column);
@@ -133,12 +143,12 @@ private:
     static QStringList rowWithMass(const QStringList &row, const QString &mass);
     void fitColumns();
     void fitRows(int first, int last);
+    void fitName();
+    // The least width of the name column: its title whole.
+    int nameTitleWidth() const;
     int cellWidth(const QString &text) const;
-    bool foodListKey(int key);
-    bool searchKey(int key);
     bool tableKey(const QKeyEvent *event);
     bool startMassEdit(const QKeyEvent *event);
-    void enterFoodList();
     void placeSplitter();
 
     RationModel *m_model;
@@ -146,15 +156,14 @@ private:
     // Every step goes on the stack through it, so that the stack stays small.
     UndoBudget m_history;
     DishPanel *m_dishPanel = nullptr;
-    QSplitter *m_heightSplitter = nullptr;
-    QWidget *m_lowerPane = nullptr; // the totals and the dish
-    bool m_heightSplitterMoved = false;
+    ColumnStrip *m_totals = nullptr;
+    QToolButton *m_dishToggle = nullptr;
     FoodListProxy *m_foods = nullptr;
-    // Groups closed before a search opened them all; they close again when
-    // the search is cleared.
-    QStringList m_closedBeforeSearch;
-    // Width the food list needs to show every column whole.
+    FoodListSearch *m_search = nullptr;
+    // Width the food list needs to show every column whole, and of that
+    // its names.
     int m_foodListWidth = 0;
+    int m_foodNameWidth = 0;
     // The user placed the splitter: it stays where it was put.
     bool m_splitterMoved = false;
 };

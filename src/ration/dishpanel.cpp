@@ -3,6 +3,7 @@
 #include "dialogs/hoverselect.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/wraplabel.h"
+#include "ration/columnstrip.h"
 #include "ration/dish.h"
 #include "ration/figuretext.h"
 #include "ration/numbertext.h"
@@ -34,14 +35,27 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     mainLayout->setObjectName(QStringLiteral("DishLayout"));
     mainLayout->setContentsMargins(0, 0, 0, 0);
     mainLayout->setSpacing(5);
+    // What only a dish needs, which can be folded away; the energy
+    // structure below stays.
+    m_details = new QWidget(this);
+    m_details->setObjectName(QStringLiteral("DishDetails"));
+    m_details->setAccessibleName(tr("Блюдо"));
+    auto *detailsLayout = new QVBoxLayout(m_details);
+    detailsLayout->setObjectName(QStringLiteral("DishDetailsLayout"));
+    detailsLayout->setContentsMargins(0, 0, 0, 0);
+    detailsLayout->setSpacing(5);
+    mainLayout->addWidget(m_details);
     auto *inputLayout = new QHBoxLayout();
     inputLayout->setObjectName(QStringLiteral("DishInputLayout"));
     inputLayout->setSpacing(5);
-    mainLayout->addLayout(inputLayout);
-    auto *layout = m_valuesLayout = new QGridLayout();
+    detailsLayout->addLayout(inputLayout);
+    m_valuesStrip = new ColumnStrip(1 + 6, m_details);
+    m_valuesStrip->setObjectName(QStringLiteral("DishValuesStrip"));
+    m_valuesStrip->setBandName(tr("Значения блюда"));
+    auto *layout = m_valuesLayout = m_valuesStrip->grid();
     layout->setObjectName(QStringLiteral("DishValuesLayout"));
-    layout->setSpacing(5);
-    mainLayout->addLayout(layout);
+    layout->setVerticalSpacing(5);
+    detailsLayout->addWidget(m_valuesStrip);
 
     auto *yieldLabel = new QLabel(tr("Выход готового блюда, г:"), this);
     yieldLabel->setObjectName(QStringLiteral("YieldLabel"));
@@ -75,8 +89,6 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
                                tr("Жиры"),  tr("Углеводы"), tr("ККал")};
     const QString rowNames[] = {tr("На 100 г"), tr("На порцию")};
     QList<QLabel *> *rows[] = {&m_per100g, &m_perPortion};
-    for (int c = 0; c < captions.size(); ++c)
-        layout->setColumnStretch(c + 1, 1);
     QFont bold = font();
     bold.setBold(true);
     for (int r = 0; r < 2; ++r) {
@@ -84,12 +96,13 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
         rowLabel->setFont(bold);
         rowLabel->setObjectName(r == 0 ? QStringLiteral("Per100gLabel")
                                        : QStringLiteral("PerPortionLabel"));
+        rowLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         layout->addWidget(rowLabel, r, 0);
         m_rowTitles.append(rowLabel);
         for (int c = 0; c < captions.size(); ++c) {
             QLabel *value = valueLabel(this, rowLabel->objectName() + QString::number(c));
             value->setAccessibleName(rowNames[r] + QStringLiteral(": ") + captions[c]);
-            layout->addWidget(value, r, c + 1, Qt::AlignCenter);
+            m_valuesStrip->addCell(value, r, c + 1);
             rows[r]->append(value);
         }
     }
@@ -98,6 +111,7 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
 
     connect(m_yieldEdit, &QLineEdit::editingFinished, this, &DishPanel::takeYield);
     connect(m_portionsSpin, &QSpinBox::valueChanged, this, &DishPanel::takePortions);
+    setRowTitleWidth(rowTitleWidth());
     showValues();
 }
 
@@ -116,11 +130,17 @@ int DishPanel::rowTitleWidth() const
 {
     int width = 0;
     for (const QLabel *title : m_rowTitles)
-        width = std::max(width, title->sizeHint().width());
+        width = std::max(width,
+                         title->fontMetrics().horizontalAdvance(title->text()) + 2 * title->margin()
+                             + 2 * title->frameWidth());
     return width;
 }
 
 void DishPanel::setRowTitleWidth(int width) { m_valuesLayout->setColumnMinimumWidth(0, width); }
+
+void DishPanel::setFolded(bool folded) { m_details->setVisible(!folded); }
+
+bool DishPanel::isFolded() const { return m_details->isHidden(); }
 
 int DishPanel::portions() const { return m_portionsSpin->value(); }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class ColumnStrip;
 class EnergyBar;
 class QGridLayout;
 class QLabel;
@@ -43,9 +44,16 @@ public:
 
     // The panel's rows stand under a grid of totals whose captions name
     // their values, and take the grid's column widths (the first column as
-    // wide as given, the six values sharing the rest evenly).
+    // wide as given, the six values sharing the rest evenly), or those of
+    // the table the strip of values follows.
     int rowTitleWidth() const;
     void setRowTitleWidth(int width);
+    ColumnStrip *valuesStrip() const { return m_valuesStrip; }
+
+    // Folded, the panel shows only the energy structure: what a ration
+    // that is not a dish needs.
+    void setFolded(bool folded);
+    bool isFolded() const;
 
 Q_SIGNALS:
     // The user changed the yield or the number of portions.
@@ -66,6 +74,8 @@ private:
     QList<QLabel *> m_per100g;
     QList<QLabel *> m_perPortion;
     QList<QLabel *> m_rowTitles;
+    QWidget *m_details = nullptr; // the inputs and the values of the dish
+    ColumnStrip *m_valuesStrip = nullptr;
     QGridLayout *m_valuesLayout = nullptr;
     EnergyBar *m_energyBar = nullptr;
     QStringList m_totals;

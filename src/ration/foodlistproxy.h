@@ -6,6 +6,8 @@
 // user chose (names as a Russian reader sorts them, values by their
 // numbers), groups in bold, and filtered to the products whose names
 // contain the search text (any case, е and ё alike) and their groups.
+// While searching, a product named as searched comes first, and its group
+// before the other groups, whichever column the list is sorted by.
 class FoodListProxy : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -23,5 +25,10 @@ protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
 
 private:
+    // Whether the row (a product, or a group with such a product) is named
+    // exactly as searched.
+    bool namedAsSearched(const QModelIndex &sourceRow) const;
+
     QString m_search;
+    QString m_searchForm; // the search in the form names are compared in
 };

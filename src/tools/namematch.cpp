@@ -4,8 +4,19 @@ namespace NameMatch {
 
 QString partForm(const QString &text)
 {
-    QString form = text.toLower();
-    form.replace(QChar(0x0451), QChar(0x0435)); // ё -> е
+    QString form;
+    form.reserve(text.size());
+    bool blank = false;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            if (!blank)
+                form.append(QLatin1Char(' '));
+            blank = true;
+            continue;
+        }
+        blank = false;
+        form.append(c == QChar(0x0451) || c == QChar(0x0401) ? QChar(0x0435) : c.toLower());
+    }
     return form;
 }
 
@@ -15,5 +26,7 @@ bool matches(const QString &name, const QString &text, Mode mode)
         return name == text;
     return partForm(name).contains(partForm(text));
 }
+
+bool sameName(const QString &name, const QString &text) { return partForm(name) == partForm(text); }
 
 } // namespace NameMatch
