@@ -67,6 +67,19 @@ void add(TCentralWidget &editor, const QString &product, const QString &mass)
     editor.AddButton->click();
 }
 
+// Shows the editor, adds 150 g of beans and makes it the active window
+// again, as it is once the mass dialog has closed.
+bool showWithBeans(TCentralWidget &editor)
+{
+    editor.show();
+    editor.activateWindow();
+    if (!QTest::qWaitForWindowActive(&editor))
+        return false;
+    add(editor, "Бобы", "150");
+    editor.activateWindow();
+    return QTest::qWaitForWindowActive(&editor);
+}
+
 QStringList visibleRows(QTreeView *list)
 {
     QStringList names;
@@ -464,12 +477,7 @@ private Q_SLOTS:
         MessageBox::setShowBoxes(false);
         MessageBox::clearHistory();
         TCentralWidget editor;
-        editor.show();
-        editor.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
-        add(editor, "Бобы", "150");
-        editor.activateWindow(); // back from the mass dialog
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QVERIFY(showWithBeans(editor));
         editor.FoodsTable->setFocus();
         editor.FoodsTable->setCurrentIndex(editor.model()->index(0, RationModel::Mass));
         QTest::keyClick(editor.FoodsTable, Qt::Key_Return);
@@ -510,12 +518,7 @@ private Q_SLOTS:
         QFETCH(int, modifiers);
         QFETCH(QString, mass);
         TCentralWidget editor;
-        editor.show();
-        editor.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
-        add(editor, "Бобы", "150");
-        editor.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QVERIFY(showWithBeans(editor));
         editor.FoodsTable->setFocus();
         editor.FoodsTable->setCurrentIndex(editor.model()->index(0, column));
         QTest::keyClick(editor.FoodsTable, keys.at(0).toLatin1(), Qt::KeyboardModifiers(modifiers));
@@ -534,12 +537,7 @@ private Q_SLOTS:
     void onlyMassIsEditable()
     {
         TCentralWidget editor;
-        editor.show();
-        editor.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
-        add(editor, "Бобы", "150");
-        editor.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QVERIFY(showWithBeans(editor));
         for (int c = 0; c < 7; ++c) {
             const QModelIndex index = editor.model()->index(0, c);
             editor.FoodsTable->setCurrentIndex(index);
