@@ -101,7 +101,7 @@ void copyAttributes(const QByteArray &from, int fd)
 // under way touches its file all the time).
 void removeStaleTemporaries(const QString &folder)
 {
-    constexpr time_t StaleAfter = 60 * 60;
+    constexpr time_t StaleAfter = time_t(60) * 60;
     const QDir dir(folder, QStringLiteral(".*.html.??????"), QDir::NoSort,
                    QDir::Files | QDir::Hidden | QDir::System);
     const time_t now = ::time(nullptr);
