@@ -12,6 +12,16 @@ FUZZ      ?= build/fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_GEN ?=
 
+# A compiler cache, once the machine has one (the test tools bring it), makes
+# a second build of unchanged files nearly free, from any clone in any folder.
+# Expanded when a recipe runs, so it is used from the run that installs it on.
+COMPILER_CACHE = $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+# Qt gives every test the absolute path of its folders, which differs from
+# clone to clone; the tests look nothing up by them (no QFINDTESTDATA).
+export CCACHE_IGNOREOPTIONS := -DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*
+
 SOURCES    = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-test deps-lint configure build build-all run test test-release test-asan bench package fuzz \
@@ -31,7 +41,7 @@ deps-lint:
 	@scripts/install-deps lint
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON $(CMAKE_GEN)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON $(CMAKE_GEN) $(COMPILER_CACHE)
 
 # The program alone: a first start from a fresh clone compiles no test.
 build: configure
@@ -43,7 +53,7 @@ run: build
 # Tests build with every warning an error.
 build-all: deps-test
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
-	  -DRATIONIX_WERROR=ON $(CMAKE_GEN)
+	  -DRATIONIX_WERROR=ON $(CMAKE_GEN) $(COMPILER_CACHE)
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: test-release test-asan
@@ -55,7 +65,7 @@ test-release: build-all
 # set by ctest itself, so that a bare ctest in $(ASAN) runs the same way.
 test-asan: deps-test
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DRATIONIX_SANITIZE=ON -DRATIONIX_WERROR=ON \
-	  $(CMAKE_GEN)
+	  $(CMAKE_GEN) $(COMPILER_CACHE)
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
@@ -73,7 +83,7 @@ bench: configure
 fuzz:
 	@scripts/install-deps fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRATIONIX_FUZZ=ON \
-	  -DRATIONIX_GUI=OFF -DRATIONIX_TESTS=OFF $(CMAKE_GEN)
+	  -DRATIONIX_GUI=OFF -DRATIONIX_TESTS=OFF $(CMAKE_GEN) $(COMPILER_CACHE)
 	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_rationpage
 	mkdir -p $(FUZZ)/corpus
 	cd $(FUZZ) && ASAN_OPTIONS=detect_leaks=0 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
