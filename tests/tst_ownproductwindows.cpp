@@ -121,6 +121,23 @@ private Q_SLOTS:
                  QStringLiteral("Продукт «Суп» сохранён в «Мои продукты»."));
     }
 
+    // A trace of a nutrient is offered written out, as the dialog takes it.
+    void traceIsOfferedAsADecimal()
+    {
+        Ration tea;
+        tea.name = QStringLiteral("Чай");
+        tea.rows = {{"Чай", "200", "199.99", "0.00002", "0", "0", "0.00008"}};
+        h.form->activeRation()->loadRation(tea, true);
+        FoodTable::Product offered;
+        whenDialogShows<ProductDialog>([&offered](ProductDialog *dialog) {
+            offered = dialog->product();
+            dialog->accept();
+        });
+        h.trigger("FileSaveAsProductAction");
+        QCOMPARE(offered.valueList().mid(1, 2), QStringList({"0.00001", "0"}));
+        QVERIFY(ProductStore::user().products().find(QStringLiteral("чай")));
+    }
+
     void damagedFileIsReportedOnce()
     {
         QVERIFY(writeBytes(ProductStore::user().path(),

@@ -5,6 +5,7 @@
 #include "files/plainfile.h"
 #include "files/safewrite.h"
 #include "ration/dish.h"
+#include "ration/numbertext.h"
 #include "ration/productstore.h"
 #include "ration/ration.h"
 #include "tools/productdialog.h"
@@ -36,6 +37,20 @@ bool putFromDialog(QWidget *parent, ProductStore &store, const QString &oldName,
     return true;
 }
 
+// A dish's value per 100 g as the product dialog takes it back: a trace
+// that six significant digits write as "1e-05" is written out ("0.00001").
+QString offeredValue(const QString &text)
+{
+    if (!text.contains(QLatin1Char('e')))
+        return text;
+    QString fixed = QString::number(NumberText::parse(text), 'f', 6);
+    while (fixed.endsWith(QLatin1Char('0')))
+        fixed.chop(1);
+    if (fixed.endsWith(QLatin1Char('.')))
+        fixed.chop(1);
+    return fixed;
+}
+
 } // namespace
 
 bool OwnProductCommands::add(QWidget *parent, ProductStore &store)
@@ -56,7 +71,7 @@ bool OwnProductCommands::addDish(QWidget *parent, ProductStore &store, const Rat
     FoodTable::Product product;
     product.name = ration.name.trimmed();
     for (int c = 0; c < FoodTable::ValueCount; ++c)
-        product.values[size_t(c)] = per100g.value(c + 1);
+        product.values[size_t(c)] = offeredValue(per100g.value(c + 1));
     return putFromDialog(parent, store, QString(), &product, savedName);
 }
 
