@@ -78,6 +78,9 @@ private Q_SLOTS:
             } else {
                 QVERIFY(form.ReasonLabel->isVisible());
                 QVERIFY(!form.ReasonLabel->text().isEmpty());
+                // The whole reason shows, however many lines it wraps to.
+                QTRY_VERIFY(form.ReasonLabel->height()
+                            >= form.ReasonLabel->heightForWidth(form.ReasonLabel->width()));
                 QVERIFY(form.isVisible());
                 // Kept to be mended, and selected to be typed over.
                 QCOMPARE(form.MassEdit->text(), typed);

@@ -83,6 +83,9 @@ void TMassForm::SubmitSlot()
     ReasonLabel->setText(reading.why);
     ReasonLabel->show();
     ReasonLabel->setAccessibleDescription(reading.why);
+    // A reason wrapped over two lines needs more height than the dialog had.
+    MainLayout->activate();
+    resize(width(), qMax(height(), heightForWidth(width())));
     MassEdit->selectAll();
     MassEdit->setFocus();
 }
