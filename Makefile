@@ -108,8 +108,9 @@ format-check: deps-lint
 
 # clang-tidy over the program's sources, with the checks in .clang-tidy;
 # it needs the generated sources, so everything is built first (warnings
-# as errors, as for the tests, which then reuse that build).
+# as errors, as for the tests, which then reuse that build). A file that
+# passed before, unchanged with all it includes, is not looked at again.
 tidy: build-all deps-lint
-	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) '$(CURDIR)/src/.*\.cpp$$'
+	scripts/tidy $(BUILD) $(JOBS)
 
 lint: format-check tidy
