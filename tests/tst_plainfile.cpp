@@ -51,6 +51,12 @@ private Q_SLOTS:
             QCOMPARE(read.bytes, contents(path));
         else
             QVERIFY(read.bytes.isEmpty());
+        // A check says the same without reading.
+        PlainFile::Read checked;
+        QVERIFY(returnsAtOnce([&] { checked = PlainFile::check(path, limit); }));
+        QCOMPARE(int(checked.status), status);
+        QCOMPARE(checked.reason, reason);
+        QVERIFY(checked.bytes.isEmpty());
     }
 };
 

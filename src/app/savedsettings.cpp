@@ -16,7 +16,7 @@ QString SavedSettings::path()
 
 QString SavedSettings::problem()
 {
-    const PlainFile::Read file = PlainFile::read(path(), MaxFileSize);
+    const PlainFile::Read file = PlainFile::check(path(), MaxFileSize);
     return file.status == PlainFile::Read::Refused ? file.reason : QString();
 }
 

@@ -48,22 +48,45 @@ QString sizeText(qint64 bytes)
     return tr("%1 байт").arg(bytes);
 }
 
-Read read(const QString &path, qint64 maxSize)
+namespace {
+
+// Opens the path without waiting and checks what is there; a file that may
+// be read is left open in *file.
+Read opened(const QString &path, qint64 maxSize, Descriptor *file, struct stat *st)
 {
-    const Descriptor file{
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-    if (file.fd < 0)
+    file->fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file->fd < 0)
         return errno == ENOENT ? Read() : refused(SystemError::reason(errno));
+    if (::fstat(file->fd, st) != 0)
+        return refused(SystemError::reason(errno));
+    if (S_ISDIR(st->st_mode))
+        return refused(SystemError::reason(EISDIR));
+    if (!S_ISREG(st->st_mode))
+        return refused(tr("это не обычный файл"));
+    if (st->st_size > maxSize)
+        return refused(tr("файл больше %1").arg(sizeText(maxSize)));
+    Read ok;
+    ok.status = Read::Ok;
+    return ok;
+}
+
+} // namespace
+
+Read check(const QString &path, qint64 maxSize)
+{
+    Descriptor file{-1};
     struct stat st {
     };
-    if (::fstat(file.fd, &st) != 0)
-        return refused(SystemError::reason(errno));
-    if (S_ISDIR(st.st_mode))
-        return refused(SystemError::reason(EISDIR));
-    if (!S_ISREG(st.st_mode))
-        return refused(tr("это не обычный файл"));
-    if (st.st_size > maxSize)
-        return refused(tr("файл больше %1").arg(sizeText(maxSize)));
+    return opened(path, maxSize, &file, &st);
+}
+
+Read read(const QString &path, qint64 maxSize)
+{
+    Descriptor file{-1};
+    struct stat st {
+    };
+    if (Read checked = opened(path, maxSize, &file, &st); checked.status != Read::Ok)
+        return checked;
     ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
 
     // The file may grow while it is read: one byte past the limit tells.

@@ -22,6 +22,9 @@ struct Read {
 };
 
 Read read(const QString &path, qint64 maxSize);
+// What read() would say of the path, without reading the bytes: for a file
+// another reader (QSettings) opens once it is known to be safe.
+Read check(const QString &path, qint64 maxSize);
 
 // "10 МБ", "64 КБ", "100 байт": a size limit in words.
 QString sizeText(qint64 bytes);
