@@ -29,7 +29,6 @@ public:
     // A product was added: after an add from a search the field takes the
     // focus again with its text selected, ready for the next product.
     void added();
-    QLabel *nothingFoundLabel() const { return m_nothingFound; }
 
 Q_SIGNALS:
     // Return was pressed on a product of the list.
