@@ -4,7 +4,7 @@
 #   make bench      build and run the benchmarks, printing their figures
 #   make package    build the Debian package (rationix_<version>_amd64.deb)
 #   make format     lay out every C++ file as .clang-format says
-#   make lint       fail on a layout difference or a clang-tidy finding (CI runs it)
+#   make lint       fail on a layer breach, a layout difference or a clang-tidy finding (CI runs it)
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD     ?= build/release
 ASAN      ?= build/asan
@@ -25,7 +25,7 @@ export CCACHE_IGNOREOPTIONS := -DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=
 SOURCES    = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-test deps-lint configure build build-all run test test-release test-asan bench package fuzz \
-        clean format format-check tidy lint
+        clean format format-check layers tidy lint
 
 all: build
 
@@ -113,4 +113,9 @@ format-check: deps-lint
 tidy: build-all deps-lint
 	scripts/tidy $(BUILD) $(JOBS)
 
-lint: format-check tidy
+# The layers: the core includes nothing of the widgets or of Qt GUI, and no
+# two folders include each other.
+layers:
+	scripts/check-layers
+
+lint: layers format-check tidy

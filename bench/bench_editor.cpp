@@ -2,10 +2,10 @@
 // ration window, opening one more ration window (against the workspace
 // opening an empty frame), and memory with ten open.
 
-#include "app/mainform.h"
 #include "benchutil.h"
-#include "dialogs/messagebox.h"
-#include "ration/calculateform.h"
+#include "gui/app/mainform.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/ration/calculateform.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -2,10 +2,10 @@
 // the number of rows, and refusing a large file of another kind.
 
 #include "benchutil.h"
-#include "files/rationfile.h"
-#include "files/rationpage.h"
-#include "files/safewrite.h"
-#include "ration/centralwidget.h"
+#include "core/page/rationfile.h"
+#include "core/page/rationpage.h"
+#include "core/platform/safewrite.h"
+#include "gui/ration/centralwidget.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The program's start-up up to its first ration window, shown, and the
 // process ends: what bench_startup measures against bench_bare.
 
-#include "app/mainform.h"
+#include "gui/app/mainform.h"
 
 #include <QApplication>
 

@@ -1,12 +1,12 @@
 // Own products: how much a thousand of them add to start-up, and how long
 // one change takes to reach ten open ration windows.
 
-#include "app/mainform.h"
 #include "benchutil.h"
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
-#include "ration/foodmodel.h"
-#include "ration/productstore.h"
+#include "core/catalogue/foodmodel.h"
+#include "core/catalogue/productstore.h"
+#include "gui/app/mainform.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
 
 #include <QApplication>
 #include <QFile>

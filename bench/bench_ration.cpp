@@ -4,8 +4,8 @@
 // of a long ration hold for undo.
 
 #include "benchutil.h"
-#include "ration/centralwidget.h"
-#include "ration/massform.h"
+#include "gui/ration/centralwidget.h"
+#include "gui/ration/massform.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 
 #include "benchutil.h"
 
-#include "ration/ownproducts.h"
+#include "core/catalogue/ownproducts.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 // takes bytes that are not UTF-8 through the 8-bit encodings, and what it
 // reads must then write back as UTF-8 that reads the same.
 
-#include "files/rationfile.h"
-#include "files/rationpage.h"
+#include "core/page/rationfile.h"
+#include "core/page/rationpage.h"
 
 #include <QBuffer>
 

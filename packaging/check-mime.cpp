@@ -6,7 +6,7 @@
 // The folder is the first argument (kept, for other tools to check) or a
 // scratch one.
 
-#include "files/rationpage.h"
+#include "core/page/rationpage.h"
 
 #include <QCoreApplication>
 #include <QDir>

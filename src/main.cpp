@@ -1,6 +1,6 @@
-#include "app/instancelink.h"
-#include "app/mainform.h"
-#include "app/qttranslations.h"
+#include "core/platform/qttranslations.h"
+#include "gui/app/instancelink.h"
+#include "gui/app/mainform.h"
 
 #include <QApplication>
 #include <QFileInfo>

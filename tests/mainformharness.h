@@ -3,8 +3,8 @@
 // A main window for one test function: opened in init(), shown offscreen,
 // and deleted in cleanup() without questions about unsaved rations.
 
-#include "app/mainform.h"
-#include "dialogs/messagebox.h"
+#include "gui/app/mainform.h"
+#include "gui/dialogs/messagebox.h"
 
 #include <QAction>
 #include <QCoreApplication>

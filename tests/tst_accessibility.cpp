@@ -2,14 +2,14 @@
 // value, in the main window with a ration window and in each dialog, has a
 // name; and a flat button shows when it has the focus.
 
-#include "app/mainform.h"
-#include "dialogs/messagebox.h"
-#include "help/helpform.h"
+#include "gui/app/mainform.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/help/helpform.h"
+#include "gui/ration/massform.h"
+#include "gui/ration/scaledialog.h"
+#include "gui/tools/energyvalueform.h"
+#include "gui/tools/findform.h"
 #include "mainformharness.h"
-#include "ration/massform.h"
-#include "ration/scaledialog.h"
-#include "tools/energyvalueform.h"
-#include "tools/findform.h"
 
 #include <QAccessible>
 #include <QImage>

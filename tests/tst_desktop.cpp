@@ -2,10 +2,10 @@
 // recent files list, the kept settings, the message between two starts, the
 // check made before a file is read, and Qt's Russian texts.
 
-#include "app/instancemessage.h"
-#include "app/qttranslations.h"
-#include "app/recentfiles.h"
-#include "app/savedsettings.h"
+#include "core/platform/instancemessage.h"
+#include "core/platform/qttranslations.h"
+#include "core/platform/recentfiles.h"
+#include "core/platform/savedsettings.h"
 #include "filebytes.h"
 
 #include <QCoreApplication>

@@ -2,15 +2,15 @@
 // the recent files, the window list, the commands that need a ration window
 // and the window's placement kept between runs.
 
-#include "app/mainform.h"
-#include "app/savedsettings.h"
-#include "dialogs/messagebox.h"
+#include "core/page/rationpage.h"
+#include "core/platform/savedsettings.h"
 #include "fifo.h"
 #include "filebytes.h"
-#include "files/rationpage.h"
+#include "gui/app/mainform.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
 #include "mainformharness.h"
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
 
 #include <QAction>
 #include <QActionGroup>

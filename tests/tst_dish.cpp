@@ -1,5 +1,5 @@
-#include "ration/dish.h"
-#include "tools/energystructure.h"
+#include "core/nutrition/energystructure.h"
+#include "core/ration/dish.h"
 
 #include <QTest>
 

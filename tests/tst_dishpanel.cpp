@@ -1,6 +1,6 @@
-#include "dialogs/messagebox.h"
-#include "ration/dishpanel.h"
-#include "tools/energybar.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/ration/dishpanel.h"
+#include "gui/tools/energybar.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
+#include "core/catalogue/foodmodel.h"
+#include "core/nutrition/numbertext.h"
+#include "core/ration/rationmodel.h"
 #include "dialogs.h"
-#include "dialogs/messagebox.h"
-#include "ration/centralwidget.h"
-#include "ration/dishpanel.h"
-#include "ration/foodmodel.h"
-#include "ration/massform.h"
-#include "ration/numbertext.h"
-#include "ration/rationmodel.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/ration/centralwidget.h"
+#include "gui/ration/dishpanel.h"
+#include "gui/ration/massform.h"
 
 #include <QApplication>
 #include <QHeaderView>

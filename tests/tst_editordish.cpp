@@ -1,10 +1,10 @@
+#include "core/ration/rationmodel.h"
 #include "dialogs.h"
-#include "dialogs/messagebox.h"
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
-#include "ration/dishpanel.h"
-#include "ration/rationmodel.h"
-#include "ration/scaledialog.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
+#include "gui/ration/dishpanel.h"
+#include "gui/ration/scaledialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "files/rationpage.h"
-#include "tools/energyvalue.h"
+#include "core/energy/energyvalue.h"
+#include "core/page/rationpage.h"
 
 #include <QBuffer>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "ration/figuretext.h"
+#include "core/nutrition/figuretext.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "dialogs.h"
-#include "ration/centralwidget.h"
-#include "ration/massform.h"
+#include "gui/ration/centralwidget.h"
+#include "gui/ration/massform.h"
 
 #include <QApplication>
 #include <QLabel>

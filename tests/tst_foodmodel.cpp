@@ -1,5 +1,5 @@
-#include "ration/foodmodel.h"
-#include "ration/ownproducts.h"
+#include "core/catalogue/foodmodel.h"
+#include "core/catalogue/ownproducts.h"
 
 #include <QAbstractItemModelTester>
 #include <QPersistentModelIndex>

@@ -1,5 +1,5 @@
-#include "ration/foodtable.h"
-#include "ration/numbertext.h"
+#include "core/catalogue/foodtable.h"
+#include "core/nutrition/numbertext.h"
 
 #include <QRegularExpression>
 #include <QSet>

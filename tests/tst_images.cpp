@@ -1,7 +1,7 @@
-#include "app/mainform.h"
 #include "filebytes.h"
-#include "images/embeddedimages.h"
-#include "ration/calculateform.h"
+#include "gui/app/mainform.h"
+#include "gui/images/embeddedimages.h"
+#include "gui/ration/calculateform.h"
 
 #include <QAction>
 #include <QDir>

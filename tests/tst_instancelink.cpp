@@ -1,8 +1,8 @@
 // Two starts of the program talking over the user's local socket: the later
 // one hands its files to the first and is told they arrived.
 
-#include "app/instancelink.h"
-#include "app/instancemessage.h"
+#include "core/platform/instancemessage.h"
+#include "gui/app/instancelink.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "app/mainform.h"
-#include "dialogs/messagebox.h"
+#include "core/ration/rationmodel.h"
+#include "gui/app/mainform.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
 #include "mainformharness.h"
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
-#include "ration/rationmodel.h"
 
 #include <QAction>
 #include <QItemSelectionModel>

@@ -1,4 +1,4 @@
-#include "help/manuallocator.h"
+#include "core/platform/manuallocator.h"
 #include "tempplaces.h"
 
 #include <QTest>

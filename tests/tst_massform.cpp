@@ -1,4 +1,4 @@
-#include "ration/massform.h"
+#include "gui/ration/massform.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "ration/massinput.h"
+#include "core/ration/massinput.h"
 
 #include <QTest>
 

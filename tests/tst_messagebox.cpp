@@ -1,7 +1,7 @@
 #include "dialogs.h"
-#include "dialogs/messagebox.h"
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "tools/namematch.h"
+#include "core/catalogue/namematch.h"
 
 #include <QTest>
 

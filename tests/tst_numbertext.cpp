@@ -1,4 +1,4 @@
-#include "ration/numbertext.h"
+#include "core/nutrition/numbertext.h"
 
 #include <QLocale>
 #include <QRandomGenerator>

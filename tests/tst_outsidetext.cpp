@@ -1,14 +1,14 @@
 // Paths and names from outside shown by the main window: whatever markup
 // they hold is shown as text, never rendered.
 
-#include "app/mainform.h"
-#include "app/savedsettings.h"
-#include "dialogs/filedialog.h"
+#include "core/page/rationpage.h"
+#include "core/platform/savedsettings.h"
 #include "filebytes.h"
-#include "files/rationpage.h"
+#include "gui/app/mainform.h"
+#include "gui/dialogs/filedialog.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
 #include "mainformharness.h"
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
 
 #include <QApplication>
 #include <QDir>

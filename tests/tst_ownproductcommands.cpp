@@ -1,11 +1,11 @@
+#include "core/catalogue/productstore.h"
 #include "dialogs.h"
-#include "dialogs/filedialog.h"
-#include "dialogs/messagebox.h"
 #include "filebytes.h"
-#include "ration/productstore.h"
-#include "tools/ownproductcommands.h"
-#include "tools/ownproductsdialog.h"
-#include "tools/productdialog.h"
+#include "gui/dialogs/filedialog.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/tools/ownproductcommands.h"
+#include "gui/tools/ownproductsdialog.h"
+#include "gui/tools/productdialog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ration/ownproducts.h"
+#include "core/catalogue/ownproducts.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
+#include "core/catalogue/productstore.h"
 #include "dialogs.h"
 #include "filebytes.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
+#include "gui/ration/massform.h"
+#include "gui/tools/productdialog.h"
 #include "mainformharness.h"
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
-#include "ration/massform.h"
-#include "ration/productstore.h"
-#include "tools/productdialog.h"
 
 #include <QDir>
 #include <QFile>

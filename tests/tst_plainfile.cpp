@@ -1,6 +1,6 @@
+#include "core/platform/plainfile.h"
 #include "fifo.h"
 #include "filebytes.h"
-#include "files/plainfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

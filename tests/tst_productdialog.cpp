@@ -1,6 +1,6 @@
-#include "dialogs/messagebox.h"
-#include "ration/ownproducts.h"
-#include "tools/productdialog.h"
+#include "core/catalogue/ownproducts.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/tools/productdialog.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

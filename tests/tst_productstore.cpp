@@ -1,8 +1,8 @@
+#include "core/catalogue/productstore.h"
+#include "core/nutrition/numbertext.h"
+#include "core/platform/filelock.h"
 #include "fifo.h"
 #include "filebytes.h"
-#include "files/filelock.h"
-#include "ration/numbertext.h"
-#include "ration/productstore.h"
 
 #include <QDir>
 #include <QProcess>

@@ -2,7 +2,7 @@
 // standard icons given again from those kept look as the style underneath
 // draws and makes them.
 
-#include "app/programstyle.h"
+#include "gui/app/programstyle.h"
 
 #include <QGuiApplication>
 #include <QMdiSubWindow>

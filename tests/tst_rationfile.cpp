@@ -1,7 +1,7 @@
+#include "core/page/rationfile.h"
+#include "core/page/rationpage.h"
+#include "core/page/textencoding.h"
 #include "filebytes.h"
-#include "files/rationfile.h"
-#include "files/rationpage.h"
-#include "files/textencoding.h"
 
 #include <QFile>
 #include <QStringEncoder>

@@ -1,9 +1,9 @@
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
-#include "ration/dishpanel.h"
-#include "ration/foodtable.h"
-#include "ration/rationmodel.h"
-#include "tools/energybar.h"
+#include "core/catalogue/foodtable.h"
+#include "core/ration/rationmodel.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
+#include "gui/ration/dishpanel.h"
+#include "gui/tools/energybar.h"
 
 #include <QHeaderView>
 #include <QLabel>

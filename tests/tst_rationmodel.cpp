@@ -1,4 +1,4 @@
-#include "ration/rationmodel.h"
+#include "core/ration/rationmodel.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "files/htmltext.h"
-#include "files/rationpage.h"
+#include "core/page/htmltext.h"
+#include "core/page/rationpage.h"
 
 #include <QBuffer>
 #include <QDate>

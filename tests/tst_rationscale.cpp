@@ -1,4 +1,4 @@
-#include "ration/rationscale.h"
+#include "core/ration/rationscale.h"
 
 #include <QTest>
 

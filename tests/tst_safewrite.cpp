@@ -1,7 +1,7 @@
+#include "core/platform/filestamp.h"
+#include "core/platform/safewrite.h"
+#include "core/platform/systemerror.h"
 #include "filebytes.h"
-#include "files/filestamp.h"
-#include "files/safewrite.h"
-#include "files/systemerror.h"
 #include "limiteddevice.h"
 
 #include <QDir>

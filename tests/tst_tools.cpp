@@ -1,14 +1,14 @@
-#include "app/mainform.h"
-#include "dialogs/filedialog.h"
-#include "dialogs/messagebox.h"
+#include "core/energy/energyvalue.h"
+#include "core/page/rationpage.h"
 #include "filebytes.h"
-#include "files/rationpage.h"
+#include "gui/app/mainform.h"
+#include "gui/dialogs/filedialog.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/ration/calculateform.h"
+#include "gui/ration/centralwidget.h"
+#include "gui/tools/energyvalueform.h"
+#include "gui/tools/findform.h"
 #include "mainformharness.h"
-#include "ration/calculateform.h"
-#include "ration/centralwidget.h"
-#include "tools/energyvalue.h"
-#include "tools/energyvalueform.h"
-#include "tools/findform.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "ration/rationcommands.h"
-#include "ration/rationmodel.h"
-#include "ration/undobudget.h"
+#include "core/ration/rationmodel.h"
+#include "gui/ration/rationcommands.h"
+#include "gui/ration/undobudget.h"
 
 #include <QSignalSpy>
 #include <QTest>

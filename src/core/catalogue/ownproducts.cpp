@@ -1,0 +1,239 @@
+#include "core/catalogue/ownproducts.h"
+
+#include "core/catalogue/namematch.h"
+#include "core/nutrition/numbertext.h"
+#include "core/nutrition/nutrients.h"
+
+#include <QSet>
+
+#include <cmath>
+
+namespace {
+
+enum { NameField = 1, FirstValue = 2, FieldCount = 2 + FoodTable::ValueCount };
+
+QString fieldTitle(int value)
+{
+    static const char *const titles[FoodTable::ValueCount] = {
+        QT_TRANSLATE_NOOP("OwnProducts", "Вода"), QT_TRANSLATE_NOOP("OwnProducts", "Белок"),
+        QT_TRANSLATE_NOOP("OwnProducts", "Жиры"), QT_TRANSLATE_NOOP("OwnProducts", "Углеводы"),
+        QT_TRANSLATE_NOOP("OwnProducts", "Энергия")};
+    return QCoreApplication::translate("OwnProducts", titles[value]);
+}
+
+// A value as the file and the dialog hold it: a whole decimal number, with a
+// point or a comma, and nothing else.
+std::optional<double> numberOf(const QString &typed)
+{
+    const double value = NumberText::typed(typed, false);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+// A first line whose value fields hold no number names the columns: the
+// header this program writes, or one a spreadsheet wrote in other words.
+// A first line with a number among them is a product (or a damaged one).
+bool isHeader(const QStringList &fields)
+{
+    for (qsizetype c = FirstValue; c < fields.size(); ++c) {
+        if (numberOf(fields[c]))
+            return false;
+    }
+    return fields.size() == FieldCount;
+}
+
+// The product as it is kept: each value as the number rule reads it, with a
+// decimal point, so that "64,7" is used as 64.7 and not as 64.
+FoodTable::Product kept(FoodTable::Product product)
+{
+    for (QString &value : product.values)
+        value = NumberText::typedText(value);
+    return product;
+}
+
+QString foldedName(const QString &name) { return NameMatch::partForm(name.trimmed()); }
+
+bool takenByBuiltIn(const QString &folded)
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> builtIn;
+        for (const FoodTable::Group &group : FoodTable::builtIn().groups()) {
+            for (const FoodTable::Product &product : group.products)
+                builtIn.insert(foldedName(product.name));
+        }
+        return builtIn;
+    }();
+    return names.contains(folded);
+}
+
+} // namespace
+
+QString OwnProducts::groupName() { return tr("Мои продукты"); }
+
+bool OwnProducts::sameName(const QString &a, const QString &b)
+{
+    return foldedName(a) == foldedName(b);
+}
+
+QString OwnProducts::Refusal::message() const { return tr("%1: %2.").arg(field, reason); }
+
+OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problems,
+                                 QStringList *taken)
+{
+    OwnProducts own;
+    QList<Problem> found;
+    if (data.size() > MaxFileSize) {
+        found.append({0, tr("файл больше 10 МБ")});
+    } else {
+        const QList<QByteArray> lines = data.split('\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QByteArray bytes = lines[i];
+            if (i == 0 && bytes.startsWith("\xef\xbb\xbf"))
+                bytes.remove(0, 3); // the byte-order mark of a spreadsheet
+            if (bytes.endsWith('\r'))
+                bytes.chop(1);
+            if (bytes.isEmpty())
+                continue;
+            const int number = int(i + 1);
+            if (bytes.size() > MaxLineLength) {
+                found.append({number, tr("строка длиннее 64 КБ")});
+                continue;
+            }
+            if (!bytes.isValidUtf8()) {
+                found.append({number, tr("текст не в кодировке UTF-8")});
+                continue;
+            }
+            const QString line = QString::fromUtf8(bytes);
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            if (i == 0 && isHeader(fields))
+                continue;
+            if (fields.size() != FieldCount) {
+                found.append({number, tr("%1 полей вместо %2").arg(fields.size()).arg(FieldCount)});
+                continue;
+            }
+            FoodTable::Product product;
+            product.name = fields[NameField];
+            QStringList values = fields.mid(FirstValue);
+            for (int c = 0; c < FoodTable::ValueCount; ++c)
+                product.values[size_t(c)] = values[c];
+            const std::optional<Refusal> refusal = own.check(product.name, values);
+            if (refusal && refusal->taken && taken) {
+                taken->append(product.name);
+                continue;
+            }
+            if (refusal) {
+                found.append({number, refusal->message()});
+                continue;
+            }
+            own.m_byName.insert(foldedName(product.name), own.m_products.size());
+            own.m_products.append(kept(product));
+        }
+    }
+    if (problems)
+        *problems = found;
+    return own;
+}
+
+QByteArray OwnProducts::toTsv() const
+{
+    QString text = QStringLiteral("group\tproduct\twater\tprotein\tfat\tcarbohydrates\tkcal\n");
+    for (const FoodTable::Product &product : m_products) {
+        text += groupName() + QLatin1Char('\t') + product.name;
+        for (const QString &value : product.values)
+            text += QLatin1Char('\t') + value;
+        text += QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+const FoodTable::Product *OwnProducts::find(const QString &name) const
+{
+    const auto found = m_byName.constFind(foldedName(name));
+    return found == m_byName.cend() ? nullptr : &m_products[*found];
+}
+
+void OwnProducts::put(const FoodTable::Product &product, const QString &oldName)
+{
+    const auto found = m_byName.constFind(foldedName(oldName.isEmpty() ? product.name : oldName));
+    if (found == m_byName.cend()) {
+        m_byName.insert(foldedName(product.name), m_products.size());
+        m_products.append(kept(product));
+        return;
+    }
+    m_products[*found] = kept(product);
+    reindex();
+}
+
+bool OwnProducts::remove(const QString &name)
+{
+    const auto found = m_byName.constFind(foldedName(name));
+    if (found == m_byName.cend())
+        return false;
+    m_products.removeAt(*found);
+    reindex();
+    return true;
+}
+
+void OwnProducts::reindex()
+{
+    m_byName.clear();
+    for (qsizetype i = 0; i < m_products.size(); ++i)
+        m_byName.insert(foldedName(m_products[i].name), i);
+}
+
+std::optional<OwnProducts::Refusal>
+OwnProducts::check(const QString &name, const QStringList &values, const QString &oldName) const
+{
+    const QString nameField = tr("Название");
+    if (name.trimmed().isEmpty())
+        return Refusal{false, nameField, tr("название не может быть пустым")};
+    if (name.size() > MaxNameLength)
+        return Refusal{false, nameField, tr("название длиннее %1 знаков").arg(MaxNameLength)};
+    if (name.contains(QLatin1Char('\t')) || name.contains(QLatin1Char('\n'))
+        || name.contains(QLatin1Char('\r')))
+        return Refusal{false, nameField,
+                       tr("название не может содержать табуляцию или перенос строки")};
+    const QString folded = foldedName(name);
+    if (takenByBuiltIn(folded))
+        return Refusal{true, nameField, tr("такой продукт уже есть во встроенной таблице")};
+    if (m_byName.contains(folded) && !(!oldName.isEmpty() && sameName(name, oldName)))
+        return Refusal{true, nameField, tr("такой продукт уже есть среди ваших продуктов")};
+
+    double grams = 0.0;
+    for (int c = 0; c < FoodTable::ValueCount; ++c) {
+        const std::optional<double> value = numberOf(values.value(c));
+        if (!value)
+            return Refusal{false, fieldTitle(c), tr("значение не является числом")};
+        if (*value < 0.0)
+            return Refusal{false, fieldTitle(c), tr("значение не может быть отрицательным")};
+        if (c != FoodTable::Energy && *value > 100.0)
+            return Refusal{false, fieldTitle(c), tr("в 100 г продукта не может быть больше 100 г")};
+        if (c == FoodTable::Energy && *value > MaxEnergy)
+            return Refusal{false, fieldTitle(c),
+                           tr("в 100 г продукта не может быть больше %1 ккал (в 100 г чистого "
+                              "жира их около 940)")
+                               .arg(MaxEnergy)};
+        if (c != FoodTable::Energy)
+            grams += *value;
+    }
+    if (grams > 100.5)
+        return Refusal{false, tr("Состав"),
+                       tr("вода, белок, жиры и углеводы вместе больше 100 г на 100 г продукта")};
+    return std::nullopt;
+}
+
+double OwnProducts::energyOf(const QStringList &values)
+{
+    std::array<double, Nutrients::Count> grams{};
+    for (int c = 0; c < Nutrients::Count; ++c)
+        grams[std::size_t(c)] = numberOf(values.value(c)).value_or(0.0);
+    return Nutrients::energyOf(grams);
+}
+
+bool OwnProducts::energyStrays(const QStringList &values)
+{
+    const double computed = energyOf(values);
+    const double typed = numberOf(values.value(FoodTable::Energy)).value_or(0.0);
+    if (computed <= 0.0)
+        return typed > 0.0;
+    return std::fabs(typed - computed) > EnergyTolerance * computed;
+}

@@ -1,0 +1,132 @@
+#include "core/nutrition/numbertext.h"
+
+#include <QVarLengthArray>
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace NumberText {
+
+namespace {
+
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// Length of the number at the start of text.mid(pos), or 0 when none.
+qsizetype numberLength(const QString &text, qsizetype pos)
+{
+    const qsizetype n = text.size();
+    qsizetype i = pos;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype digits = 0;
+    while (i < n && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == QLatin1Char('.')) {
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        qsizetype j = i + 1;
+        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
+            ++j;
+        if (j < n && isDigit(text[j])) {
+            while (j < n && isDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i - pos;
+}
+
+} // namespace
+
+namespace {
+
+// The number of len characters at pos, which numberLength() found. A number
+// too small to hold reads 0; one too large reads as infinite.
+double valueAt(const QString &text, qsizetype pos, qsizetype len)
+{
+    // The number is plain ASCII; from_chars reads it the same under every
+    // locale and takes no '+' sign.
+    QVarLengthArray<char, 64> digits;
+    for (qsizetype i = pos; i < pos + len; ++i)
+        digits.append(char(text[i].unicode()));
+    const char *first = digits.data();
+    const char *last = first + digits.size();
+    if (*first == '+')
+        ++first;
+    double value = 0.0;
+    const std::from_chars_result read = std::from_chars(first, last, value);
+    if (read.ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone: tell tiny from huge by the exponent.
+        const qsizetype e =
+            QStringView(text).mid(pos, len).indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+        const bool tiny = e >= 0 && text[e + pos + 1] == QLatin1Char('-');
+        const double sign = *first == '-' ? -1.0 : 1.0;
+        return tiny ? 0.0 : sign * HUGE_VAL;
+    }
+    return read.ec == std::errc() ? value : 0.0;
+}
+
+} // namespace
+
+float parse(const QString &text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && text[pos].isSpace())
+        ++pos;
+    const qsizetype len = numberLength(text, pos);
+    if (len == 0)
+        return 0.0f;
+    const double value = valueAt(text, pos, len);
+    // Out of range for a float: no number we can hold.
+    if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
+        return 0.0f;
+    return float(value);
+}
+
+bool isNumber(const QString &text)
+{
+    return !text.isEmpty() && numberLength(text, 0) == text.size();
+}
+
+QString typedText(const QString &text)
+{
+    return text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
+double typed(const QString &text, bool exponent)
+{
+    const QString number = typedText(text);
+    if (!isNumber(number) || (!exponent && number.contains(QLatin1Char('e'), Qt::CaseInsensitive)))
+        return std::nan("");
+    return valueAt(number, 0, number.size());
+}
+
+QString format(double value) { return QString::number(value, 'g', 6); }
+
+QString sum(const QString &total, const QString &value)
+{
+    return format(double(parse(total)) + double(parse(value)));
+}
+
+QString scale(const QString &mass, const QString &value)
+{
+    return format(double(parse(value)) * double(parse(mass)) / 100.0);
+}
+
+QString subtract(const QString &total, const QString &value)
+{
+    return format(double(parse(total)) - double(parse(value)));
+}
+
+} // namespace NumberText

@@ -1,0 +1,390 @@
+#include "core/page/rationpage.h"
+
+#include "core/platform/trcontext.h"
+
+#include "core/nutrition/energystructure.h"
+#include "core/nutrition/figuretext.h"
+#include "core/page/htmltext.h"
+#include "core/ration/dish.h"
+
+#include <QDate>
+#include <QFileDevice>
+
+namespace RationPage {
+
+const QString MagicLine = QStringLiteral("<!--Rationix_doc-->");
+const QString TitleLine = QStringLiteral("<title>");
+const QString RowLine = QStringLiteral("<tr bgcolor=\"White\">");
+const QString DishLine = QStringLiteral("<tr bgcolor=\"Silver\" id=\"dish\">");
+
+TR_CONTEXT(RationPage)
+
+namespace {
+
+// A text stands on one line of the page.
+QString oneLine(const QString &text)
+{
+    QString line = HtmlText::escape(text);
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
+} // namespace
+
+QStringList columnTitles()
+{
+    return {tr("Наименование"), tr("Масса"),    tr("Вода"), tr("Белок"),
+            tr("Жиры"),         tr("Углеводы"), tr("ККал")};
+}
+
+QStringList headLines(const QString &title)
+{
+    return {
+        QStringLiteral("<html>"),
+        QStringLiteral("<head>"),
+        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
+        QStringLiteral("<meta name=\"Generator\" content=\"Rationix 1.0\">"),
+        tr("<meta name=\"author\" content=\"Rationix\">"),
+        QStringLiteral("<meta content=\"Copyright (c) 2026 the Rationix developers\" "
+                       "name=\"Copyright\">"),
+        TitleLine,
+        oneLine(title),
+        QStringLiteral("</title>"),
+        QStringLiteral("</head>")};
+}
+
+QStringList cellLines(const QString &color, const QString &text, bool bold)
+{
+    const QString open = QStringLiteral("<td><font color=\"%1\">").arg(color);
+    if (bold)
+        return {open + QStringLiteral("<b>"), oneLine(text), QStringLiteral("</b></font></td>")};
+    return {open, oneLine(text), QStringLiteral("</font></td>")};
+}
+
+QStringList headerRowLines(const QStringList &titles)
+{
+    QStringList lines{QStringLiteral("<tr bgcolor=\"Blue\">")};
+    for (const QString &title : titles)
+        lines += cellLines(QStringLiteral("White"), title);
+    lines.append(QStringLiteral("</tr>"));
+    return lines;
+}
+
+namespace {
+
+void appendLines(QString &text, const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1Char('\n');
+    }
+}
+
+// The lines of a text that ends in LF.
+QStringList splitLines(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    lines.removeLast();
+    return lines;
+}
+
+// How a table is laid out: in the file, where every figure is kept as the
+// ration has it, or on paper, where the dish's figures are shown as a cook
+// reads them and every number stands to the right of its cell.
+struct TableLook {
+    QString tableTag;
+    QString totalsColor;
+    bool printed = false;
+
+    // A cell holding a number.
+    QStringList numberCell(const QString &color, const QString &text, bool bold = false) const
+    {
+        QStringList lines = cellLines(color, text, bold);
+        if (printed)
+            lines.first().replace(QStringLiteral("<td>"), QStringLiteral("<td align=\"right\">"));
+        return lines;
+    }
+};
+
+// The ration's rows, 23 lines each, straight into the text: a long ration
+// is written without a list of its lines.
+void appendRows(QString &text, const QList<QStringList> &rows, const TableLook &look)
+{
+    const QString black = QStringLiteral("Black");
+    const QString placeholder = QStringLiteral("%1");
+    const QStringList nameCell = cellLines(black, placeholder);
+    const QStringList valueCell = look.numberCell(black, placeholder);
+    const QString close = QLatin1Char('\n') + nameCell[2] + QLatin1Char('\n');
+    const QString end = QStringLiteral("</tr>\n");
+    for (const QStringList &row : rows) {
+        text += RowLine;
+        text += QLatin1Char('\n');
+        for (int c = 0; c < Ration::ColumnCount; ++c) {
+            text += (c == 0 ? nameCell : valueCell)[0];
+            text += QLatin1Char('\n');
+            text += oneLine(row.value(c));
+            text += close;
+        }
+        text += end;
+    }
+}
+
+// Below the totals of a dish: the yield and portions row, then the values
+// per 100 g and per portion (60 lines); nothing when the ration has no dish
+// data.
+QStringList dishLines(const Ration &ration, const TableLook &look)
+{
+    if (!ration.hasDish())
+        return {};
+    const QString black = QStringLiteral("Black");
+    const Dish dish(ration.totals, ration.yield, ration.portions);
+    QStringList lines{DishLine};
+    lines += cellLines(black, tr("Выход готового блюда, г"), true);
+    lines += look.numberCell(black, look.printed ? FigureText::grams(dish.yield()) : ration.yield);
+    lines += cellLines(black, tr("Порций"), true);
+    QStringList portions = look.numberCell(black, QString::number(ration.portions));
+    if (look.printed) {
+        // On paper the number stands next to its caption, not at the row's end.
+        portions.append(QStringLiteral("<td colspan=\"3\"></td>"));
+    } else {
+        portions.first().replace(QStringLiteral("<td>"), QStringLiteral("<td colspan=\"4\">"));
+    }
+    lines += portions;
+    lines.append(QStringLiteral("</tr>"));
+    const QStringList values[] = {look.printed ? dish.shownPer100g() : dish.per100g(),
+                                  look.printed ? dish.shownPerPortion() : dish.perPortion()};
+    const QString captions[] = {tr("На 100 г"), tr("На порцию")};
+    for (int i = 0; i < 2; ++i) {
+        lines.append(QStringLiteral("<tr bgcolor=\"Silver\">"));
+        lines += cellLines(black, captions[i], true);
+        for (const QString &value : values[i])
+            lines += look.numberCell(black, value);
+        lines.append(QStringLiteral("</tr>"));
+    }
+    return lines;
+}
+
+// The totals row: "ВСЕГО:" and the six totals, bold in the look's colour.
+QStringList totalsRowLines(const QStringList &totals, const TableLook &look)
+{
+    QStringList lines{QStringLiteral("<tr bgcolor=\"Grey\">")};
+    lines += cellLines(look.totalsColor, tr("ВСЕГО:"), true);
+    for (int c = 0; c < Ration::TotalCount; ++c)
+        lines += look.numberCell(look.totalsColor, totals.value(c), true);
+    lines.append(QStringLiteral("</tr>"));
+    return lines;
+}
+
+void appendTable(QString &text, const Ration &ration, const TableLook &look)
+{
+    appendLines(text, QStringList{look.tableTag} + headerRowLines(columnTitles()));
+    appendRows(text, ration.rows, look);
+    appendLines(text, totalsRowLines(ration.totals, look));
+    appendLines(text, dishLines(ration, look));
+    appendLines(text, {QStringLiteral("</table>")});
+}
+
+} // namespace
+
+QStringList fileLines(const Ration &ration) { return splitLines(fileText(ration)); }
+
+QString joinLines(const QStringList &lines)
+{
+    QString text;
+    appendLines(text, lines);
+    return text;
+}
+
+QString fileText(const Ration &ration)
+{
+    QString text;
+    // About 25 characters a line; a little more is cheaper than growing.
+    text.reserve((62 + 23 * ration.rows.size()) * 28);
+    appendLines(text, QStringList{MagicLine} + headLines(ration.name));
+    appendLines(text, {QStringLiteral("<body>")});
+    appendTable(text, ration,
+                {QStringLiteral("<table border=\"2\">"), QStringLiteral("Yellow"), false});
+    appendLines(text, {QStringLiteral("</body>"), QStringLiteral("</html>")});
+    return text;
+}
+
+namespace {
+
+// The energy structure under a printed table, each share off its goal in bold.
+QStringList energyStructureLines(const QStringList &totals)
+{
+    const auto structure = EnergyStructure::ofTotals(totals);
+    if (!structure)
+        return {};
+    // "22.6 %" and "10–15 %" stay on one line
+    const QString text = structure->summary(QStringLiteral("%1 (<b>%2</b>)"))
+                             .replace(QStringLiteral(" %"), QStringLiteral("&nbsp;%"));
+    return {QStringLiteral("<p>"),
+            tr("Энергетическая структура: ") + text + QLatin1Char('.'),
+            QStringLiteral("</p>"),
+            QStringLiteral("<p>"),
+            tr("Рекомендации ВОЗ: белки 10–15 %, жиры 15–30 %, углеводы 55–75 % энергии."),
+            QStringLiteral("</p>")};
+}
+
+} // namespace
+
+QString printText(const Ration &ration, const QDate &date)
+{
+    QString text;
+    appendLines(text,
+                {QStringLiteral("<html>"), QStringLiteral("<head>"),
+                 QStringLiteral("<meta http-equiv=\"Content-Type\" "
+                                "content=\"text/html; charset=utf-8\">"),
+                 QStringLiteral("</head>"), QStringLiteral("<body>"), QStringLiteral("<h2>"),
+                 oneLine(ration.name), QStringLiteral("</h2>"), QStringLiteral("<p>"),
+                 tr("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
+                 QStringLiteral("</p>")});
+    QString table;
+    appendTable(table, ration,
+                {QStringLiteral("<table border=\"1\" cellspacing=\"0\" "
+                                "cellpadding=\"3\" width=\"100%\">"),
+                 QStringLiteral("Black"), true});
+    // A number such as "5.15476" is not broken after its point.
+    text += table.replace(QLatin1Char('.'), QStringLiteral(".\u2060"));
+    appendLines(text,
+                {QStringLiteral("<p>"),
+                 tr("Масса, вода, белки, жиры и углеводы — в граммах (г), энергия — в "
+                    "килокалориях (ккал)."),
+                 QStringLiteral("</p>")});
+    appendLines(text, energyStructureLines(ration.totals));
+    appendLines(text, {QStringLiteral("</body>"), QStringLiteral("</html>")});
+    return text;
+}
+
+namespace {
+
+// A text read from the page: unescaped, and cut to the longest allowed
+// (never between the halves of a surrogate pair).
+QString pageText(QStringView line, bool *cut)
+{
+    // An entity stands for one character in at most six.
+    const qsizetype window = MaxTextLength * 6;
+    QString text = HtmlText::unescape(line.left(window).toString());
+    if (text.size() > MaxTextLength || line.size() > window) {
+        qsizetype length = qMin(text.size(), MaxTextLength);
+        if (length > 0 && text[length - 1].isHighSurrogate())
+            --length;
+        text.truncate(length);
+        *cut = true;
+    }
+    return text;
+}
+
+QStringView viewAt(const QList<QStringView> &lines, qsizetype index)
+{
+    return index < lines.size() ? lines[index] : QStringView();
+}
+
+// A text the page gave that was not taken, as the user is told of it: in
+// quotes, and a long one shortened.
+QString quoted(QStringView text)
+{
+    constexpr qsizetype Shown = 40;
+    QString shown = text.left(Shown).toString();
+    if (text.size() > Shown)
+        shown.replace(Shown - 1, 1, QChar(0x2026));
+    return QChar(0x00ab) + shown + QChar(0x00bb);
+}
+
+// The yield and portions of the dish row at lines[k]; a yield or a number
+// of portions that the dish panel would refuse is not taken, and named in
+// *ignored.
+void readDish(const QList<QStringView> &lines, qsizetype k, Ration *ration, QStringList *ignored)
+{
+    const QString yield = HtmlText::unescape(viewAt(lines, k + 5).toString()).trimmed();
+    // Without products nothing is too small: only the number itself is checked.
+    ration->yield = Dish::acceptsYield(yield) ? yield : QString();
+    // An empty yield is a dish whose products are not weighed after cooking.
+    if (ration->yield.isEmpty() && !yield.isEmpty())
+        ignored->append(tr("выход готового блюда %1").arg(quoted(yield)));
+    bool ok = false;
+    const QStringView portionsText = viewAt(lines, k + 11);
+    const int portions = portionsText.toInt(&ok);
+    ration->portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;
+    if (ration->portions != portions)
+        ignored->append(
+            tr("число порций %1").arg(quoted(HtmlText::unescape(portionsText.toString()))));
+}
+
+// Reads a page from its lines (those after the magic line).
+ReadResult readLines(const QList<QStringView> &lines)
+{
+    static const QString totalsLine = QStringLiteral("<tr bgcolor=\"Grey\">");
+    static const QString endLine = QStringLiteral("</html>");
+    ReadResult result;
+    result.status = ReadResult::Ok;
+    bool hasTotals = false;
+    bool hasEnd = false;
+    constexpr qsizetype lastCell = 2 + qsizetype(3) * (Ration::ColumnCount - 1);
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        const QStringView line = lines[k];
+        if (line == TitleLine) {
+            result.ration.name = pageText(viewAt(lines, k + 1), &result.cut);
+            result.hasTitle = true;
+        } else if (line == RowLine) {
+            QStringList row;
+            row.reserve(Ration::ColumnCount);
+            for (int c = 0; c < Ration::ColumnCount; ++c)
+                row.append(pageText(viewAt(lines, k + 2 + qsizetype(3) * c), &result.cut));
+            result.ration.rows.append(row);
+            k += lastCell;
+        } else if (line == totalsLine) {
+            hasTotals = true;
+        } else if (line == endLine) {
+            hasEnd = true;
+        } else if (line == DishLine) {
+            readDish(lines, k, &result.ration, &result.ignored);
+        }
+    }
+    result.complete = hasTotals && hasEnd;
+    result.ration.totals = Ration::totalsOf(result.ration.rows);
+    return result;
+}
+
+} // namespace
+
+ReadResult read(QIODevice &device)
+{
+    // The first line decides, before the rest of the file is read: a page
+    // of another kind, or a large binary file, is refused at once.
+    QByteArray first = device.readLine(MagicLine.size() + 3);
+    if (first.endsWith('\n'))
+        first.chop(1);
+    if (first.endsWith('\r'))
+        first.chop(1);
+    if (first != MagicLine.toLatin1())
+        return ReadResult();
+
+    const QByteArray rest = device.readAll();
+    ReadResult result = readBody(QString::fromUtf8(rest));
+    const auto *file = qobject_cast<const QFileDevice *>(&device);
+    if (!device.atEnd() || (file && file->error() != QFileDevice::NoError))
+        result.status = ReadResult::ReadError;
+    return result;
+}
+
+ReadResult readBody(QStringView text)
+{
+    QList<QStringView> lines;
+    lines.reserve(text.count(QLatin1Char('\n')) + 1);
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = text.mid(start, end - start);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        lines.append(line);
+        start = end + 1;
+    }
+    return readLines(lines);
+}
+
+} // namespace RationPage

@@ -1,0 +1,236 @@
+#include "core/ration/rationmodel.h"
+
+#include "core/nutrition/numbertext.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+RationModel::RationModel(QObject *parent) : QAbstractTableModel(parent) { }
+
+int RationModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(std::max<qsizetype>(1, m_rows.size()));
+}
+
+int RationModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant RationModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return text(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() != Name)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant RationModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    static const char *const titles[ColumnCount] = {"Наименование", "Масса",    "Вода", "Белок",
+                                                    "Жиры",         "Углеводы", "Ккал"};
+    if (section < 0 || section >= ColumnCount)
+        return {};
+    return QCoreApplication::translate("TCentralWidget", titles[section]);
+}
+
+Qt::ItemFlags RationModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == Mass && !isBlank())
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+void RationModel::setName(const QString &name)
+{
+    if (name == m_name)
+        return;
+    m_name = name;
+    Q_EMIT nameChanged(m_name);
+}
+
+void RationModel::setDish(const QString &yield, int portions)
+{
+    if (yield == m_yield && portions == m_portions)
+        return;
+    m_yield = yield;
+    m_portions = portions;
+    Q_EMIT dishChanged();
+}
+
+QString RationModel::text(int row, int column) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return {};
+    return m_rows[row].value(column);
+}
+
+QStringList RationModel::row(int row) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return QStringList(ColumnCount);
+    return m_rows[row];
+}
+
+void RationModel::addToSums(const QStringList &texts)
+{
+    for (int c = Mass; c < ColumnCount; ++c)
+        m_sums[c - Mass] += double(NumberText::parse(texts.value(c)));
+}
+
+void RationModel::recomputeSums()
+{
+    m_sums.fill(0.0);
+    for (const QStringList &texts : std::as_const(m_rows))
+        addToSums(texts);
+    Q_EMIT totalsChanged();
+}
+
+namespace {
+
+QStringList padded(QStringList cells)
+{
+    while (cells.size() < RationModel::ColumnCount)
+        cells.append(QString());
+    return cells;
+}
+
+} // namespace
+
+void RationModel::putRow(int at, const QStringList &cells)
+{
+    if (m_rows.isEmpty()) {
+        m_rows.append(cells);
+        Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
+        return;
+    }
+    beginInsertRows({}, at, at);
+    m_rows.insert(at, cells);
+    endInsertRows();
+}
+
+void RationModel::takeRow(int at)
+{
+    if (m_rows.size() == 1) {
+        m_rows.clear();
+        Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
+        return;
+    }
+    beginRemoveRows({}, at, at);
+    m_rows.removeAt(at);
+    endRemoveRows();
+}
+
+int RationModel::appendRow(const QStringList &texts)
+{
+    const QStringList cells = padded(texts);
+    putRow(int(m_rows.size()), cells);
+    // Summing in row order gives the same totals as summing them all anew.
+    addToSums(cells);
+    Q_EMIT totalsChanged();
+    return int(m_rows.size()) - 1;
+}
+
+void RationModel::insertRowsAt(const QList<int> &positions, const QList<QStringList> &rows)
+{
+    for (qsizetype k = 0; k < positions.size() && k < rows.size(); ++k)
+        putRow(std::clamp(positions[k], 0, int(m_rows.size())), rows[k]);
+    recomputeSums();
+}
+
+QList<QStringList> RationModel::removeRowsAt(QList<int> positions)
+{
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    positions.removeIf([this](int at) { return at < 0 || at >= m_rows.size(); });
+    QList<QStringList> removed;
+    for (const int at : std::as_const(positions))
+        removed.append(m_rows[at]);
+    if (removed.isEmpty())
+        return removed;
+    // From the bottom up, so that the positions still hold.
+    for (auto it = positions.crbegin(); it != positions.crend(); ++it)
+        takeRow(*it);
+    recomputeSums();
+    return removed;
+}
+
+void RationModel::replaceRow(int row, const QStringList &texts)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    m_rows[row] = texts;
+    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    recomputeSums();
+}
+
+void RationModel::setRows(const QList<QStringList> &rows)
+{
+    beginResetModel();
+    // One row of empty texts is how a ration with no rows is written.
+    const bool blank = rows.size() == 1
+        && std::all_of(rows[0].cbegin(), rows[0].cend(),
+                       [](const QString &t) { return t.isEmpty(); });
+    m_rows.clear();
+    if (!blank) {
+        for (const QStringList &cells : rows)
+            m_rows.append(padded(cells));
+    }
+    endResetModel();
+    recomputeSums();
+}
+
+QStringList RationModel::totals() const
+{
+    QStringList texts;
+    for (const double sum : m_sums)
+        texts.append(NumberText::format(sum));
+    return texts;
+}
+
+Ration RationModel::ration() const
+{
+    Ration r;
+    r.name = m_name;
+    r.rows = m_rows;
+    if (r.rows.isEmpty())
+        r.rows.append(QStringList(ColumnCount));
+    r.totals = totals();
+    r.yield = m_yield;
+    r.portions = m_portions;
+    return r;
+}
+
+QStringList RationModel::productRow(const QString &product, const QString &mass,
+                                    const QStringList &per100g)
+{
+    QStringList texts{product, mass};
+    for (int c = Water; c < ColumnCount; ++c)
+        texts.append(NumberText::scale(mass, per100g.value(c - Water)));
+    return texts;
+}
+
+QStringList RationModel::withMass(const QStringList &row, const QString &mass,
+                                  const QStringList &per100g)
+{
+    if (!per100g.isEmpty())
+        return productRow(row.value(Name), mass, per100g);
+    QStringList texts{row.value(Name), mass};
+    const double oldMass = double(NumberText::parse(row.value(Mass)));
+    const double newMass = double(NumberText::parse(mass));
+    for (int c = Water; c < ColumnCount; ++c) {
+        const double value = double(NumberText::parse(row.value(c)));
+        // With no old mass to go by, a value cannot be rescaled: it stays.
+        texts.append(oldMass > 0.0 ? NumberText::format(value * newMass / oldMass) : row.value(c));
+    }
+    return texts;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "core/ration/ration.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+#include <array>
+
+// The ration being edited: its name and its rows (seven texts each: name,
+// mass, water, protein, fat, carbohydrates, energy), shown to a view as a
+// table. A ration with no rows shows one blank row, and the first row added
+// fills it. The six totals are the sums of the cells as shown; adding a row
+// at the end costs the same whatever the ration's length.
+class RationModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { Name, Mass, Water, Protein, Fat, Carbohydrates, Energy, ColumnCount };
+
+    explicit RationModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    QString name() const { return m_name; }
+    void setName(const QString &name);
+
+    // The ration as a cooked dish: the yield as accepted ("" when none, '.'
+    // as the decimal point) and the number of portions.
+    QString yield() const { return m_yield; }
+    int portions() const { return m_portions; }
+    void setDish(const QString &yield, int portions);
+
+    // Text of a cell; empty for the blank row and for a cell out of range.
+    QString text(int row, int column) const;
+    QStringList row(int row) const;
+    const QList<QStringList> &rows() const { return m_rows; }
+    // True while the ration holds no row: the view shows one blank row.
+    bool isBlank() const { return m_rows.isEmpty(); }
+    // Rows the ration holds (0 while blank).
+    int size() const { return int(m_rows.size()); }
+
+    // Adds a row at the end (filling the blank row); returns its index.
+    int appendRow(const QStringList &texts);
+    // Puts rows back at the given positions (ascending), as removeRowsAt
+    // took them.
+    void insertRowsAt(const QList<int> &positions, const QList<QStringList> &rows);
+    // Removes the rows at the given positions (any order, repeats allowed)
+    // and returns them in ascending order of position.
+    QList<QStringList> removeRowsAt(QList<int> positions);
+    void replaceRow(int row, const QStringList &texts);
+    // Replaces every row at once (the ration of a file).
+    void setRows(const QList<QStringList> &rows);
+
+    // Mass, water, protein, fat, carbohydrates, energy, as shown below the
+    // table.
+    QStringList totals() const;
+    // The ration as the files and the printer take it: the blank row is
+    // one row of empty texts.
+    Ration ration() const;
+
+    // The cells of a product added with a mass: the mass as given, each
+    // per-100-g value scaled to it.
+    static QStringList productRow(const QString &product, const QString &mass,
+                                  const QStringList &per100g);
+    // A row's texts with a new mass: per100g when the product is known,
+    // else the row's own values scaled by new mass / old mass.
+    static QStringList withMass(const QStringList &row, const QString &mass,
+                                const QStringList &per100g = {});
+
+Q_SIGNALS:
+    void totalsChanged();
+    void nameChanged(const QString &name);
+    void dishChanged();
+
+private:
+    void addToSums(const QStringList &texts);
+    void recomputeSums();
+    // A row in or out at a position; a ration without rows shows one blank
+    // row, which the first row fills and the last one leaves behind.
+    void putRow(int at, const QStringList &cells);
+    void takeRow(int at);
+
+    QString m_name;
+    QString m_yield;
+    int m_portions = 1;
+    QList<QStringList> m_rows;
+    std::array<double, ColumnCount - 1> m_sums{};
+};

@@ -1,0 +1,121 @@
+#include "gui/ration/calculateform.h"
+
+#include "core/page/rationpage.h"
+#include "gui/dialogs/messagebox.h"
+#include "gui/files/pagesaver.h"
+#include "gui/images/embeddedimages.h"
+#include "gui/ration/centralwidget.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QUndoStack>
+
+#include <algorithm>
+
+TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
+    : QMainWindow(parent, fl)
+{
+    if (name)
+        setObjectName(QString::fromUtf8(name));
+    setWindowIcon(rationIcon());
+    CentralWidget = new TCentralWidget(this, "CentralWidget");
+    setCentralWidget(CentralWidget);
+    FoundFlag = false;
+    // Wide enough for the ration's seven columns beside the food list.
+    resize(std::max(850, CentralWidget->sizeHint().width()), 550);
+    connect(CentralWidget->undoStack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+}
+
+bool TCalculateForm::save() { return write(m_file.path); }
+
+bool TCalculateForm::saveAs() { return write(QString()); }
+
+bool TCalculateForm::write(const QString &path)
+{
+    const QString name = CentralWidget->RationEdit->text();
+    const QString text = RationPage::fileText(CentralWidget->finishedRation());
+    const QString written = path.isEmpty()
+        ? PageSaver::save(this, tr("Сохранить данные"), name, text, &m_file)
+        : PageSaver::saveTo(this, path, text, &m_file);
+    setCaption(name);
+    if (written.isEmpty())
+        return false;
+    CentralWidget->undoStack()->setClean();
+    setWindowModified(false);
+    Q_EMIT fileNameChanged(written);
+    return true;
+}
+
+void TCalculateForm::loadRation(const Ration &ration, bool hasName, const QString &path,
+                                bool recoded, const FileStamp &stamp)
+{
+    Ration shown = ration;
+    if (!hasName)
+        shown.name = CentralWidget->RationEdit->text();
+    CentralWidget->loadRation(shown);
+    setCaption(shown.name);
+    if (recoded)
+        CentralWidget->undoStack()->resetClean();
+    setWindowModified(recoded);
+    if (!path.isEmpty()) {
+        // A file that was read exists.
+        if (stamp.exists)
+            m_file.take(path, stamp);
+        else
+            m_file.take(path);
+        Q_EMIT fileNameChanged(path);
+    }
+}
+
+QIcon TCalculateForm::rationIcon()
+{
+    const QString local = QStringLiteral("new.png");
+    if (QFileInfo(local).isFile()) {
+        QIcon icon(local);
+        if (!icon.pixmap(16, 16).isNull())
+            return icon;
+    }
+    return embeddedIcon(QStringLiteral("new.png"));
+}
+
+void TCalculateForm::setCaption(const QString &caption)
+{
+    // "[*]" marks where the modified sign goes; a literal "[*]" in the name
+    // is written twice to keep it.
+    QString title = caption;
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+QString TCalculateForm::caption() const
+{
+    QString title = windowTitle();
+    title.chop(3);
+    return title.replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
+}
+
+bool TCalculateForm::maybeSave()
+{
+    if (!isWindowModified())
+        return true;
+    const MessageBox::Button answer = MessageBox::ask(
+        this, QMessageBox::Warning, tr("Rationix"),
+        tr("Сохранить изменения в рационе «%1»?").arg(CentralWidget->RationEdit->text()),
+        {{QMessageBox::Save, tr("Сохранить")},
+         {QMessageBox::Discard, tr("Не сохранять")},
+         {QMessageBox::Cancel, tr("Отмена")}},
+        QMessageBox::Save, QMessageBox::Cancel);
+    if (answer == QMessageBox::Save)
+        return save();
+    return answer == QMessageBox::Discard;
+}
+
+void TCalculateForm::closeEvent(QCloseEvent *event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}

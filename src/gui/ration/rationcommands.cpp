@@ -1,0 +1,163 @@
+#include "gui/ration/rationcommands.h"
+
+#include "core/platform/trcontext.h"
+#include "core/ration/rationmodel.h"
+
+#include <algorithm>
+
+TR_CONTEXT(TCentralWidget)
+
+int RationCommand::s_quiet = 0;
+
+void RationCommand::redo()
+{
+    if (s_quiet == 0)
+        apply();
+}
+
+void RationCommand::undo()
+{
+    if (s_quiet == 0)
+        revert();
+}
+
+AddRowCommand::AddRowCommand(RationModel *model, const QStringList &row)
+    : m_model(model), m_row(row)
+{
+    setText(tr("добавление «%1»").arg(row.value(RationModel::Name)));
+}
+
+void AddRowCommand::apply() { m_at = m_model->appendRow(m_row); }
+
+void AddRowCommand::revert() { m_model->removeRowsAt({m_at}); }
+
+RemoveRowsCommand::RemoveRowsCommand(RationModel *model, const QList<int> &rows)
+    : m_model(model), m_positions(rows)
+{
+    std::sort(m_positions.begin(), m_positions.end());
+    m_positions.erase(std::unique(m_positions.begin(), m_positions.end()), m_positions.end());
+    if (m_positions.size() == 1)
+        setText(tr("удаление «%1»").arg(model->text(m_positions.first(), RationModel::Name)));
+    else
+        setText(tr("удаление строк (%1)").arg(m_positions.size()));
+}
+
+void RemoveRowsCommand::apply() { m_rows = m_model->removeRowsAt(m_positions); }
+
+void RemoveRowsCommand::revert() { m_model->insertRowsAt(m_positions, m_rows); }
+
+ChangeRowCommand::ChangeRowCommand(RationModel *model, int row, const QStringList &texts)
+    : m_model(model), m_row(row), m_before(model->row(row)), m_after(texts)
+{
+    setText(tr("изменение массы «%1»").arg(m_before.value(RationModel::Name)));
+}
+
+void ChangeRowCommand::apply() { m_model->replaceRow(m_row, m_after); }
+
+void ChangeRowCommand::revert() { m_model->replaceRow(m_row, m_before); }
+
+RenameCommand::RenameCommand(RationModel *model, const QString &before, const QString &after)
+    : m_model(model), m_before(before), m_after(after)
+{
+    setText(tr("переименование рациона"));
+}
+
+void RenameCommand::apply() { m_model->setName(m_after); }
+
+void RenameCommand::revert() { m_model->setName(m_before); }
+
+bool RenameCommand::mergeWith(const QUndoCommand *other)
+{
+    if (other->id() != id())
+        return false;
+    m_after = static_cast<const RenameCommand *>(other)->m_after;
+    // Typed back to the name it had: no step at all.
+    setObsolete(m_after == m_before);
+    return true;
+}
+
+DishCommand::DishCommand(RationModel *model, const QString &yield, int portions)
+    : m_model(model), m_yieldBefore(model->yield()), m_portionsBefore(model->portions()),
+      m_yield(yield), m_portions(portions)
+{
+    setText(portions != m_portionsBefore ? tr("изменение числа порций")
+                                         : tr("изменение выхода блюда"));
+}
+
+void DishCommand::apply() { m_model->setDish(m_yield, m_portions); }
+
+void DishCommand::revert() { m_model->setDish(m_yieldBefore, m_portionsBefore); }
+
+bool DishCommand::mergeWith(const QUndoCommand *other)
+{
+    if (other->id() != id())
+        return false;
+    const auto *next = static_cast<const DishCommand *>(other);
+    if (m_yield != m_yieldBefore || next->m_yield != next->m_yieldBefore)
+        return false;
+    m_portions = next->m_portions;
+    setObsolete(m_portions == m_portionsBefore);
+    return true;
+}
+
+ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield,
+                           int portions, const QUndoCommand *shown)
+    : m_model(model), m_yieldBefore(model->yield()), m_portionsBefore(model->portions()),
+      m_after(pack(rows)), m_yield(yield), m_portions(portions)
+{
+    setText(tr("масштабирование рациона"));
+    // What the ration shows is what the scaling before left: scaled again
+    // and again, a long ration keeps one set of texts per step, not two.
+    const auto *before = dynamic_cast<const ScaleCommand *>(shown);
+    if (before && before->m_after.ends.size() == model->rows().size() * CellsPerRow)
+        m_before = before->m_after;
+    else
+        m_before = pack(model->rows());
+}
+
+ScaleCommand::Cells ScaleCommand::pack(const QList<QStringList> &rows)
+{
+    Cells cells;
+    cells.ends.reserve(rows.size() * CellsPerRow);
+    for (const QStringList &row : rows) {
+        for (int c = 1; c <= CellsPerRow; ++c) {
+            cells.texts += row.value(c);
+            cells.ends.append(cells.texts.size());
+        }
+    }
+    cells.texts.squeeze();
+    return cells;
+}
+
+QList<QStringList> ScaleCommand::unpack(const Cells &cells) const
+{
+    const QList<QStringList> &shown = m_model->rows();
+    QList<QStringList> rows;
+    rows.reserve(shown.size());
+    qsizetype k = 0;
+    qsizetype start = 0;
+    for (const QStringList &row : shown) {
+        QStringList texts;
+        texts.reserve(1 + CellsPerRow);
+        texts.append(row.value(0));
+        for (int c = 1; c <= CellsPerRow; ++c) {
+            const qsizetype end = cells.ends.value(k++, start);
+            texts.append(cells.texts.mid(start, end - start));
+            start = end;
+        }
+        rows.append(texts);
+    }
+    return rows;
+}
+
+void ScaleCommand::apply()
+{
+    m_model->setRows(unpack(m_after));
+    m_model->setDish(m_yield, m_portions);
+}
+
+void ScaleCommand::revert()
+{
+    m_model->setRows(unpack(m_before));
+    m_model->setDish(m_yieldBefore, m_portionsBefore);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/nutrition/energystructure.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+
+// The energy structure of a ration at a glance: one horizontal bar split
+// into the shares of protein, fat and carbohydrates, and below it the three
+// percentages in words, each share off its WHO goal marked in red and named
+// as such. An empty ration has no bar, only a line saying so.
+class EnergyBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EnergyBar(QWidget *parent = nullptr);
+
+    // The six totals of the ration (mass, water, protein, fat,
+    // carbohydrates, energy) as number texts.
+    void setTotals(const QStringList &sixTotals);
+
+    bool hasBar() const { return m_structure.has_value(); }
+    // The line under the bar, as plain text: what a screen reader is told.
+    QString text() const { return accessibleDescription(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLabel *m_label = nullptr;
+    std::optional<EnergyStructure> m_structure;
+};
