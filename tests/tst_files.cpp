@@ -517,7 +517,7 @@ private Q_SLOTS:
         shown.setHtml(QStringLiteral("<p>Страница справки</p>"));
         shown.setTextWidth(300);
         PrintDialog::setNextAnswer(true);
-        RationPrinter::printDocument(nullptr, QStringLiteral("Справка"), &shown);
+        RationPrinter::printPages(nullptr, QStringLiteral("Справка"), &shown);
         QCOMPARE(shown.pageSize().width(), 300.0);
         QVERIFY(contents(home->filePath("Справка.pdf")).startsWith("%PDF"));
     }

@@ -114,7 +114,6 @@ class TestTools : public QObject
         QVERIFY(list->currentIndex().isValid());
         QCOMPARE(list->currentIndex().data().toString(), name);
         QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{list->currentIndex()});
-        QVERIFY(form->activeRation()->FoundFlag);
         QVERIFY(MessageBox::history().isEmpty());
         QTRY_VERIFY(!dialog);
         QVERIFY(!form->FindForm);
@@ -289,8 +288,9 @@ private Q_SLOTS:
         if (!collapsed.isEmpty())
             foodsList()->collapse(food(collapsed));
         form->activeRation()->CentralWidget->SearchEdit->setText(filter);
-        TCalculateForm *ration = form->activeRation();
-        ration->FoundFlag = true;
+        // A row of its own is current: a miss leaves it so.
+        foodsList()->setCurrentIndex(foodsList()->model()->index(0, 0));
+        const QModelIndex before = foodsList()->currentIndex();
         QPointer<TFindForm> dialog = openFind();
         QVERIFY(dialog);
         search(dialog, text, whole);
@@ -299,7 +299,8 @@ private Q_SLOTS:
             return;
         }
         verifyNotFoundWarning();
-        QVERIFY(!ration->FoundFlag);
+        QCOMPARE(foodsList()->currentIndex(), before);
+        QCOMPARE(foodsList()->selectionModel()->selectedRows(), QModelIndexList{before});
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->FindEdit->text(), text);
         QCOMPARE(dialog->WholeCheckBox->isChecked(), whole);

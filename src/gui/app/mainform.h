@@ -1,13 +1,12 @@
 #pragma once
 
-#include "core/platform/recentfiles.h"
+#include "core/catalogue/namematch.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -18,13 +17,18 @@ class QUndoGroup;
 class TCalculateForm;
 class TEnergyValueForm;
 class TFindForm;
+class RationWindows;
+class RecentFilesMenu;
 
 // The main window: menus, toolbars, the status-bar clock and the workspace
 // holding the ration windows. Every command of the program is one of its
-// actions and slots.
+// actions and slots, which pass the command on: to the active ration
+// window, to the windows of the workspace, or to a tool's dialog.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
+    // Builds the actions from its table, which names the slots.
+    friend class ActionTable;
 
 public:
     // withRation: opens with an empty ration window, as a start without
@@ -105,12 +109,12 @@ protected Q_SLOTS:
     void CreateToolBarsSlot();
 
 public Q_SLOTS:
+    // Opens a new, empty ration window and returns it.
     TCalculateForm *pFileNewSlot();
 
 private Q_SLOTS:
     void InitViewSlot();
     void FileExitSlot();
-    void FileNewSlot();
     void ActiveWindowSlot();
     void TimeSlot();
     void FileLoadDataSlot();
@@ -124,8 +128,8 @@ private Q_SLOTS:
     void FileCloseAllSlot();
     void ToolsFindSlot();
     void ToolsEnableFindActionSlot();
-    void ToolsFindWholeSlot(QString &sSearchString);
-    void ToolsFindPartSlot(QString &sSearchString);
+    void ToolsFindWholeSlot(const QString &text);
+    void ToolsFindPartSlot(const QString &text);
     void ToolsEnergyValueSlot();
     void ToolsEnergyValueSaveSlot();
     void WindowCascadeSlot();
@@ -145,42 +149,21 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // A new, empty ration window in the workspace, shown maximized when it
-    // is the only one and cascaded with the others otherwise.
-    TCalculateForm *addRationWindow();
-    // A ration window is made in advance, 300 ms after the last one opened
-    // (or after the last of a run of them), so that the next one only has
-    // to be shown: building one takes a third of opening it.
-    TCalculateForm *takeSpareForm();
-    void prepareSpareForm();
-    // Loads one ration file into a new window; with nameFile the messages
-    // say which file failed. Returns the window, or null after a message.
-    TCalculateForm *loadFile(const QString &path, bool nameFile);
+    // The caption of the main window, also that of Qt's About box.
+    static QString programTitle();
+    // One search of the find dialog in the active ration window: a hit
+    // closes the dialog, a miss is reported and leaves it open.
+    void findFood(const QString &text, NameMatch::Mode mode);
 
     void createDesktopActions();
-    // «Окно»: the arrangement commands, next and previous, and the list of
-    // open ration windows, the active one checked.
-    void updateWindowMenu();
     // Commands that need a ration window are enabled only while one is open.
     void updateCommandStates();
-    void updateRecentMenu();
-    void openRecentFile(const QString &path);
-    void noteRecentFile(const QString &path);
-    // Keeps the list for the next start and shows it in the menu.
-    void storeRecentFiles();
-    void showAtLastPlacement();
-    void saveWindowState() const;
     // The active ration window's file, in the status bar.
     void showActiveFile();
-    // The open ration window of that file, if any.
-    TCalculateForm *windowOf(const QString &path) const;
 
-    RecentFiles m_recentFiles;
-    QMenu *m_recentMenu = nullptr;
+    RationWindows *m_windows = nullptr;
+    std::unique_ptr<RecentFilesMenu> m_recentFiles;
     QAction *m_nextWindowAction = nullptr;
     QAction *m_previousWindowAction = nullptr;
-    QActionGroup *m_windowListGroup = nullptr;
     QLabel *m_fileLabel = nullptr;
-    std::unique_ptr<TCalculateForm> m_spareForm;
-    QTimer *m_spareTimer = nullptr;
 };

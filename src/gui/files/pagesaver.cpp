@@ -86,9 +86,9 @@ QString write(QWidget *parent, const QString &path, const QString &text, Documen
 QString PageSaver::save(QWidget *parent, const QString &caption, const QString &proposedName,
                         const QString &text, DocumentFile *document)
 {
-    const QString chosen = FileDialog::saveFileName(parent, caption, FileDialog::lastFolder(),
-                                                    SafeWrite::proposedFileName(proposedName),
-                                                    tr("Файл HTML (*.html)"));
+    const QString chosen =
+        FileDialog::saveFileName(parent, caption, FileDialog::lastFolder(),
+                                 SafeWrite::proposedFileName(proposedName), tr(FileFilter));
     if (chosen.isEmpty())
         return QString();
     const QString path = SafeWrite::withHtmlSuffix(chosen);

@@ -13,6 +13,10 @@ struct DocumentFile;
 class PageSaver
 {
 public:
+    // The file dialogs' filter for the pages; each class that shows it
+    // translates it in its own context.
+    static constexpr const char *FileFilter = QT_TRANSLATE_NOOP("PageSaver", "Файл HTML (*.html)");
+
     // The proposed name is made fit for a file name first
     // (SafeWrite::proposedFileName). When document is given, saving over
     // its file asks first if the file changed on disk since it was loaded

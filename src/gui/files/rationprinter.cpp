@@ -59,7 +59,7 @@ void RationPrinter::print(QWidget *parent, const Ration &ration)
 {
     QTextDocument document;
     setUpDocument(&document, RationPage::printText(ration, QDate::currentDate()));
-    printDocument(parent, ration.name, &document);
+    printPages(parent, ration.name, &document);
 }
 
 void RationPrinter::preview(QWidget *parent, const Ration &ration)
@@ -76,8 +76,8 @@ void RationPrinter::preview(QWidget *parent, const Ration &ration)
     dialog.exec();
 }
 
-void RationPrinter::printDocument(QWidget *parent, const QString &documentName,
-                                  QTextDocument *document)
+void RationPrinter::printPages(QWidget *parent, const QString &documentName,
+                               QTextDocument *document)
 {
     QPrinter printer(QPrinter::ScreenResolution);
     prepare(&printer, documentName);

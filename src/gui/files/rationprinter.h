@@ -18,10 +18,9 @@ public:
     // printed as well.
     static void preview(QWidget *parent, const Ration &ration);
 
-    // The same for any document (the help browser prints its page so):
-    // the dialog, then every page of the document.
-    static void printDocument(QWidget *parent, const QString &documentName,
-                              QTextDocument *document);
+    // The same for any document, a ration's or a help page: the dialog,
+    // then every page of the document.
+    static void printPages(QWidget *parent, const QString &documentName, QTextDocument *document);
 
     // Gives a document the printout's font and wrapping and the HTML.
     static void setUpDocument(QTextDocument *document, const QString &html);

@@ -147,6 +147,6 @@ void THelpForm::LanguageChangeSlot()
 void THelpForm::PrintPageSlot()
 {
     const QString title = TextBrowser->documentTitle().simplified();
-    RationPrinter::printDocument(this, title.isEmpty() ? tr("Справка") : title,
-                                 TextBrowser->document());
+    RationPrinter::printPages(this, title.isEmpty() ? tr("Справка") : title,
+                              TextBrowser->document());
 }

@@ -1,14 +1,19 @@
 #include "gui/ration/calculateform.h"
 
+#include "core/catalogue/foodmodel.h"
 #include "core/page/rationpage.h"
 #include "gui/dialogs/messagebox.h"
 #include "gui/files/pagesaver.h"
+#include "gui/files/rationprinter.h"
 #include "gui/images/embeddedimages.h"
 #include "gui/ration/centralwidget.h"
+#include "gui/tools/foodsearch.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QTreeView>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -21,7 +26,8 @@ TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlag
     setWindowIcon(rationIcon());
     CentralWidget = new TCentralWidget(this, "CentralWidget");
     setCentralWidget(CentralWidget);
-    FoundFlag = false;
+    // A new ration is named as its name field says.
+    setCaption(CentralWidget->RationEdit->text());
     // Wide enough for the ration's seven columns beside the food list.
     resize(std::max(850, CentralWidget->sizeHint().width()), 550);
     connect(CentralWidget->undoStack(), &QUndoStack::cleanChanged, this,
@@ -67,6 +73,44 @@ void TCalculateForm::loadRation(const Ration &ration, bool hasName, const QStrin
             m_file.take(path);
         Q_EMIT fileNameChanged(path);
     }
+}
+
+Ration TCalculateForm::ration() const { return CentralWidget->ration(); }
+
+QUndoStack *TCalculateForm::undoStack() const { return CentralWidget->undoStack(); }
+
+void TCalculateForm::print() { RationPrinter::print(window(), CentralWidget->finishedRation()); }
+
+void TCalculateForm::previewPrint()
+{
+    RationPrinter::preview(window(), CentralWidget->finishedRation());
+}
+
+void TCalculateForm::scale() { CentralWidget->ScaleSlot(); }
+
+bool TCalculateForm::showFood(const QString &text, NameMatch::Mode mode)
+{
+    QTreeView *list = CentralWidget->FoodsList;
+    const QModelIndex hit = FoodSearch::firstMatch(list, text, mode);
+    if (!hit.isValid())
+        return false;
+    list->selectionModel()->setCurrentIndex(
+        hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list->scrollTo(hit);
+    return true;
+}
+
+std::optional<EnergyValue::Product> TCalculateForm::selectedFood() const
+{
+    const QModelIndex row = CentralWidget->FoodsList->selectionModel()->selectedRows().value(0);
+    if (!row.isValid())
+        return std::nullopt;
+    const auto value = [&row](FoodTable::Column column) {
+        return TCentralWidget::foodText(row, FoodModel::columnOf(column));
+    };
+    return EnergyValue::Product{TCentralWidget::foodText(row, 0), value(FoodTable::Protein),
+                                value(FoodTable::Fat), value(FoodTable::Carbohydrates),
+                                value(FoodTable::Energy)};
 }
 
 QIcon TCalculateForm::rationIcon()

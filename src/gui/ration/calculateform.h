@@ -1,16 +1,22 @@
 #pragma once
 
+#include "core/catalogue/namematch.h"
+#include "core/energy/energyvalue.h"
 #include "core/platform/filestamp.h"
 
 #include <QMainWindow>
 
+#include <optional>
+
+class QUndoStack;
 class TCentralWidget;
 struct Ration;
 
 // One ration window of the workspace: a frame around the ration editor
 // that owns the ration as a document. It saves it, knows whether it has
 // unsaved changes (the editor's undo stack is not at the state saved or
-// loaded) and asks before they are lost.
+// loaded) and asks before they are lost. The main window's commands on a
+// ration (print, scale, find, energy value) come through here.
 class TCalculateForm : public QMainWindow
 {
     Q_OBJECT
@@ -39,12 +45,31 @@ public:
     void setCaption(const QString &caption);
     QString caption() const;
 
+    // The ration as shown: name, rows and totals.
+    Ration ration() const;
+    // The editor's changes, as steps that can be undone.
+    QUndoStack *undoStack() const;
+
+    // Prints the ration, or shows how it would be printed; the dialogs
+    // open over the main window.
+    void print();
+    void previewPrint();
+    // Asks how to scale the ration and scales it.
+    void scale();
+    // Selects the first row of the food list on screen, from the top, whose
+    // name matches and scrolls to it; returns false, leaving the list as it
+    // was, when none does.
+    bool showFood(const QString &text, NameMatch::Mode mode);
+    // The row selected in the food list (a product, or a group with its
+    // values empty) as the energy value reads it; none when no row is
+    // selected.
+    std::optional<EnergyValue::Product> selectedFood() const;
+
     // The window icon: "new.png" from the working directory when there is
     // one, else the program's own.
     static QIcon rationIcon();
 
     TCentralWidget *CentralWidget;
-    bool FoundFlag;
 
 Q_SIGNALS:
     // The ration was loaded from or saved to a file.

@@ -59,3 +59,20 @@ void TEnergyValueForm::LanguageChangeSlot()
 }
 
 void TEnergyValueForm::SaveSlot() { Q_EMIT SaveEnergyValue(); }
+
+void TEnergyValueForm::showProduct(const EnergyValue::Product &product)
+{
+    FoodEdit->setText(product.name);
+    const EnergyValue::Shares lines = EnergyValue::resultLines(
+        EnergyValue::shares(product.protein, product.fat, product.carbohydrates));
+    ProteinEnergyValueEdit->setText(lines.protein);
+    FatEnergyValueEdit->setText(lines.fat);
+    CarbohydratesEnergyValueEdit->setText(lines.carbohydrates);
+    EnergyValueEdit->setText(lines.total);
+}
+
+EnergyValue::Shares TEnergyValueForm::shares() const
+{
+    return {ProteinEnergyValueEdit->text(), FatEnergyValueEdit->text(),
+            CarbohydratesEnergyValueEdit->text(), EnergyValueEdit->text()};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/energy/energyvalue.h"
+
 #include <QDialog>
 
 class QHBoxLayout;
@@ -17,6 +19,11 @@ class TEnergyValueForm : public QDialog
 public:
     explicit TEnergyValueForm(QWidget *parent = nullptr, const char *name = nullptr,
                               bool modal = false, Qt::WindowFlags fl = {});
+
+    // Shows the product's name and its energy value split by nutrient.
+    void showProduct(const EnergyValue::Product &product);
+    // The result lines as shown.
+    EnergyValue::Shares shares() const;
 
     QVBoxLayout *MainLayout;
     QHBoxLayout *ButtonsLayout;

@@ -71,7 +71,7 @@ void TFindForm::LanguageChangeSlot()
 
 void TFindForm::FindSlot()
 {
-    QString text = FindEdit->text();
+    const QString text = FindEdit->text();
     if (WholeCheckBox->isChecked())
         Q_EMIT FindWhole(text);
     else
@@ -99,4 +99,10 @@ void TFindForm::keyPressEvent(QKeyEvent *event)
                && FindButton->isEnabled()) {
         Q_EMIT returnPressed();
     }
+}
+
+void TFindForm::selectText()
+{
+    FindEdit->selectAll();
+    FindEdit->setFocus();
 }

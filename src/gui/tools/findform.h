@@ -30,12 +30,15 @@ public:
     QPushButton *FindButton;
     QPushButton *CloseButton;
 
+    // Selects the text typed and gives it the focus, for another try.
+    void selectText();
+
 Q_SIGNALS:
     // The dialog is closing, however it was closed.
     void FindDialogClose();
     // The text to find as a whole name, or as a part of one.
-    void FindWhole(QString &sSearchString);
-    void FindPart(QString &sSearchString);
+    void FindWhole(const QString &text);
+    void FindPart(const QString &text);
     // Enter on the keypad while a search can be started.
     void returnPressed();
 

@@ -1,0 +1,392 @@
+#include "gui/app/actiontable.h"
+
+#include "gui/app/mainform.h"
+#include "gui/images/embeddedimages.h"
+#include "gui/widgets/plaintext.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+#include <QUndoGroup>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+// Runs a slot of the main window, whatever it returns.
+using Runner = void (*)(TMainForm *);
+template <auto Slot> void run(TMainForm *form) { (form->*Slot)(); }
+
+} // namespace
+
+// A place of an action: a menu or toolbar and its position there. The
+// tens of the position are the action's group; groups are kept apart by a
+// separator.
+struct ActionTable::Spot {
+    Place place = Place::None;
+    int at = 0;
+};
+
+struct ActionTable::Row {
+    QAction *TMainForm::*member;
+    const char *objectName;
+    const char *text;
+    const char *icon;
+    std::array<const char *, 2> shortcuts;
+    const char *statusTip;
+    // Null for undo and redo, which the undo group makes and runs.
+    Runner slot;
+    Spot menu;
+    Spot bar;
+    bool needsRation;
+};
+
+const std::vector<ActionTable::Row> &ActionTable::rows()
+{
+    using M = TMainForm;
+    // A friend of TMainForm: the table names its private slots and actions.
+    // In the order of the main window's members.
+    static const std::vector<Row> table = {
+        {&M::FileExitAction,
+         "FileExitAction",
+         QT_TR_NOOP("Выход"),
+         "exit.png",
+         {QT_TR_NOOP("Ctrl+Q")},
+         QT_TR_NOOP("Завершить работу программы"),
+         &run<&M::FileExitSlot>,
+         {Place::FileMenu, 40},
+         {Place::FileBar, 10},
+         false},
+        {&M::FileNewAction,
+         "FileNewAction",
+         QT_TR_NOOP("Создать"),
+         "new.png",
+         {QT_TR_NOOP("Ctrl+N")},
+         QT_TR_NOOP("Создать новый рацион"),
+         &run<&M::pFileNewSlot>,
+         {Place::FileMenu, 10},
+         {Place::FileBar, 20},
+         false},
+        {&M::FileOpenAction,
+         "FileOpenAction",
+         QT_TR_NOOP("Загрузить"),
+         "open.png",
+         {QT_TR_NOOP("Ctrl+O")},
+         QT_TR_NOOP("Загрузить данные, сохранённые в файл"),
+         &run<&M::FileLoadDataSlot>,
+         {Place::FileMenu, 11},
+         {Place::FileBar, 21},
+         false},
+        {&M::FileSaveAction,
+         "FileSaveAction",
+         QT_TR_NOOP("Сохранить"),
+         "save.png",
+         {QT_TR_NOOP("Ctrl+S")},
+         QT_TR_NOOP("Сохранить данные рациона в файл"),
+         &run<&M::FileSaveSlot>,
+         {Place::FileMenu, 12},
+         {Place::FileBar, 22},
+         true},
+        {&M::FileSaveAsAction,
+         "FileSaveAsAction",
+         QT_TR_NOOP("Сохранить как…"),
+         nullptr,
+         {QT_TR_NOOP("Ctrl+Shift+S")},
+         QT_TR_NOOP("Сохранить данные рациона в другой файл"),
+         &run<&M::FileSaveAsSlot>,
+         {Place::FileMenu, 13},
+         {},
+         true},
+        {&M::FileSaveAsProductAction,
+         "FileSaveAsProductAction",
+         QT_TR_NOOP("Сохранить как продукт…"),
+         nullptr,
+         {},
+         QT_TR_NOOP("Сохранить готовое блюдо в свои продукты"),
+         &run<&M::FileSaveAsProductSlot>,
+         {Place::FileMenu, 14},
+         {},
+         true},
+        {&M::ToolsOwnProductsAction,
+         "ToolsOwnProductsAction",
+         QT_TR_NOOP("Мои продукты…"),
+         nullptr,
+         {},
+         QT_TR_NOOP("Добавить, изменить или удалить свои продукты"),
+         &run<&M::ToolsOwnProductsSlot>,
+         {Place::ToolsMenu, 30},
+         {},
+         false},
+        {&M::FilePrintAction,
+         "FilePrintAction",
+         QT_TR_NOOP("Печать"),
+         "print.png",
+         {QT_TR_NOOP("Ctrl+P")},
+         QT_TR_NOOP("Напечатать данные текущего окна"),
+         &run<&M::FilePrintSlot>,
+         {Place::FileMenu, 30},
+         {Place::FileBar, 30},
+         true},
+        {&M::FilePrintPreviewAction,
+         "FilePrintPreviewAction",
+         QT_TR_NOOP("Предварительный просмотр"),
+         nullptr,
+         {},
+         QT_TR_NOOP("Показать, как будет напечатан рацион текущего окна"),
+         &run<&M::FilePrintPreviewSlot>,
+         {Place::FileMenu, 31},
+         {},
+         true},
+        {&M::FileCloseAction,
+         "FileCloseAction",
+         QT_TR_NOOP("Закрыть"),
+         "no.png",
+         {QT_TR_NOOP("Ctrl+W")},
+         QT_TR_NOOP("Закрыть активное окно"),
+         &run<&M::FileCloseSlot>,
+         {Place::FileMenu, 20},
+         {Place::FileBar, 40},
+         true},
+        {&M::FileCloseAllAction,
+         "FileCloseAllAction",
+         QT_TR_NOOP("Закрыть всё"),
+         nullptr,
+         {QT_TR_NOOP("Ctrl+A")},
+         QT_TR_NOOP("Закрыть все окна"),
+         &run<&M::FileCloseAllSlot>,
+         {Place::FileMenu, 21},
+         {},
+         true},
+        {&M::ToolsFindAction,
+         "ToolsFindAction",
+         QT_TR_NOOP("Найти"),
+         "find.png",
+         {QT_TR_NOOP("F3")},
+         QT_TR_NOOP("Найти продукт / группу продуктов в списке"),
+         &run<&M::ToolsFindSlot>,
+         {Place::ToolsMenu, 10},
+         {Place::ToolsBar, 10},
+         true},
+        {&M::ToolsEnergyValueAction,
+         "ToolsEnergyValueAction",
+         QT_TR_NOOP("Энергетическая ценность"),
+         "yes.png",
+         {QT_TR_NOOP("F4")},
+         QT_TR_NOOP("Рассчитать энергетическую ценность продукта"),
+         &run<&M::ToolsEnergyValueSlot>,
+         {Place::ToolsMenu, 20},
+         {Place::ToolsBar, 20},
+         true},
+        {&M::WindowCascadeAction,
+         "WindowCascadeAction",
+         QT_TR_NOOP("Каскад"),
+         nullptr,
+         {QT_TR_NOOP("F5")},
+         QT_TR_NOOP("Упорядочить окна документов каскадом"),
+         &run<&M::WindowCascadeSlot>,
+         {Place::WindowMenu, 10},
+         {},
+         true},
+        {&M::WindowTileHorizontalAction,
+         "WindowTileHorizontalAction",
+         QT_TR_NOOP("Упорядочить по горизонтали"),
+         nullptr,
+         {QT_TR_NOOP("F6")},
+         QT_TR_NOOP("Упорядочить окна документов по горизонтали"),
+         &run<&M::WindowTileHorizontalSlot>,
+         {Place::WindowMenu, 11},
+         {},
+         true},
+        {&M::WindowTileVerticalAction,
+         "WindowTileVerticalAction",
+         QT_TR_NOOP("Упорядочить по вертикали"),
+         nullptr,
+         {QT_TR_NOOP("F7")},
+         QT_TR_NOOP("Упорядочить окна документов по вертикали"),
+         &run<&M::WindowTileVerticalSlot>,
+         {Place::WindowMenu, 12},
+         {},
+         true},
+        {&M::WindowTileAction,
+         "WindowTileAction",
+         QT_TR_NOOP("Замостить"),
+         nullptr,
+         {QT_TR_NOOP("F8")},
+         QT_TR_NOOP("Упорядочить окна документов"),
+         &run<&M::WindowTileSlot>,
+         {Place::WindowMenu, 13},
+         {},
+         true},
+        {&M::HelpContentsAction,
+         "HelpContentsAction",
+         QT_TR_NOOP("Разделы"),
+         "help.png",
+         {QT_TR_NOOP("F1")},
+         QT_TR_NOOP("Показать разделы справки"),
+         &run<&M::HelpContentsSlot>,
+         {Place::HelpMenu, 10},
+         {Place::HelpBar, 10},
+         false},
+        {&M::HelpAboutAction,
+         "HelpAboutAction",
+         QT_TR_NOOP("О программе"),
+         "about.png",
+         {QT_TR_NOOP("F2")},
+         QT_TR_NOOP("Показать краткую информацию об этой программе"),
+         &run<&M::HelpAboutSlot>,
+         {Place::HelpMenu, 20},
+         {Place::HelpBar, 11},
+         false},
+        {&M::HelpAboutQtAction,
+         "HelpAboutQtAction",
+         QT_TR_NOOP("О библиотеке Qt"),
+         "Qt.png",
+         {QT_TR_NOOP("Alt+Q")},
+         QT_TR_NOOP("Показать краткую информацию о библиотеке Qt"),
+         &run<&M::HelpAboutQtSlot>,
+         {Place::HelpMenu, 21},
+         {Place::HelpBar, 20},
+         false},
+        {&M::EditUndoAction,
+         "EditUndoAction",
+         QT_TR_NOOP("Отменить"),
+         nullptr,
+         {QT_TR_NOOP("Ctrl+Z")},
+         QT_TR_NOOP("Отменить последнее изменение рациона"),
+         nullptr,
+         {Place::EditMenu, 10},
+         {},
+         false},
+        {&M::EditRedoAction,
+         "EditRedoAction",
+         QT_TR_NOOP("Повторить"),
+         nullptr,
+         {QT_TR_NOOP("Ctrl+Shift+Z"), QT_TR_NOOP("Ctrl+Y")},
+         QT_TR_NOOP("Повторить отменённое изменение рациона"),
+         nullptr,
+         {Place::EditMenu, 11},
+         {},
+         false},
+        {&M::EditScaleAction,
+         "EditScaleAction",
+         QT_TR_NOOP("Масштабировать…"),
+         nullptr,
+         {},
+         QT_TR_NOOP("Умножить массы рациона на число или привести их к заданной массе, энергии, "
+                    "числу порций или выходу готового блюда"),
+         &run<&M::EditScaleSlot>,
+         {Place::EditMenu, 20},
+         {},
+         true},
+        {&M::m_nextWindowAction,
+         "WindowNextAction",
+         QT_TR_NOOP("Следующее"),
+         nullptr,
+         {QT_TR_NOOP("Ctrl+Tab")},
+         QT_TR_NOOP("Перейти к следующему окну"),
+         &run<&M::WindowNextSlot>,
+         {Place::WindowMenu, 20},
+         {},
+         true},
+        {&M::m_previousWindowAction,
+         "WindowPreviousAction",
+         QT_TR_NOOP("Предыдущее"),
+         nullptr,
+         {QT_TR_NOOP("Ctrl+Shift+Tab")},
+         QT_TR_NOOP("Перейти к предыдущему окну"),
+         &run<&M::WindowPreviousSlot>,
+         {Place::WindowMenu, 21},
+         {},
+         true},
+    };
+    return table;
+}
+
+QAction *ActionTable::makeAction(TMainForm *form, const Row &row)
+{
+    const QString text = TMainForm::tr(row.text);
+    if (row.slot) {
+        auto *action = new QAction(text, form);
+        QObject::connect(action, &QAction::triggered, form, [form, run = row.slot] { run(form); });
+        return action;
+    }
+    // Undo and redo act on the steps of the active ration window; their
+    // texts name the product of the step.
+    QAction *action = row.member == &TMainForm::EditUndoAction
+        ? form->UndoGroup->createUndoAction(form, text)
+        : form->UndoGroup->createRedoAction(form, text);
+    PlainText::keepToolTipPlain(action);
+    return action;
+}
+
+void ActionTable::createActions(TMainForm *form)
+{
+    for (const Row &row : rows()) {
+        QAction *action = makeAction(form, row);
+        action->setObjectName(QString::fromLatin1(row.objectName));
+        if (row.icon)
+            action->setIcon(embeddedIcon(QString::fromLatin1(row.icon)));
+        QList<QKeySequence> keys;
+        for (const char *key : row.shortcuts) {
+            if (key)
+                keys.append(QKeySequence(TMainForm::tr(key)));
+        }
+        if (!keys.isEmpty())
+            action->setShortcuts(keys);
+        action->setStatusTip(TMainForm::tr(row.statusTip));
+        form->*row.member = action;
+    }
+}
+
+QList<QAction *> ActionTable::actionsAt(const TMainForm *form, Place place, Spot Row::*spot)
+{
+    std::vector<const Row *> placed;
+    for (const Row &row : rows()) {
+        if ((row.*spot).place == place)
+            placed.push_back(&row);
+    }
+    std::sort(placed.begin(), placed.end(),
+              [spot](const Row *a, const Row *b) { return (a->*spot).at < (b->*spot).at; });
+    QList<QAction *> actions;
+    int group = -1;
+    for (const Row *row : placed) {
+        const int rowGroup = (row->*spot).at / 10;
+        if (group >= 0 && rowGroup != group)
+            actions.append(nullptr);
+        group = rowGroup;
+        actions.append(form->*row->member);
+    }
+    return actions;
+}
+
+void ActionTable::fill(const TMainForm *form, QMenu *menu, Place place)
+{
+    for (QAction *action : actionsAt(form, place, &Row::menu)) {
+        if (action)
+            menu->addAction(action);
+        else
+            menu->addSeparator();
+    }
+}
+
+void ActionTable::fill(const TMainForm *form, QToolBar *bar, Place place)
+{
+    for (QAction *action : actionsAt(form, place, &Row::bar)) {
+        if (action)
+            bar->addAction(action);
+        else
+            bar->addSeparator();
+    }
+}
+
+QList<QAction *> ActionTable::needingRation(const TMainForm *form)
+{
+    QList<QAction *> actions;
+    for (const Row &row : rows()) {
+        if (row.needsRation)
+            actions.append(form->*row.member);
+    }
+    return actions;
+}
