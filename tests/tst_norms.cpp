@@ -1,5 +1,6 @@
 #include "core/norms/dailyneed.h"
 #include "core/norms/profilestore.h"
+#include "core/ration/rationnorm.h"
 #include "filebytes.h"
 
 #include <QTemporaryDir>
@@ -91,6 +92,53 @@ private Q_SLOTS:
                                      Nutrients::Energy};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(need.amount(ids[i], percent), norm[i]);
+    }
+
+    // Иван, a man of 30–44 in group II: 86 g protein, 88 fat, 378
+    // carbohydrates, 2650 kcal a day.
+    void rationAgainstItsNorm_data()
+    {
+        QTest::addColumn<int>("share");
+        QTest::addColumn<int>("portions");
+        QTest::addColumn<QString>("kcal");
+        QTest::addColumn<QString>("energyText");
+        QTest::addColumn<QString>("proteinText");
+        QTest::newRow("a day") << 100 << 1 << "1325"
+                               << "50 % — мало"
+                               << "100 %";
+        QTest::newRow("half a day") << 50 << 1 << "1325"
+                                    << "100 %"
+                                    << "200 % — много";
+        QTest::newRow("per portion") << 100 << 2 << "2650"
+                                     << "50 % — мало"
+                                     << "100 %";
+        QTest::newRow("just within") << 100 << 1 << "2385"
+                                     << "90 %"
+                                     << "100 %";
+        QTest::newRow("just above") << 100 << 1 << "2942"
+                                    << "111 % — много"
+                                    << "100 %";
+    }
+    void rationAgainstItsNorm()
+    {
+        QFETCH(int, share);
+        QFETCH(int, portions);
+        QFETCH(QString, kcal);
+        Ration ration;
+        ration.totals =
+            QStringList{"500", "200", QString::number(86 * portions), "88", "378", kcal};
+        ration.portions = portions;
+        ration.share = share;
+        QVERIFY(!RationNorm::of(ration));
+        ration.profile =
+            Profile{QStringLiteral("Иван"), person(Sex::Male, Age::From30To44, Activity::II)};
+        const std::optional<RationNorm> norm = RationNorm::of(ration);
+        QVERIFY(norm);
+        QCOMPARE(norm->perPortion(), portions > 1);
+        QVERIFY(!norm->value(Nutrients::Water).percent);
+        QCOMPARE(norm->value(Nutrients::Energy).norm, 2650 * share / 100);
+        QTEST(RationNorm::percentText(norm->value(Nutrients::Energy)), "energyText");
+        QTEST(RationNorm::percentText(norm->value(Nutrients::Protein)), "proteinText");
     }
 
     void badProfileLines_data()
