@@ -3,6 +3,7 @@
 #include "core/catalogue/namematch.h"
 #include "core/nutrition/numbertext.h"
 #include "core/nutrition/nutrients.h"
+#include "core/platform/tsvlines.h"
 
 #include <QSet>
 
@@ -84,28 +85,9 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
     if (data.size() > MaxFileSize) {
         found.append({0, tr("файл больше 10 МБ")});
     } else {
-        const QList<QByteArray> lines = data.split('\n');
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            QByteArray bytes = lines[i];
-            if (i == 0 && bytes.startsWith("\xef\xbb\xbf"))
-                bytes.remove(0, 3); // the byte-order mark of a spreadsheet
-            if (bytes.endsWith('\r'))
-                bytes.chop(1);
-            if (bytes.isEmpty())
-                continue;
-            const int number = int(i + 1);
-            if (bytes.size() > MaxLineLength) {
-                found.append({number, tr("строка длиннее 64 КБ")});
-                continue;
-            }
-            if (!bytes.isValidUtf8()) {
-                found.append({number, tr("текст не в кодировке UTF-8")});
-                continue;
-            }
-            const QString line = QString::fromUtf8(bytes);
-            const QStringList fields = line.split(QLatin1Char('\t'));
-            if (i == 0 && isHeader(fields))
-                continue;
+        for (const TsvLines::Line &line : TsvLines::read(data, MaxLineLength, isHeader, &found)) {
+            const QStringList &fields = line.fields;
+            const int number = line.number;
             if (fields.size() != FieldCount) {
                 found.append({number, tr("%1 полей вместо %2").arg(fields.size()).arg(FieldCount)});
                 continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/foodtable.h"
+#include "core/platform/tsvlines.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -32,10 +33,7 @@ public:
     static QString groupName();
 
     // A line of the file that could not be read, and why (line 0: the file).
-    struct Problem {
-        int line = 0;
-        QString reason;
-    };
+    using Problem = TsvLines::Problem;
 
     // Reads a products file: the first line is skipped when it names the
     // columns (no value of it is a number); every good line loads, every bad one (wrong

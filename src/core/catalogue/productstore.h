@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/ownproducts.h"
+#include "core/platform/keptfile.h"
 
 #include <QObject>
 
@@ -16,8 +17,7 @@ class ProductStore : public QObject
     Q_OBJECT
 
 public:
-    // How long a change waits for another program's change to end.
-    static constexpr int LockWaitMs = 3000;
+    static constexpr int LockWaitMs = KeptFile::LockWaitMs;
 
     explicit ProductStore(const QString &path, QObject *parent = nullptr);
 
@@ -48,8 +48,7 @@ Q_SIGNALS:
 private:
     // Reads the file again, lets change edit what was read, writes it back.
     template <typename Change> bool update(Change change, QString *error);
-    // unreadable: why the file could not be read at all (then no products).
-    OwnProducts readFile(QList<OwnProducts::Problem> *problems, QString *unreadable) const;
+    KeptFile file() const;
 
     QString m_path;
     OwnProducts m_products;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/norms/profiles.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,6 +11,7 @@
 // and its six totals (mass, water, protein, fat, carbohydrates, energy).
 // As a cooked dish it also has the weight after cooking (its yield, as the
 // user typed it; empty: the products' mass) and the number of portions.
+// It may be measured against a person's daily need (a profile and a share).
 struct Ration {
     static constexpr int ColumnCount = 7;
     static constexpr int TotalCount = 6;
@@ -18,6 +21,12 @@ struct Ration {
     QStringList totals;
     QString yield;
     int portions = 1;
+
+    // Whom the ration is for, and which part of that person's day it is,
+    // in per cent (100: a whole day; a meal's share). No profile: the
+    // ration is measured against no one.
+    std::optional<Profile> profile;
+    int share = 100;
 
     // Whether there is anything of the dish to keep: a yield or portions.
     bool hasDish() const { return !yield.isEmpty() || portions != 1; }
