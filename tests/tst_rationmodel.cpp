@@ -41,7 +41,8 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(inserted.count(), 1);
         QVERIFY(model.flags(model.index(1, RationModel::Mass)) & Qt::ItemIsEditable);
-        QVERIFY(!(model.flags(model.index(1, RationModel::Water)) & Qt::ItemIsEditable));
+        QVERIFY(!(model.flags(model.index(1, RationModel::columnOf(Nutrients::Water)))
+                  & Qt::ItemIsEditable));
         QCOMPARE(model.removeRowsAt({1, 0, 1}).size(), 2);
         QVERIFY(model.isBlank());
         QCOMPARE(model.rowCount(), 1);

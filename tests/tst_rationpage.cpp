@@ -139,12 +139,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("absent");
         QTest::newRow("plain ration")
-            << "" << 1 << QStringList{"Обед",
-                                      "Дата: 08.12.2026",
-                                      "(ккал)",
-                                      "Белки 41.9 %",
-                                      "Углеводы 56.6 %",
-                                      "<td align=\"right\"><font color=\"Black\">"}
+            << "" << 1
+            << QStringList{"Обед",
+                           "Дата: 08.12.2026",
+                           "(ккал)",
+                           "Белки 41.9 %",
+                           "Углеводы 56.6 %",
+                           "Рекомендации ВОЗ: белки 10–15 %, жиры 15–30 %, углеводы "
+                           "55–75 % энергии.",
+                           "<td align=\"right\"><font color=\"Black\">"}
             << QStringList{"На 100 г", "Порций", "<title>", "<!--Rationix_doc-->"};
         QTest::newRow("yield given")
             << "150" << 1 << QStringList{"На 100 г", "На порцию", "150.0", "77.3"} << QStringList{};
