@@ -118,8 +118,8 @@ private Q_SLOTS:
     {
         const Dish dish(Recipe, 50.0, 2);
         QVERIFY(!dish.yieldFits());
-        QCOMPARE(dish.per100g(), QStringList(6, QStringLiteral("—")));
-        QCOMPARE(dish.perPortion(), QStringList(6, QStringLiteral("—")));
+        QCOMPARE(dish.per100g(), QStringList(Ration::TotalCount, QStringLiteral("—")));
+        QCOMPARE(dish.perPortion(), QStringList(Ration::TotalCount, QStringLiteral("—")));
         QVERIFY(Dish(Recipe, 100.0).yieldFits());
         QVERIFY(Dish(Recipe).yieldFits());
     }

@@ -33,7 +33,7 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 1);
         QVERIFY(model.isBlank());
         QVERIFY(!(model.flags(model.index(0, RationModel::Mass)) & Qt::ItemIsEditable));
-        QCOMPARE(model.ration().rows, QList<QStringList>{QStringList(7)});
+        QCOMPARE(model.ration().rows, QList<QStringList>{QStringList(Ration::ColumnCount)});
         QCOMPARE(model.appendRow(beans("150")), 0);
         QCOMPARE(model.rowCount(), 1);
         QCOMPARE(inserted.count(), 0);
@@ -54,12 +54,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<QStringList>>("rows");
         QTest::addColumn<bool>("blank");
-        QTest::newRow("one empty row") << QList<QStringList>{QStringList(7)} << true;
+        QTest::newRow("one empty row")
+            << QList<QStringList>{QStringList(Ration::ColumnCount)} << true;
         QTest::newRow("no rows") << QList<QStringList>{} << true;
         QTest::newRow("name without mass")
             << QList<QStringList>{{"Суп", "", "", "", "", "", ""}} << false;
-        QTest::newRow("two empty rows")
-            << QList<QStringList>{QStringList(7), QStringList(7)} << false;
+        QTest::newRow("two empty rows") << QList<QStringList>{QStringList(Ration::ColumnCount),
+                                                              QStringList(Ration::ColumnCount)}
+                                        << false;
     }
     void loadedRows()
     {
