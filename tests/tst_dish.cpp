@@ -118,8 +118,8 @@ private Q_SLOTS:
     {
         const Dish dish(Recipe, 50.0, 2);
         QVERIFY(!dish.yieldFits());
-        QCOMPARE(dish.per100g(), QStringList(6, QStringLiteral("—")));
-        QCOMPARE(dish.perPortion(), QStringList(6, QStringLiteral("—")));
+        QCOMPARE(dish.per100g(), QStringList(Ration::TotalCount, QStringLiteral("—")));
+        QCOMPARE(dish.perPortion(), QStringList(Ration::TotalCount, QStringLiteral("—")));
         QVERIFY(Dish(Recipe, 100.0).yieldFits());
         QVERIFY(Dish(Recipe).yieldFits());
     }
@@ -142,7 +142,7 @@ private Q_SLOTS:
     void energyStructureText()
     {
         QFETCH(QList<double>, grams);
-        const auto structure = EnergyStructure::of(grams[0], grams[1], grams[2]);
+        const auto structure = EnergyStructure::of({grams[0], grams[1], grams[2]});
         QVERIFY(structure);
         QTEST(structure->summary(), "summary");
     }
@@ -169,7 +169,7 @@ private Q_SLOTS:
         QFETCH(QList<double>, grams);
         QFETCH(QList<double>, percent);
         QFETCH(QList<int>, ranges);
-        const auto structure = EnergyStructure::of(grams[0], grams[1], grams[2]);
+        const auto structure = EnergyStructure::of({grams[0], grams[1], grams[2]});
         QVERIFY(structure);
         for (int n = 0; n < EnergyStructure::NutrientCount; ++n) {
             const auto nutrient = EnergyStructure::Nutrient(n);
@@ -181,8 +181,8 @@ private Q_SLOTS:
 
     void energyStructureOfNothing()
     {
-        QVERIFY(!EnergyStructure::of(0, 0, 0));
-        QVERIFY(!EnergyStructure::of(-1, 0, -2));
+        QVERIFY(!EnergyStructure::of({0, 0, 0}));
+        QVERIFY(!EnergyStructure::of({-1, 0, -2}));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "core/ration/ration.h"
 #include "gui/dialogs/messagebox.h"
 #include "gui/ration/dishpanel.h"
 #include "gui/tools/energybar.h"
@@ -174,7 +175,7 @@ private Q_SLOTS:
         panel.setDish(QStringLiteral("120"), 1);
         QCOMPARE(panel.per100gTexts().at(1), QStringLiteral("16.7"));
         panel.setTotals({"300", "100", "50", "50", "100", "1000"});
-        QCOMPARE(panel.per100gTexts(), QStringList(6, QStringLiteral("—")));
+        QCOMPARE(panel.per100gTexts(), QStringList(Ration::TotalCount, QStringLiteral("—")));
         QVERIFY(panel.findChild<QLabel *>("YieldFitLabel")->text().contains("200.0 г"));
         QCOMPARE(panel.yieldText(), QStringLiteral("120"));
     }
@@ -211,7 +212,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("totals");
         QTest::addColumn<bool>("bar");
-        QTest::newRow("new window") << QStringList(6, QStringLiteral("0.00")) << false;
+        QTest::newRow("new window")
+            << QStringList(Ration::TotalCount, QStringLiteral("0.00")) << false;
         QTest::newRow("nothing") << QStringList() << false;
         QTest::newRow("not numbers") << QStringList{"inf", "nan", "nan", "inf", "x", "y"} << false;
         QTest::newRow("huge") << QStringList{"1e38", "1e38", "1e38", "1e38", "1e38", "1e38"}
@@ -239,7 +241,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("totals");
         QTest::addColumn<bool>("rich");
-        QTest::newRow("empty") << QStringList(6, QStringLiteral("0.00")) << false;
+        QTest::newRow("empty") << QStringList(Ration::TotalCount, QStringLiteral("0.00")) << false;
         QTest::newRow("within ranges") << QStringList{"100", "0", "12", "10", "65", "398"} << false;
         QTest::newRow("fat marked") << QStringList{"100", "0", "5", "60", "10", "600"} << true;
     }

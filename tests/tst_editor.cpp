@@ -509,7 +509,8 @@ private Q_SLOTS:
         QTest::newRow("letter") << int(RationModel::Mass) << "a" << 0 << "";
         QTest::newRow("digit with Ctrl")
             << int(RationModel::Mass) << "5" << int(Qt::ControlModifier) << "";
-        QTest::newRow("digit on a value") << int(RationModel::Water) << "5" << 0 << "";
+        QTest::newRow("digit on a value")
+            << int(RationModel::columnOf(Nutrients::Water)) << "5" << 0 << "";
     }
     void typingStartsMassEdit()
     {

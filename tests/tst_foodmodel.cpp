@@ -31,7 +31,7 @@ private Q_SLOTS:
         QCOMPARE(ownGroup.data().toString(), OwnProducts::groupName());
         QCOMPARE(model.rowCount(ownGroup), 2);
         QCOMPARE(model.index(0, 0, ownGroup).data().toString(), QStringLiteral("Оладьи"));
-        QCOMPARE(model.index(1, FoodModel::columnOf(FoodTable::Energy), ownGroup).data().toString(),
+        QCOMPARE(model.index(1, FoodModel::columnOf(Nutrients::Energy), ownGroup).data().toString(),
                  QStringLiteral("198"));
         QCOMPARE(product.data().toString(), productName);
         QCOMPARE(product.parent(), QModelIndex(firstGroup));
@@ -44,7 +44,7 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(ownGroup), 3);
         QCOMPARE(kept.data().toString(), QStringLiteral("Сырники"));
         QCOMPARE(kept.row(), 2);
-        QCOMPARE(model.index(1, FoodModel::columnOf(FoodTable::Energy), ownGroup).data().toString(),
+        QCOMPARE(model.index(1, FoodModel::columnOf(Nutrients::Energy), ownGroup).data().toString(),
                  QStringLiteral("290"));
 
         own.remove(QStringLiteral("Оладьи"));

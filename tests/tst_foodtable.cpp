@@ -88,7 +88,7 @@ private Q_SLOTS:
         static const QRegularExpression kcal(QStringLiteral("^(0|[1-9][0-9]*)$"));
         for (const FoodTable::Group &g : FoodTable::builtIn().groups()) {
             for (const FoodTable::Product &p : g.products) {
-                for (int c = 0; c < FoodTable::Energy; ++c) {
+                for (int c = 0; c < Nutrients::Energy; ++c) {
                     const QString &v = p.values[c];
                     const bool exception =
                         (p.name == QStringLiteral("Сыр плавленный") && v == QStringLiteral("24.0 "))
@@ -96,7 +96,7 @@ private Q_SLOTS:
                     QVERIFY2(exception || grams.match(v).hasMatch(),
                              qPrintable(p.name + QLatin1Char('|') + v));
                 }
-                QVERIFY2(kcal.match(p.values[FoodTable::Energy]).hasMatch(), qPrintable(p.name));
+                QVERIFY2(kcal.match(p.values[Nutrients::Energy]).hasMatch(), qPrintable(p.name));
             }
         }
     }
@@ -107,11 +107,11 @@ private Q_SLOTS:
     {
         for (const FoodTable::Group &g : FoodTable::builtIn().groups()) {
             for (const FoodTable::Product &p : g.products) {
-                const double water = NumberText::parse(p.values[FoodTable::Water]);
-                const double protein = NumberText::parse(p.values[FoodTable::Protein]);
-                const double fat = NumberText::parse(p.values[FoodTable::Fat]);
-                const double carbs = NumberText::parse(p.values[FoodTable::Carbohydrates]);
-                const double kcal = NumberText::parse(p.values[FoodTable::Energy]);
+                const double water = NumberText::parse(p.values[Nutrients::Water]);
+                const double protein = NumberText::parse(p.values[Nutrients::Protein]);
+                const double fat = NumberText::parse(p.values[Nutrients::Fat]);
+                const double carbs = NumberText::parse(p.values[Nutrients::Carbohydrates]);
+                const double kcal = NumberText::parse(p.values[Nutrients::Energy]);
                 QVERIFY2(water + protein + fat + carbs <= 100.5, qPrintable(p.name));
                 const double expected = 4 * protein + 9 * fat + 4 * carbs;
                 const double tolerance = qMax(10.0, 0.15 * expected);
@@ -194,7 +194,7 @@ private Q_SLOTS:
         const FoodTable::Product *p = findProduct(product, &foundGroup);
         QVERIFY(p);
         QCOMPARE(foundGroup, group);
-        for (int c = 0; c < FoodTable::ValueCount; ++c)
+        for (int c = 0; c < Nutrients::Count; ++c)
             QCOMPARE(p->values[c], values[c]);
     }
 
@@ -207,7 +207,7 @@ private Q_SLOTS:
         for (const FoodTable::Group &g : FoodTable::builtIn().groups()) {
             for (const FoodTable::Product &p : g.products) {
                 double sum = 0;
-                for (int c = FoodTable::Water; c <= FoodTable::Carbohydrates; ++c)
+                for (int c = Nutrients::Water; c <= Nutrients::Carbohydrates; ++c)
                     sum += p.values[c].trimmed().toDouble();
                 QVERIFY2(sum <= 100.5, qPrintable(QStringLiteral("%1: %2 g").arg(p.name).arg(sum)));
             }

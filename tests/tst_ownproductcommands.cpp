@@ -34,8 +34,8 @@ private Q_SLOTS:
         OwnProductsDialog window(store);
         whenDialogShows<ProductDialog>([](ProductDialog *dialog) {
             dialog->NameEdit->setText(QStringLiteral("Сырники"));
-            dialog->ValueEdits[FoodTable::Protein]->setText(QStringLiteral("20"));
-            dialog->ValueEdits[FoodTable::Energy]->setText(QStringLiteral("84"));
+            dialog->ValueEdits[Nutrients::Protein]->setText(QStringLiteral("20"));
+            dialog->ValueEdits[Nutrients::Energy]->setText(QStringLiteral("84"));
             dialog->accept();
         });
         window.AddButton->click();
@@ -43,7 +43,7 @@ private Q_SLOTS:
         window.ProductsList->setCurrentItem(window.ProductsList->topLevelItem(0));
 
         whenDialogShows<ProductDialog>([](ProductDialog *dialog) {
-            QCOMPARE(dialog->ValueEdits[FoodTable::Protein]->text(), QStringLiteral("20"));
+            QCOMPARE(dialog->ValueEdits[Nutrients::Protein]->text(), QStringLiteral("20"));
             dialog->NameEdit->setText(QStringLiteral("Сырники с изюмом"));
             dialog->accept();
         });
@@ -96,7 +96,7 @@ private Q_SLOTS:
         bool stayed = false;
         whenDialogShows<ProductDialog>([&](ProductDialog *dialog) {
             dialog->NameEdit->setText(QStringLiteral("Сырники"));
-            dialog->ValueEdits[FoodTable::Energy]->setText(QStringLiteral("0"));
+            dialog->ValueEdits[Nutrients::Energy]->setText(QStringLiteral("0"));
             dialog->accept();
             stayed = dialog->isVisible() && dialog->NameEdit->text() == QStringLiteral("Сырники");
             dialog->reject();

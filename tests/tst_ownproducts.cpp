@@ -26,7 +26,7 @@ private Q_SLOTS:
         QCOMPARE(read.toTsv(), own.toTsv());
         QVERIFY(own.toTsv().startsWith(Header));
         QCOMPARE(read.products().size(), 2);
-        QCOMPARE(read.find(QStringLiteral("КВАС"))->values[FoodTable::Energy],
+        QCOMPARE(read.find(QStringLiteral("КВАС"))->values[Nutrients::Energy],
                  QStringLiteral("27"));
     }
 

@@ -70,7 +70,7 @@ private Q_SLOTS:
         // Changing or deleting the product leaves the ration as it is; a new
         // mass is worked out from the row's own values.
         FoodTable::Product changed = cheesecakes();
-        changed.values[FoodTable::Energy] = QStringLiteral("150");
+        changed.values[Nutrients::Energy] = QStringLiteral("150");
         QVERIFY(ProductStore::user().put(changed, cheesecakes().name, nullptr));
         QCOMPARE(editor->cellText(0, 6), QStringLiteral("396"));
         QVERIFY(ProductStore::user().remove(cheesecakes().name, nullptr));

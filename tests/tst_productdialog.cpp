@@ -21,13 +21,13 @@ private Q_SLOTS:
     {
         const OwnProducts none;
         ProductDialog dialog(none, {});
-        QLineEdit *energy = dialog.ValueEdits[FoodTable::Energy];
-        QTest::keyClicks(dialog.ValueEdits[FoodTable::Protein], QStringLiteral("20"));
-        QTest::keyClicks(dialog.ValueEdits[FoodTable::Fat], QStringLiteral("1,5"));
+        QLineEdit *energy = dialog.ValueEdits[Nutrients::Energy];
+        QTest::keyClicks(dialog.ValueEdits[Nutrients::Protein], QStringLiteral("20"));
+        QTest::keyClicks(dialog.ValueEdits[Nutrients::Fat], QStringLiteral("1,5"));
         QCOMPARE(energy->text(), QStringLiteral("98.1")); // 20 × 4.2 + 1.5 × 9.4
         energy->clear();
         QTest::keyClicks(energy, QStringLiteral("99"));
-        QTest::keyClicks(dialog.ValueEdits[FoodTable::Carbohydrates], QStringLiteral("1"));
+        QTest::keyClicks(dialog.ValueEdits[Nutrients::Carbohydrates], QStringLiteral("1"));
         QCOMPARE(energy->text(), QStringLiteral("99"));
     }
 
@@ -67,7 +67,7 @@ private Q_SLOTS:
         own.put({QStringLiteral("Ежики"), {"60", "20", "10", "5", "198.5"}});
         ProductDialog dialog(own, {});
         dialog.NameEdit->setText(name);
-        for (int c = 0; c < FoodTable::ValueCount; ++c)
+        for (int c = 0; c < Nutrients::Count; ++c)
             dialog.ValueEdits[c]->setText(values[c]);
         if (answer != QMessageBox::NoButton)
             MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(),
                  said.isEmpty() && answer == QMessageBox::NoButton ? 0 : 1);
         if (accepted)
-            QVERIFY(!dialog.product().values[FoodTable::Energy].contains(QLatin1Char(',')));
+            QVERIFY(!dialog.product().values[Nutrients::Energy].contains(QLatin1Char(',')));
     }
 };
 

@@ -128,7 +128,7 @@ private Q_SLOTS:
         const auto names = [](const ProductStore &store) {
             QStringList found;
             for (const FoodTable::Product &p : store.products().products())
-                found.append(p.name + QLatin1Char(' ') + p.values[FoodTable::Water]);
+                found.append(p.name + QLatin1Char(' ') + p.values[Nutrients::Water]);
             return found;
         };
         const QString path = m_dir.filePath(QStringLiteral("lines.tsv"));
@@ -147,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(ProductStore(path).load().size(), 0);
         const FoodTable::Product *cottage = importing.products().find(QStringLiteral("творог"));
         QVERIFY(cottage);
-        QCOMPARE(NumberText::scale(QStringLiteral("200"), cottage->values[FoodTable::Water]),
+        QCOMPARE(NumberText::scale(QStringLiteral("200"), cottage->values[Nutrients::Water]),
                  QStringLiteral("129.4"));
         QVERIFY(contents(path).contains("\t64.7\t16.7\t9\t2\t159\n"));
     }

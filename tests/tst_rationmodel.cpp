@@ -33,7 +33,7 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 1);
         QVERIFY(model.isBlank());
         QVERIFY(!(model.flags(model.index(0, RationModel::Mass)) & Qt::ItemIsEditable));
-        QCOMPARE(model.ration().rows, QList<QStringList>{QStringList(7)});
+        QCOMPARE(model.ration().rows, QList<QStringList>{QStringList(Ration::ColumnCount)});
         QCOMPARE(model.appendRow(beans("150")), 0);
         QCOMPARE(model.rowCount(), 1);
         QCOMPARE(inserted.count(), 0);
@@ -41,7 +41,8 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(inserted.count(), 1);
         QVERIFY(model.flags(model.index(1, RationModel::Mass)) & Qt::ItemIsEditable);
-        QVERIFY(!(model.flags(model.index(1, RationModel::Water)) & Qt::ItemIsEditable));
+        QVERIFY(!(model.flags(model.index(1, RationModel::columnOf(Nutrients::Water)))
+                  & Qt::ItemIsEditable));
         QCOMPARE(model.removeRowsAt({1, 0, 1}).size(), 2);
         QVERIFY(model.isBlank());
         QCOMPARE(model.rowCount(), 1);
@@ -53,12 +54,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<QStringList>>("rows");
         QTest::addColumn<bool>("blank");
-        QTest::newRow("one empty row") << QList<QStringList>{QStringList(7)} << true;
+        QTest::newRow("one empty row")
+            << QList<QStringList>{QStringList(Ration::ColumnCount)} << true;
         QTest::newRow("no rows") << QList<QStringList>{} << true;
         QTest::newRow("name without mass")
             << QList<QStringList>{{"Суп", "", "", "", "", "", ""}} << false;
-        QTest::newRow("two empty rows")
-            << QList<QStringList>{QStringList(7), QStringList(7)} << false;
+        QTest::newRow("two empty rows") << QList<QStringList>{QStringList(Ration::ColumnCount),
+                                                              QStringList(Ration::ColumnCount)}
+                                        << false;
     }
     void loadedRows()
     {

@@ -122,7 +122,7 @@ private Q_SLOTS:
         QFETCH(int, rows);
         Ration r;
         for (int i = 0; i < rows; ++i)
-            r.rows.append(QStringList(7, QStringLiteral("x")));
+            r.rows.append(QStringList(Ration::ColumnCount, QStringLiteral("x")));
         QCOMPARE(RationPage::fileLines(r).size(), 62 + 23 * rows);
         r.portions = 2;
         QCOMPARE(RationPage::fileLines(r).size(), 62 + 23 * rows + 60);
@@ -139,12 +139,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("absent");
         QTest::newRow("plain ration")
-            << "" << 1 << QStringList{"Обед",
-                                      "Дата: 08.12.2026",
-                                      "(ккал)",
-                                      "Белки 41.9 %",
-                                      "Углеводы 56.6 %",
-                                      "<td align=\"right\"><font color=\"Black\">"}
+            << "" << 1
+            << QStringList{"Обед",
+                           "Дата: 08.12.2026",
+                           "(ккал)",
+                           "Белки 41.9 %",
+                           "Углеводы 56.6 %",
+                           "Рекомендации ВОЗ: белки 10–15 %, жиры 15–30 %, углеводы "
+                           "55–75 % энергии.",
+                           "<td align=\"right\"><font color=\"Black\">"}
             << QStringList{"На 100 г", "Порций", "<title>", "<!--Rationix_doc-->"};
         QTest::newRow("yield given")
             << "150" << 1 << QStringList{"На 100 г", "На порцию", "150.0", "77.3"} << QStringList{};
@@ -176,8 +179,8 @@ private Q_SLOTS:
     void printEmptyRationHasNoStructure()
     {
         Ration r;
-        r.rows = {QStringList(7, QString())};
-        r.totals = QStringList(6, QStringLiteral("0.00"));
+        r.rows = {QStringList(Ration::ColumnCount, QString())};
+        r.totals = QStringList(Ration::TotalCount, QStringLiteral("0.00"));
         const QString text = RationPage::printText(r, QDate(2026, 1, 1));
         QVERIFY(!text.contains("Энергетическая структура"));
         QVERIFY(!text.contains("nan"));
@@ -352,12 +355,12 @@ private Q_SLOTS:
     {
         Ration r;
         r.name = QString();
-        r.rows = {QStringList(7, QString())};
-        r.totals = QStringList(6, QStringLiteral("0.00"));
+        r.rows = {QStringList(Ration::ColumnCount, QString())};
+        r.totals = QStringList(Ration::TotalCount, QStringLiteral("0.00"));
         const auto back = readText(RationPage::fileText(r).toUtf8());
         QCOMPARE(back.ration.name, QString());
         QCOMPARE(back.ration.rows, r.rows);
-        QCOMPARE(back.ration.totals, QStringList(6, QStringLiteral("0")));
+        QCOMPARE(back.ration.totals, QStringList(Ration::TotalCount, QStringLiteral("0")));
     }
 
     void handEditedPages_data()
@@ -442,7 +445,7 @@ private Q_SLOTS:
             "<!--Rationix_doc-->\n<tr bgcolor=\"White\">\n<td>\nБобы\n</td>\n<td>\n150\n")
                                    << QString() << QStringList({"Бобы", "150", "", "", "", "", ""});
         QTest::newRow("marker last") << QByteArray("<!--Rationix_doc-->\n<tr bgcolor=\"White\">")
-                                     << QString() << QStringList(7, QString());
+                                     << QString() << QStringList(Ration::ColumnCount, QString());
         QTest::newRow("crlf lines")
             << QByteArray("<!--Rationix_doc-->\r\n<title>\r\nОбед\r\n</title>\r\n") << "Обед"
             << QStringList();

@@ -200,9 +200,9 @@ QVariant FoodModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const titles[ColumnCount] = {"Группа", "Вода",     "Белок",
-                                                    "Жиры",   "Углеводы", "ККал"};
     if (section < 0 || section >= ColumnCount)
         return {};
-    return QCoreApplication::translate("TCentralWidget", titles[section]);
+    const char *title =
+        section == 0 ? "Группа" : Nutrients::all()[std::size_t(section - 1)].columnTitle;
+    return QCoreApplication::translate("TCentralWidget", title);
 }

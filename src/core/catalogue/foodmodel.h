@@ -8,7 +8,7 @@ class OwnProducts;
 #include <QList>
 
 // The food list as a two-level table model: groups, each holding its
-// products, with the name and five value columns. Groups and products are
+// products, with the name and a column for each nutrient. Groups and products are
 // in Russian collation order (Ё with Е). Built once per process
 // (shared()) and shown by every ration window through a proxy of its own.
 // The user's own products, when there are any, are a group of their own at
@@ -18,12 +18,12 @@ class FoodModel : public QAbstractItemModel
     Q_OBJECT
 
 public:
-    enum { ColumnCount = 6 };
+    enum { ColumnCount = 1 + Nutrients::Count };
     // True for a group row, false for a product.
     static constexpr int GroupRole = Qt::UserRole + 1;
 
     // The list's column of a value: the name comes first.
-    static constexpr int columnOf(FoodTable::Column value) { return 1 + int(value); }
+    static constexpr int columnOf(Nutrients::Id value) { return 1 + int(value); }
 
     explicit FoodModel(const FoodTable &table, QObject *parent = nullptr);
 
@@ -50,7 +50,7 @@ public:
 
 private:
     struct Product {
-        QStringList texts; // name and five values
+        QStringList texts; // the name, then each nutrient
     };
     struct Group {
         QString name;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/nutrition/nutrients.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,13 +9,21 @@
 #include <array>
 
 // The built-in food composition table: food groups holding products, each
-// product with water, protein, fat and carbohydrates in grams per 100 g and
-// its energy in kcal per 100 g, all kept as the texts that the food list
-// shows. The data lives in foods.tsv, compiled into the program.
+// product with its nutrients per 100 g (in Nutrients' order and units), all
+// kept as the texts that the food list shows. The data lives in foods.tsv,
+// compiled into the program.
 class FoodTable
 {
 public:
-    enum Column { Water, Protein, Fat, Carbohydrates, Energy, ValueCount };
+    // A product's values are indexed by Nutrients::Id.
+    static constexpr int ValueCount = Nutrients::Count;
+    // The main and ration windows' older spelling of the ids, until they
+    // read Nutrients themselves.
+    using Column = Nutrients::Id;
+    static constexpr Column Protein = Nutrients::Protein;
+    static constexpr Column Fat = Nutrients::Fat;
+    static constexpr Column Carbohydrates = Nutrients::Carbohydrates;
+    static constexpr Column Energy = Nutrients::Energy;
 
     struct Product {
         QString name;
@@ -30,10 +40,10 @@ public:
     static const FoodTable &builtIn();
 
     // Reads a table from tab-separated text: a header line, then one line
-    // per product: group, product, water, protein, fat, carbohydrates, kcal.
-    // Groups keep the order in which they first appear, products the order
-    // of their lines. Lines with fewer than seven fields are reported in
-    // errors (with their line numbers) and skipped.
+    // per product: group, product, then each nutrient. Groups keep the order
+    // in which they first appear, products the order of their lines. Lines
+    // with fewer fields are reported in errors (with their line numbers) and
+    // skipped.
     static FoodTable fromTsv(const QString &text, QStringList *errors = nullptr);
 
     const QList<Group> &groups() const { return m_groups; }

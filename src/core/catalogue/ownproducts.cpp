@@ -11,22 +11,18 @@
 
 namespace {
 
-enum { NameField = 1, FirstValue = 2, FieldCount = 2 + FoodTable::ValueCount };
+enum { NameField = 1, FirstValue = 2, FieldCount = 2 + Nutrients::Count };
 
-QString fieldTitle(int value)
+QString fieldTitle(const Nutrients::Nutrient &nutrient)
 {
-    static const char *const titles[FoodTable::ValueCount] = {
-        QT_TRANSLATE_NOOP("OwnProducts", "Вода"), QT_TRANSLATE_NOOP("OwnProducts", "Белок"),
-        QT_TRANSLATE_NOOP("OwnProducts", "Жиры"), QT_TRANSLATE_NOOP("OwnProducts", "Углеводы"),
-        QT_TRANSLATE_NOOP("OwnProducts", "Энергия")};
-    return QCoreApplication::translate("OwnProducts", titles[value]);
+    return QCoreApplication::translate("OwnProducts", nutrient.name);
 }
 
 // A value as the file and the dialog hold it: a whole decimal number, with a
 // point or a comma, and nothing else.
 std::optional<double> numberOf(const QString &typed)
 {
-    const double value = NumberText::typed(typed, false);
+    const double value = NumberText::typedValue(typed, false);
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
@@ -47,7 +43,7 @@ bool isHeader(const QStringList &fields)
 FoodTable::Product kept(FoodTable::Product product)
 {
     for (QString &value : product.values)
-        value = NumberText::typedText(value);
+        value = NumberText::keptText(value);
     return product;
 }
 
@@ -68,7 +64,7 @@ bool takenByBuiltIn(const QString &folded)
 
 } // namespace
 
-QString OwnProducts::groupName() { return tr("Мои продукты"); }
+QString OwnProducts::groupName() { return tr(GroupTitle); }
 
 bool OwnProducts::sameName(const QString &a, const QString &b)
 {
@@ -95,7 +91,7 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
             FoodTable::Product product;
             product.name = fields[NameField];
             QStringList values = fields.mid(FirstValue);
-            for (int c = 0; c < FoodTable::ValueCount; ++c)
+            for (int c = 0; c < Nutrients::Count; ++c)
                 product.values[size_t(c)] = values[c];
             const std::optional<Refusal> refusal = own.check(product.name, values);
             if (refusal && refusal->taken && taken) {
@@ -117,7 +113,10 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
 
 QByteArray OwnProducts::toTsv() const
 {
-    QString text = QStringLiteral("group\tproduct\twater\tprotein\tfat\tcarbohydrates\tkcal\n");
+    QString text = QStringLiteral("group\tproduct");
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all())
+        text += QLatin1Char('\t') + QLatin1String(nutrient.fileKey);
+    text += QLatin1Char('\n');
     for (const FoodTable::Product &product : m_products) {
         text += groupName() + QLatin1Char('\t') + product.name;
         for (const QString &value : product.values)
@@ -181,20 +180,21 @@ OwnProducts::check(const QString &name, const QStringList &values, const QString
         return Refusal{true, nameField, tr("такой продукт уже есть среди ваших продуктов")};
 
     double grams = 0.0;
-    for (int c = 0; c < FoodTable::ValueCount; ++c) {
-        const std::optional<double> value = numberOf(values.value(c));
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all()) {
+        const std::optional<double> value = numberOf(values.value(nutrient.id));
         if (!value)
-            return Refusal{false, fieldTitle(c), tr("значение не является числом")};
+            return Refusal{false, fieldTitle(nutrient), tr("значение не является числом")};
         if (*value < 0.0)
-            return Refusal{false, fieldTitle(c), tr("значение не может быть отрицательным")};
-        if (c != FoodTable::Energy && *value > 100.0)
-            return Refusal{false, fieldTitle(c), tr("в 100 г продукта не может быть больше 100 г")};
-        if (c == FoodTable::Energy && *value > MaxEnergy)
-            return Refusal{false, fieldTitle(c),
+            return Refusal{false, fieldTitle(nutrient), tr("значение не может быть отрицательным")};
+        if (nutrient.inGrams() && *value > 100.0)
+            return Refusal{false, fieldTitle(nutrient),
+                           tr("в 100 г продукта не может быть больше 100 г")};
+        if (!nutrient.inGrams() && *value > MaxEnergy)
+            return Refusal{false, fieldTitle(nutrient),
                            tr("в 100 г продукта не может быть больше %1 ккал (в 100 г чистого "
                               "жира их около 940)")
                                .arg(MaxEnergy)};
-        if (c != FoodTable::Energy)
+        if (nutrient.inGrams())
             grams += *value;
     }
     if (grams > 100.5)
@@ -214,7 +214,7 @@ double OwnProducts::energyOf(const QStringList &values)
 bool OwnProducts::energyStrays(const QStringList &values)
 {
     const double computed = energyOf(values);
-    const double typed = numberOf(values.value(FoodTable::Energy)).value_or(0.0);
+    const double typed = numberOf(values.value(Nutrients::Energy)).value_or(0.0);
     if (computed <= 0.0)
         return typed > 0.0;
     return std::fabs(typed - computed) > EnergyTolerance * computed;

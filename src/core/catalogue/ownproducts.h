@@ -30,6 +30,9 @@ public:
     // from the nutrients before the user is asked to confirm it.
     static constexpr double EnergyTolerance = 0.15;
 
+    // «Мои продукты»: the group's name, which the windows of the own
+    // products take as their title too, each in its own context.
+    static constexpr const char *GroupTitle = "Мои продукты";
     static QString groupName();
 
     // A line of the file that could not be read, and why (line 0: the file).

@@ -3,14 +3,11 @@
 #include "core/platform/trcontext.h"
 
 #include "core/nutrition/numbertext.h"
+#include "core/nutrition/nutrients.h"
 #include "core/page/htmltext.h"
 #include "core/page/rationpage.h"
 
 namespace EnergyValue {
-
-const double ProteinFactor = 4.2;
-const double FatFactor = 9.4;
-const double CarbohydratesFactor = 4.1;
 
 TR_CONTEXT(EnergyValue)
 
@@ -25,10 +22,15 @@ QString sentence(const QString &text) { return HtmlText::escape(text + QLatin1Ch
 
 Shares shares(const QString &protein, const QString &fat, const QString &carbohydrates)
 {
-    const double p = double(NumberText::parse(protein)) * ProteinFactor;
-    const double f = double(NumberText::parse(fat)) * FatFactor;
-    const double c = double(NumberText::parse(carbohydrates)) * CarbohydratesFactor;
-    return {shareText(p), shareText(f), shareText(c), shareText(c + (f + p))};
+    std::array<double, Nutrients::Count> grams{};
+    grams[Nutrients::Protein] = double(NumberText::parse(protein));
+    grams[Nutrients::Fat] = double(NumberText::parse(fat));
+    grams[Nutrients::Carbohydrates] = double(NumberText::parse(carbohydrates));
+    const auto part = [&grams](Nutrients::Id id) {
+        return shareText(Nutrients::energyOf(id, grams[std::size_t(id)]));
+    };
+    return {part(Nutrients::Protein), part(Nutrients::Fat), part(Nutrients::Carbohydrates),
+            shareText(Nutrients::energyOf(grams))};
 }
 
 Shares resultLines(const Shares &numbers)
@@ -53,10 +55,14 @@ QStringList reportLines(const Product &product, const Shares &results)
     for (const QString &result : {results.protein, results.fat, results.carbohydrates})
         lines += {QStringLiteral("<p>"), sentence(result), QStringLiteral("</p>")};
 
-    // The ration page's columns without mass and water.
-    const QStringList titles = RationPage::columnTitles();
+    // The ration page's columns of the name, the energy sources and the energy.
+    const QStringList pageTitles = RationPage::columnTitles();
+    QStringList titles{pageTitles.first()};
+    for (const Nutrients::Id id : Nutrients::energySources())
+        titles.append(pageTitles[Ration::columnOf(id)]);
+    titles.append(pageTitles[Ration::columnOf(Nutrients::Energy)]);
     lines.append(QStringLiteral("<table border=\"2\">"));
-    lines += RationPage::headerRowLines({titles[0], titles[3], titles[4], titles[5], titles[6]});
+    lines += RationPage::headerRowLines(titles);
     lines.append(RationPage::RowLine);
     for (const QString &value :
          {product.name, product.protein, product.fat, product.carbohydrates, product.calories})

@@ -7,11 +7,6 @@
 // page that keeps the result.
 namespace EnergyValue {
 
-// Kilocalories per gram of nutrient.
-extern const double ProteinFactor;       // 4.2
-extern const double FatFactor;           // 9.4
-extern const double CarbohydratesFactor; // 4.1
-
 // Four texts in the order the results are shown: protein, fat,
 // carbohydrates, total.
 struct Shares {
@@ -22,8 +17,8 @@ struct Shares {
 };
 
 // The shares as number texts, from the grams of each nutrient per 100 g as
-// the food list shows them (a text that is no number counts 0). The total
-// is the sum of the unrounded shares.
+// the food list shows them (a text that is no number counts 0), by the
+// nutrients' energy formula. The total is the sum of the unrounded shares.
 Shares shares(const QString &protein, const QString &fat, const QString &carbohydrates);
 
 // The shares as the dialog shows them ("Энергетическая ценность по белку:

@@ -7,34 +7,41 @@
 #include <cmath>
 
 namespace {
-static_assert(EnergyStructure::NutrientCount == Nutrients::EnergySourceCount);
-
-const Nutrients::Nutrient &source(EnergyStructure::Nutrient nutrient)
+Nutrients::Id sourceId(EnergyStructure::Nutrient nutrient)
 {
-    return Nutrients::of(Nutrients::energySources()[std::size_t(nutrient)]);
+    return Nutrients::energySources()[std::size_t(nutrient)];
 }
 } // namespace
 
-std::optional<EnergyStructure> EnergyStructure::of(double protein, double fat, double carbohydrates)
+const Nutrients::Nutrient &EnergyStructure::source(Nutrient nutrient)
 {
-    const double parts[NutrientCount] = {
-        Nutrients::energyOf(Nutrients::Protein, std::max(0.0, protein)),
-        Nutrients::energyOf(Nutrients::Fat, std::max(0.0, fat)),
-        Nutrients::energyOf(Nutrients::Carbohydrates, std::max(0.0, carbohydrates))};
-    const double sum = parts[Protein] + parts[Fat] + parts[Carbohydrates];
+    return Nutrients::of(sourceId(nutrient));
+}
+
+std::optional<EnergyStructure> EnergyStructure::of(const std::array<double, NutrientCount> &grams)
+{
+    std::array<double, Nutrients::Count> all{};
+    for (int n = 0; n < NutrientCount; ++n)
+        all[std::size_t(sourceId(n))] = std::max(0.0, grams[std::size_t(n)]);
+    const double sum = Nutrients::energyOf(all);
     if (!(sum > 0.0) || !std::isfinite(sum))
         return std::nullopt;
     EnergyStructure structure;
-    for (int n = 0; n < NutrientCount; ++n)
-        structure.percent[n] = parts[n] * 100.0 / sum;
+    for (int n = 0; n < NutrientCount; ++n) {
+        const Nutrients::Id id = sourceId(n);
+        structure.percent[std::size_t(n)] =
+            Nutrients::energyOf(id, all[std::size_t(id)]) * 100.0 / sum;
+    }
     return structure;
 }
 
-std::optional<EnergyStructure> EnergyStructure::ofTotals(const QStringList &sixTotals)
+std::optional<EnergyStructure> EnergyStructure::ofTotals(const QStringList &totals)
 {
-    return of(double(NumberText::parse(sixTotals.value(2))),
-              double(NumberText::parse(sixTotals.value(3))),
-              double(NumberText::parse(sixTotals.value(4))));
+    std::array<double, NutrientCount> grams{};
+    for (int n = 0; n < NutrientCount; ++n)
+        grams[std::size_t(n)] =
+            double(NumberText::parse(totals.value(Nutrients::afterMass(sourceId(n)))));
+    return of(grams);
 }
 
 double EnergyStructure::goalLow(Nutrient nutrient) { return source(nutrient).goal.low; }
@@ -44,7 +51,7 @@ double EnergyStructure::goalHigh(Nutrient nutrient) { return source(nutrient).go
 EnergyStructure::Range EnergyStructure::range(Nutrient nutrient) const
 {
     // Judged as shown, to a tenth of a per cent: "15.0 %" is within 10–15 %.
-    const double shown = std::round(percent[nutrient] * 10.0) / 10.0;
+    const double shown = std::round(percent[std::size_t(nutrient)] * 10.0) / 10.0;
     if (shown < goalLow(nutrient))
         return Range::Below;
     if (shown > goalHigh(nutrient))
@@ -61,7 +68,7 @@ QString EnergyStructure::percentText(double value)
 
 QString EnergyStructure::shareText(Nutrient nutrient) const
 {
-    return name(nutrient) + QLatin1Char(' ') + percentText(percent[nutrient]);
+    return name(nutrient) + QLatin1Char(' ') + percentText(percent[std::size_t(nutrient)]);
 }
 
 QString EnergyStructure::rangeText(Nutrient nutrient) const
@@ -69,8 +76,21 @@ QString EnergyStructure::rangeText(Nutrient nutrient) const
     const Range where = range(nutrient);
     if (where == Range::Within)
         return {};
-    const QString goal = QStringLiteral("%1–%2 %").arg(goalLow(nutrient)).arg(goalHigh(nutrient));
+    const QString goal = goalText(nutrient);
     return where == Range::Above ? tr("выше нормы %1").arg(goal) : tr("ниже нормы %1").arg(goal);
+}
+
+QString EnergyStructure::goalText(Nutrient nutrient)
+{
+    return QStringLiteral("%1–%2 %").arg(goalLow(nutrient)).arg(goalHigh(nutrient));
+}
+
+QString EnergyStructure::goalsText()
+{
+    QStringList goals;
+    for (int n = 0; n < NutrientCount; ++n)
+        goals.append(name(n).toLower() + QLatin1Char(' ') + goalText(n));
+    return goals.join(QStringLiteral(", "));
 }
 
 QString EnergyStructure::summary(const QString &markedShare) const

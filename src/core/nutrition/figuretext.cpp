@@ -1,5 +1,7 @@
 #include "core/nutrition/figuretext.h"
 
+#include "core/nutrition/nutrients.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,8 +9,7 @@ namespace FigureText {
 
 namespace {
 
-constexpr int EnergyIndex = 5;
-constexpr int ValueCount = 6;
+constexpr int ValueCount = Nutrients::WithMassCount;
 
 QString noValue() { return QStringLiteral("—"); }
 
@@ -40,13 +41,15 @@ QString gramsAtLeast(double value)
     return fixed(up / 10.0, 1);
 }
 
-QStringList values(const QList<double> &six)
+QStringList values(const QList<double> &massFirst)
 {
-    if (six.size() != ValueCount)
+    if (massFirst.size() != ValueCount)
         return QStringList(ValueCount, noValue());
-    QStringList texts;
-    for (int i = 0; i < ValueCount; ++i)
-        texts.append(i == EnergyIndex ? kilocalories(six[i]) : grams(six[i]));
+    QStringList texts{grams(massFirst.first())};
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all()) {
+        const double value = massFirst[Nutrients::afterMass(nutrient.id)];
+        texts.append(nutrient.inGrams() ? grams(value) : kilocalories(value));
+    }
     return texts;
 }
 

@@ -22,9 +22,9 @@ QString kilocalories(double value);
 // that is quoted to the user, who may type it back and must not fall short.
 QString gramsAtLeast(double value);
 
-// Six values in the order of a ration's totals (mass, water, protein, fat,
-// carbohydrates, energy): five in grams, the energy in kilocalories. No
-// values at all are shown as six "—".
-QStringList values(const QList<double> &six);
+// Values in the order of a ration's totals (the mass, then each nutrient):
+// grams, and the energy in kilocalories. Values of another count (none at
+// all) are each shown as "—".
+QStringList values(const QList<double> &massFirst);
 
 } // namespace FigureText

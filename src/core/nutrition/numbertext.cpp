@@ -99,14 +99,14 @@ bool isNumber(const QString &text)
     return !text.isEmpty() && numberLength(text, 0) == text.size();
 }
 
-QString typedText(const QString &text)
+QString keptText(const QString &typed)
 {
-    return text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    return typed.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
 }
 
-double typed(const QString &text, bool exponent)
+double typedValue(const QString &typed, bool exponent)
 {
-    const QString number = typedText(text);
+    const QString number = keptText(typed);
     if (!isNumber(number) || (!exponent && number.contains(QLatin1Char('e'), Qt::CaseInsensitive)))
         return std::nan("");
     return valueAt(number, 0, number.size());

@@ -22,12 +22,13 @@ QString format(double value);
 bool isNumber(const QString &text);
 // The text a typed number is kept as: the blanks around it gone and a
 // decimal comma written as a point ("1,5" becomes "1.5").
-QString typedText(const QString &text);
-// A number the user typed: the whole text, blanks around it aside, is one
-// number written with a decimal point or a decimal comma ("1,5"), with an
-// exponent only when exponent is true. NaN for any other text (grouping
-// such as "1 000" included); a number too large for a double is infinite.
-double typed(const QString &text, bool exponent = true);
+QString keptText(const QString &typed);
+// The value of a number the user typed: the whole text, blanks around it
+// aside, is one number written with a decimal point or a decimal comma
+// ("1,5"), with an exponent only when exponent is true. NaN for any other
+// text (grouping such as "1 000" included); a number too large for a double
+// is infinite.
+double typedValue(const QString &typed, bool exponent = true);
 
 // total + value
 QString sum(const QString &total, const QString &value);

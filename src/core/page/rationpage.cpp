@@ -4,6 +4,7 @@
 
 #include "core/nutrition/energystructure.h"
 #include "core/nutrition/figuretext.h"
+#include "core/nutrition/nutrients.h"
 #include "core/page/htmltext.h"
 #include "core/ration/dish.h"
 
@@ -34,8 +35,10 @@ QString oneLine(const QString &text)
 
 QStringList columnTitles()
 {
-    return {tr("Наименование"), tr("Масса"),    tr("Вода"), tr("Белок"),
-            tr("Жиры"),         tr("Углеводы"), tr("ККал")};
+    QStringList titles{tr("Наименование"), tr("Масса")};
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all())
+        titles.append(tr(nutrient.columnTitle));
+    return titles;
 }
 
 QStringList headLines(const QString &title)
@@ -165,7 +168,7 @@ QStringList dishLines(const Ration &ration, const TableLook &look)
     return lines;
 }
 
-// The totals row: "ВСЕГО:" and the six totals, bold in the look's colour.
+// The totals row: "ВСЕГО:" and the totals, bold in the look's colour.
 QStringList totalsRowLines(const QStringList &totals, const TableLook &look)
 {
     QStringList lines{QStringLiteral("<tr bgcolor=\"Grey\">")};
@@ -224,7 +227,7 @@ QStringList energyStructureLines(const QStringList &totals)
             tr("Энергетическая структура: ") + text + QLatin1Char('.'),
             QStringLiteral("</p>"),
             QStringLiteral("<p>"),
-            tr("Рекомендации ВОЗ: белки 10–15 %, жиры 15–30 %, углеводы 55–75 % энергии."),
+            tr("Рекомендации ВОЗ: %1 энергии.").arg(EnergyStructure::goalsText()),
             QStringLiteral("</p>")};
 }
 

@@ -7,7 +7,8 @@
 #include <cmath>
 
 namespace {
-enum { Mass, Water };
+constexpr int Mass = 0;
+constexpr int Water = Nutrients::afterMass(Nutrients::Water);
 
 // The smallest yield is shown with six significant digits; a yield typed
 // as shown must pass although it may lie a rounding step below.
@@ -18,8 +19,8 @@ Dish::Dish(const QStringList &totals, double yield, int portions)
     : m_yield(std::isfinite(yield) && yield > 0.0 ? yield : 0.0),
       m_portions(std::clamp(portions, 1, MaxPortions))
 {
-    for (int i = 0; i < 6; ++i)
-        m_totals[i] = double(NumberText::parse(totals.value(i)));
+    for (int i = 0; i < Ration::TotalCount; ++i)
+        m_totals[std::size_t(i)] = double(NumberText::parse(totals.value(i)));
 }
 
 Dish::Dish(const QStringList &totals, const QString &yieldText, int portions)
@@ -34,8 +35,8 @@ QList<double> Dish::numbersFor(double mass) const
         return {};
     const double whole = yield();
     QList<double> values{mass};
-    for (int i = Water; i < 6; ++i) {
-        double total = m_totals[i];
+    for (int i = Mass + 1; i < Ration::TotalCount; ++i) {
+        double total = m_totals[std::size_t(i)];
         if (i == Water)
             total = std::max(0.0, total + whole - m_totals[Mass]);
         const double value = whole > 0.0 ? total * mass / whole : 0.0;
@@ -48,7 +49,7 @@ QStringList Dish::valuesFor(double mass) const
 {
     const QList<double> numbers = numbersFor(mass);
     if (numbers.isEmpty())
-        return QStringList(6, QStringLiteral("—"));
+        return QStringList(Ration::TotalCount, QStringLiteral("—"));
     QStringList values;
     for (const double value : numbers)
         values.append(NumberText::format(value));
@@ -94,4 +95,4 @@ bool Dish::acceptsYield(const QString &text)
     return Dish({}).checkYieldText(text) == YieldCheck::Ok;
 }
 
-double Dish::parseYield(const QString &text) { return NumberText::typed(text); }
+double Dish::parseYield(const QString &text) { return NumberText::typedValue(text); }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/ration/ration.h"
+
 #include <QStringList>
+
+#include <array>
 
 // A ration as a cooked dish: the raw products' totals, the weight of the
 // finished dish (its yield) and the number of portions it is shared into.
@@ -15,8 +19,8 @@ public:
 
     enum class YieldCheck { Ok, NotANumber, NotPositive, TooLarge, TooSmall };
 
-    // totals: the ration's six totals (mass, water, protein, fat,
-    // carbohydrates, energy) as number texts. A yield of 0 stands for no
+    // totals: the ration's totals (the mass, then each nutrient) as number
+    // texts. A yield of 0 stands for no
     // yield given: the dish weighs what its products weigh.
     explicit Dish(const QStringList &totals, double yield = 0.0, int portions = 1);
     // The same with the yield as stored or typed; a text that is no yield
@@ -26,7 +30,7 @@ public:
     double yield() const;
     int portions() const { return m_portions; }
 
-    // The six values of the given mass of the finished dish, as texts
+    // The values (the mass, then each nutrient) of the given mass of the finished dish, as texts
     // formatted like the totals; all "0" while the dish weighs nothing, and
     // all "—" while the yield cannot hold the products (see yieldFits).
     QStringList valuesFor(double mass) const;
@@ -60,7 +64,7 @@ private:
     // Whether yield holds the products' dry matter.
     bool holds(double yield) const;
 
-    double m_totals[6] = {};
+    std::array<double, Ration::TotalCount> m_totals = {};
     double m_yield = 0.0;
     int m_portions = 1;
 };

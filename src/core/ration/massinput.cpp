@@ -36,7 +36,7 @@ Reading read(const QString &typed)
                          "запятой или точкой: например, 1000 или 1,5.");
         return reading;
     }
-    const QString mass = NumberText::typedText(text);
+    const QString mass = NumberText::keptText(text);
     if (!NumberText::isNumber(mass)) {
         reading.why =
             tr("«%1» — не число. Введите массу в граммах, например 150 или 1,5.").arg(typed);
@@ -44,7 +44,7 @@ Reading read(const QString &typed)
     }
     // Too large a number, infinite for a double, is still a large one; a
     // tiny one that the ration would show as 0 is no mass.
-    if (NumberText::typed(mass) > MaxMass) {
+    if (NumberText::typedValue(mass) > MaxMass) {
         reading.why = tooLarge();
         return reading;
     }

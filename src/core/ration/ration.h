@@ -1,20 +1,23 @@
 #pragma once
 
 #include "core/norms/profiles.h"
+#include "core/nutrition/nutrients.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 // A ration as plain texts, the way the editor shows it: its name, its rows
-// (seven texts each: name, mass, water, protein, fat, carbohydrates, energy)
-// and its six totals (mass, water, protein, fat, carbohydrates, energy).
+// (the name, the mass, then each nutrient) and its totals (the mass, then
+// each nutrient).
 // As a cooked dish it also has the weight after cooking (its yield, as the
 // user typed it; empty: the products' mass) and the number of portions.
 // It may be measured against a person's daily need (a profile and a share).
 struct Ration {
-    static constexpr int ColumnCount = 7;
-    static constexpr int TotalCount = 6;
+    static constexpr int ColumnCount = 1 + Nutrients::WithMassCount;
+    static constexpr int TotalCount = Nutrients::WithMassCount;
+    // The column of a nutrient in a row: after the name and the mass.
+    static constexpr int columnOf(Nutrients::Id id) { return 1 + Nutrients::afterMass(id); }
 
     QString name;
     QList<QStringList> rows;

@@ -1,6 +1,7 @@
 #include "core/ration/rationmodel.h"
 
 #include "core/nutrition/numbertext.h"
+#include "core/nutrition/nutrients.h"
 
 #include <QCoreApplication>
 
@@ -35,11 +36,14 @@ QVariant RationModel::headerData(int section, Qt::Orientation orientation, int r
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    static const char *const titles[ColumnCount] = {"Наименование", "Масса",    "Вода", "Белок",
-                                                    "Жиры",         "Углеводы", "Ккал"};
     if (section < 0 || section >= ColumnCount)
         return {};
-    return QCoreApplication::translate("TCentralWidget", titles[section]);
+    const char *title = "Наименование";
+    if (section == Mass)
+        title = "Масса";
+    else if (section >= FirstNutrient)
+        title = Nutrients::all()[std::size_t(section - FirstNutrient)].rationTableTitle;
+    return QCoreApplication::translate("TCentralWidget", title);
 }
 
 Qt::ItemFlags RationModel::flags(const QModelIndex &index) const
@@ -214,8 +218,8 @@ QStringList RationModel::productRow(const QString &product, const QString &mass,
                                     const QStringList &per100g)
 {
     QStringList texts{product, mass};
-    for (int c = Water; c < ColumnCount; ++c)
-        texts.append(NumberText::scale(mass, per100g.value(c - Water)));
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all())
+        texts.append(NumberText::scale(mass, per100g.value(nutrient.id)));
     return texts;
 }
 
@@ -227,7 +231,7 @@ QStringList RationModel::withMass(const QStringList &row, const QString &mass,
     QStringList texts{row.value(Name), mass};
     const double oldMass = double(NumberText::parse(row.value(Mass)));
     const double newMass = double(NumberText::parse(mass));
-    for (int c = Water; c < ColumnCount; ++c) {
+    for (int c = FirstNutrient; c < ColumnCount; ++c) {
         const double value = double(NumberText::parse(row.value(c)));
         // With no old mass to go by, a value cannot be rescaled: it stays.
         texts.append(oldMass > 0.0 ? NumberText::format(value * newMass / oldMass) : row.value(c));

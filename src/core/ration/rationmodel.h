@@ -8,17 +8,19 @@
 
 #include <array>
 
-// The ration being edited: its name and its rows (seven texts each: name,
-// mass, water, protein, fat, carbohydrates, energy), shown to a view as a
-// table. A ration with no rows shows one blank row, and the first row added
-// fills it. The six totals are the sums of the cells as shown; adding a row
-// at the end costs the same whatever the ration's length.
+// The ration being edited: its name and its rows (the name, the mass, then
+// each nutrient), shown to a view as a table. A ration with no rows shows one
+// blank row, and the first row added fills it. The totals are the sums of the
+// cells as shown; adding a row at the end costs the same whatever the
+// ration's length.
 class RationModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { Name, Mass, Water, Protein, Fat, Carbohydrates, Energy, ColumnCount };
+    // The nutrients follow the mass, in their order.
+    enum Column { Name, Mass, FirstNutrient, ColumnCount = Ration::ColumnCount };
+    static constexpr int columnOf(Nutrients::Id id) { return Ration::columnOf(id); }
 
     explicit RationModel(QObject *parent = nullptr);
 
@@ -59,8 +61,7 @@ public:
     // Replaces every row at once (the ration of a file).
     void setRows(const QList<QStringList> &rows);
 
-    // Mass, water, protein, fat, carbohydrates, energy, as shown below the
-    // table.
+    // The mass, then each nutrient, as shown below the table.
     QStringList totals() const;
     // The ration as the files and the printer take it: the blank row is
     // one row of empty texts.

@@ -27,9 +27,9 @@ std::optional<RationNorm> RationNorm::of(const Ration &ration)
         value.norm = need.amount(nutrient.id, ration.share);
         if (!value.norm || *value.norm <= 0)
             continue;
-        // The totals follow the mass column: a nutrient's total is one further.
         const double given =
-            double(NumberText::parse(ration.totals.value(1 + int(nutrient.id)))) / portions;
+            double(NumberText::parse(ration.totals.value(Nutrients::afterMass(nutrient.id))))
+            / portions;
         const double percent = std::round(given * 100.0 / *value.norm);
         if (!std::isfinite(percent) || std::fabs(percent) > 1e9)
             continue;

@@ -16,7 +16,7 @@ namespace RationScale {
 namespace {
 
 constexpr int MassColumn = 1;
-constexpr int EnergyColumn = 6;
+constexpr int EnergyColumn = Ration::columnOf(Nutrients::Energy);
 
 QString askFor(Mode mode)
 {
@@ -118,7 +118,7 @@ Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const
         return refused(nothingToScale());
     // A factor or target is no mass: it may well be over the largest mass,
     // and the masses it gives are checked one by one.
-    const double number = NumberText::typed(typed);
+    const double number = NumberText::typedValue(typed);
     if (!(number > 0.0)) {
         const QString shown = typed.trimmed();
         return refused(shown.isEmpty()

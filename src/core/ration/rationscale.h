@@ -30,7 +30,7 @@ struct Plan {
     QString why;
 };
 
-// rows: the ration's rows (seven texts each); yield: the dish's yield as
+// rows: the ration's rows (Ration::ColumnCount texts each); yield: the dish's yield as
 // accepted ("" when none); typed: the factor or target as the user typed
 // it, with a decimal point or comma; portions: the dish's portions now.
 Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const QString &typed,

@@ -2,6 +2,7 @@
 
 #include "core/nutrition/figuretext.h"
 #include "core/nutrition/numbertext.h"
+#include "core/nutrition/nutrients.h"
 #include "core/ration/dish.h"
 #include "gui/dialogs/messagebox.h"
 #include "gui/ration/columnstrip.h"
@@ -49,7 +50,7 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     inputLayout->setObjectName(QStringLiteral("DishInputLayout"));
     inputLayout->setSpacing(5);
     detailsLayout->addLayout(inputLayout);
-    m_valuesStrip = new ColumnStrip(1 + 6, m_details);
+    m_valuesStrip = new ColumnStrip(1 + Ration::TotalCount, m_details);
     m_valuesStrip->setObjectName(QStringLiteral("DishValuesStrip"));
     m_valuesStrip->setBandName(tr("Значения блюда"));
     auto *layout = m_valuesLayout = m_valuesStrip->grid();
@@ -85,8 +86,9 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     inputLayout->addWidget(m_portionsSpin);
     inputLayout->addWidget(m_fitLabel, 1);
 
-    const QStringList captions{tr("Масса"), tr("Вода"),     tr("Белок"),
-                               tr("Жиры"),  tr("Углеводы"), tr("ККал")};
+    QStringList captions{tr("Масса")};
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all())
+        captions.append(tr(nutrient.columnTitle));
     const QString rowNames[] = {tr("На 100 г"), tr("На порцию")};
     QList<QLabel *> *rows[] = {&m_per100g, &m_perPortion};
     QFont bold = font();
@@ -119,10 +121,10 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
 // panel, still reports editing finished: by then the panel is gone.
 DishPanel::~DishPanel() { m_yieldEdit->disconnect(this); }
 
-void DishPanel::setTotals(const QStringList &sixTotals)
+void DishPanel::setTotals(const QStringList &totals)
 {
-    m_totals = sixTotals;
-    m_energyBar->setTotals(sixTotals);
+    m_totals = totals;
+    m_energyBar->setTotals(totals);
     showValues();
 }
 
@@ -146,7 +148,7 @@ int DishPanel::portions() const { return m_portionsSpin->value(); }
 
 void DishPanel::setDish(const QString &yieldText, int portions)
 {
-    m_yield = Dish::acceptsYield(yieldText) ? NumberText::typedText(yieldText) : QString();
+    m_yield = Dish::acceptsYield(yieldText) ? NumberText::keptText(yieldText) : QString();
     const QSignalBlocker blocker(m_portionsSpin);
     m_portionsSpin->setValue(portions);
     m_yieldEdit->setText(m_yield);
@@ -183,7 +185,7 @@ void DishPanel::takeYield()
             m_yieldEdit->selectAll();
             return;
         }
-        typed = NumberText::typedText(typed);
+        typed = NumberText::keptText(typed);
     }
     m_yieldEdit->setText(typed);
     if (typed == m_yield)

@@ -22,9 +22,9 @@ public:
     explicit DishPanel(QWidget *parent = nullptr);
     ~DishPanel() override;
 
-    // The ration's six totals (mass, water, protein, fat, carbohydrates,
-    // energy) as number texts, whenever they change.
-    void setTotals(const QStringList &sixTotals);
+    // The ration's totals (the mass, then each nutrient) as number texts,
+    // whenever they change.
+    void setTotals(const QStringList &totals);
 
     // The yield as accepted ("" when none, '.' as the decimal point).
     QString yieldText() const { return m_yield; }

@@ -13,9 +13,7 @@ const QColor OffGoal(0xc0, 0x10, 0x10);
 
 QColor colorOf(EnergyStructure::Nutrient nutrient)
 {
-    static const QColor colors[] = {QColor(0x6a, 0x9c, 0xd8), QColor(0xf0, 0xc0, 0x50),
-                                    QColor(0x8c, 0xc8, 0x7a)};
-    return colors[nutrient];
+    return QColor::fromRgb(QRgb(EnergyStructure::source(nutrient).shareColor));
 }
 
 // A mark such as "выше нормы 55–75 %" is kept on one line.
@@ -42,9 +40,9 @@ EnergyBar::EnergyBar(QWidget *parent) : QWidget(parent)
     setTotals({});
 }
 
-void EnergyBar::setTotals(const QStringList &sixTotals)
+void EnergyBar::setTotals(const QStringList &totals)
 {
-    m_structure = EnergyStructure::ofTotals(sixTotals);
+    m_structure = EnergyStructure::ofTotals(totals);
     // The bar is drawn in the space kept free above the text.
     layout()->setContentsMargins(0, m_structure ? BarHeight + 5 : 0, 0, 0);
     // Plain text unless a share is marked: a label of rich text keeps a
@@ -94,7 +92,7 @@ void EnergyBar::paintEvent(QPaintEvent *event)
     double left = 0.0;
     for (int n = 0; n < EnergyStructure::NutrientCount; ++n) {
         const auto nutrient = EnergyStructure::Nutrient(n);
-        const double share = m_structure->percent[n] / 100.0 * width;
+        const double share = m_structure->percent[std::size_t(n)] / 100.0 * width;
         const QRectF part(left, 0.0, share, BarHeight - 1);
         left += share;
         if (part.width() <= 0.0)
@@ -112,7 +110,7 @@ void EnergyBar::paintEvent(QPaintEvent *event)
         const QString label = m_structure->shareText(nutrient);
         const QString shown = painter.fontMetrics().horizontalAdvance(label) + 6 <= part.width()
             ? label
-            : EnergyStructure::percentText(m_structure->percent[n]);
+            : EnergyStructure::percentText(m_structure->percent[std::size_t(n)]);
         if (painter.fontMetrics().horizontalAdvance(shown) + 6 <= part.width())
             painter.drawText(part, Qt::AlignCenter, shown);
     }

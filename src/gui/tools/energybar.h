@@ -19,9 +19,8 @@ class EnergyBar : public QWidget
 public:
     explicit EnergyBar(QWidget *parent = nullptr);
 
-    // The six totals of the ration (mass, water, protein, fat,
-    // carbohydrates, energy) as number texts.
-    void setTotals(const QStringList &sixTotals);
+    // The ration's totals (the mass, then each nutrient) as number texts.
+    void setTotals(const QStringList &totals);
 
     bool hasBar() const { return m_structure.has_value(); }
     // The line under the bar, as plain text: what a screen reader is told.

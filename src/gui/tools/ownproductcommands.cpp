@@ -1,7 +1,9 @@
 #include "gui/tools/ownproductcommands.h"
 
+#include "core/catalogue/ownproducts.h"
 #include "core/catalogue/productstore.h"
 #include "core/nutrition/numbertext.h"
+#include "core/nutrition/nutrients.h"
 #include "core/platform/plainfile.h"
 #include "core/platform/safewrite.h"
 #include "core/ration/dish.h"
@@ -18,7 +20,7 @@ QString tsvFilter() { return OwnProductCommands::tr("Таблица продук
 
 void reportWriteError(QWidget *parent, const QString &error)
 {
-    MessageBox::critical(parent, OwnProductCommands::tr("Мои продукты"),
+    MessageBox::critical(parent, OwnProductCommands::tr(OwnProducts::GroupTitle),
                          OwnProductCommands::tr("Изменение не сохранено: %1").arg(error));
 }
 
@@ -67,11 +69,12 @@ bool OwnProductCommands::addDish(QWidget *parent, ProductStore &store, const Rat
                             tr("В рационе нет продуктов: сохранять как продукт нечего."));
         return false;
     }
-    const QStringList per100g = dish.per100g(); // mass first, then the five values
+    const QStringList per100g = dish.per100g();
     FoodTable::Product product;
     product.name = ration.name.trimmed();
-    for (int c = 0; c < FoodTable::ValueCount; ++c)
-        product.values[size_t(c)] = offeredValue(per100g.value(c + 1));
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all())
+        product.values[size_t(nutrient.id)] =
+            offeredValue(per100g.value(Nutrients::afterMass(nutrient.id)));
     return putFromDialog(parent, store, QString(), &product, savedName);
 }
 
@@ -87,7 +90,7 @@ bool OwnProductCommands::remove(QWidget *parent, ProductStore &store, const QStr
     const QString question = tr("Удалить продукт «%1» из ваших продуктов? Рационы, в которых он "
                                 "есть, не изменятся.")
                                  .arg(name);
-    if (!MessageBox::confirm(parent, QMessageBox::Question, tr("Мои продукты"), question))
+    if (!MessageBox::confirm(parent, QMessageBox::Question, tr(OwnProducts::GroupTitle), question))
         return false;
     QString error;
     if (!store.remove(name, &error)) {

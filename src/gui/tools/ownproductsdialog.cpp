@@ -1,6 +1,8 @@
 #include "gui/tools/ownproductsdialog.h"
 
+#include "core/catalogue/ownproducts.h"
 #include "core/catalogue/productstore.h"
+#include "core/nutrition/nutrients.h"
 #include "gui/tools/ownproductcommands.h"
 
 #include <QDialogButtonBox>
@@ -13,15 +15,17 @@ OwnProductsDialog::OwnProductsDialog(ProductStore &store, QWidget *parent)
     : QDialog(parent), m_store(store)
 {
     setObjectName(QStringLiteral("OwnProductsDialog"));
-    setWindowTitle(tr("Мои продукты"));
+    setWindowTitle(tr(OwnProducts::GroupTitle));
     auto *layout = new QVBoxLayout(this);
 
     ProductsList = new QTreeWidget(this);
     ProductsList->setObjectName(QStringLiteral("ProductsList"));
-    ProductsList->setAccessibleName(tr("Мои продукты"));
+    ProductsList->setAccessibleName(tr(OwnProducts::GroupTitle));
     ProductsList->setRootIsDecorated(false);
-    ProductsList->setHeaderLabels(
-        {tr("Наименование"), tr("Вода"), tr("Белок"), tr("Жиры"), tr("Углеводы"), tr("ККал")});
+    QStringList titles{tr("Наименование")};
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all())
+        titles.append(tr(nutrient.columnTitle));
+    ProductsList->setHeaderLabels(titles);
     ProductsList->header()->setStretchLastSection(false);
     ProductsList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ProductsList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -77,7 +81,7 @@ void OwnProductsDialog::refresh()
     ProductsList->clear();
     for (const FoodTable::Product &product : m_store.products().products()) {
         auto *item = new QTreeWidgetItem(ProductsList, QStringList{product.name});
-        for (int c = 0; c < FoodTable::ValueCount; ++c) {
+        for (int c = 0; c < Nutrients::Count; ++c) {
             item->setText(c + 1, product.values[size_t(c)]);
             item->setTextAlignment(c + 1, Qt::AlignRight | Qt::AlignVCenter);
         }

@@ -4,27 +4,13 @@
 #include "core/catalogue/productstore.h"
 #include "core/nutrition/figuretext.h"
 #include "core/nutrition/numbertext.h"
+#include "core/nutrition/nutrients.h"
 #include "gui/dialogs/messagebox.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-const char *const ValueLabels[FoodTable::ValueCount] = {
-    QT_TRANSLATE_NOOP("ProductDialog", "&Вода, г на 100 г:"),
-    QT_TRANSLATE_NOOP("ProductDialog", "&Белок, г на 100 г:"),
-    QT_TRANSLATE_NOOP("ProductDialog", "&Жиры, г на 100 г:"),
-    QT_TRANSLATE_NOOP("ProductDialog", "&Углеводы, г на 100 г:"),
-    QT_TRANSLATE_NOOP("ProductDialog", "&Энергия, ккал на 100 г:")};
-const char *const ValueNames[FoodTable::ValueCount] = {
-    QT_TRANSLATE_NOOP("ProductDialog", "Вода, граммов на 100 г"),
-    QT_TRANSLATE_NOOP("ProductDialog", "Белок, граммов на 100 г"),
-    QT_TRANSLATE_NOOP("ProductDialog", "Жиры, граммов на 100 г"),
-    QT_TRANSLATE_NOOP("ProductDialog", "Углеводы, граммов на 100 г"),
-    QT_TRANSLATE_NOOP("ProductDialog", "Энергия, килокалорий на 100 г")};
-} // namespace
 
 ProductDialog::ProductDialog(const OwnProducts &products, const QString &oldName, QWidget *parent)
     : QDialog(parent), m_products(products), m_oldName(oldName)
@@ -39,14 +25,16 @@ ProductDialog::ProductDialog(const OwnProducts &products, const QString &oldName
     NameEdit->setMaxLength(OwnProducts::MaxNameLength + 1);
     form->addRow(tr("&Название:"), NameEdit);
 
-    for (int c = 0; c < FoodTable::ValueCount; ++c) {
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all()) {
+        const int c = nutrient.id;
         auto *edit = new QLineEdit(QStringLiteral("0"), this);
         edit->setObjectName(QStringLiteral("ValueEdit%1").arg(c));
-        edit->setAccessibleName(tr(ValueNames[c]));
+        edit->setAccessibleName(
+            tr("%1, %2 на 100 г").arg(tr(nutrient.name), tr(nutrient.unitInWords)));
         edit->setAlignment(Qt::AlignRight);
-        form->addRow(tr(ValueLabels[c]), edit);
+        form->addRow(tr("&%1, %2 на 100 г:").arg(tr(nutrient.name), tr(nutrient.unit)), edit);
         ValueEdits[c] = edit;
-        if (c == FoodTable::Energy) {
+        if (nutrient.id == Nutrients::Energy) {
             connect(edit, &QLineEdit::textEdited, this, [this] { m_energyTyped = true; });
         } else {
             connect(edit, &QLineEdit::textEdited, this, &ProductDialog::fillEnergy);
@@ -70,7 +58,7 @@ ProductDialog::ProductDialog(ProductStore &store, const QString &oldName, QWidge
 void ProductDialog::setProduct(const FoodTable::Product &product)
 {
     NameEdit->setText(product.name);
-    for (int c = 0; c < FoodTable::ValueCount; ++c)
+    for (int c = 0; c < Nutrients::Count; ++c)
         ValueEdits[c]->setText(product.values[size_t(c)]);
     m_energyTyped = true;
 }
@@ -79,8 +67,8 @@ FoodTable::Product ProductDialog::product() const
 {
     FoodTable::Product product;
     product.name = NameEdit->text().trimmed();
-    for (int c = 0; c < FoodTable::ValueCount; ++c)
-        product.values[size_t(c)] = NumberText::typedText(ValueEdits[c]->text());
+    for (int c = 0; c < Nutrients::Count; ++c)
+        product.values[size_t(c)] = NumberText::keptText(ValueEdits[c]->text());
     return product;
 }
 
@@ -88,7 +76,7 @@ void ProductDialog::fillEnergy()
 {
     if (m_energyTyped)
         return;
-    ValueEdits[FoodTable::Energy]->setText(
+    ValueEdits[Nutrients::Energy]->setText(
         NumberText::format(OwnProducts::energyOf(product().valueList())));
 }
 
@@ -104,7 +92,7 @@ void ProductDialog::accept()
         const QString question =
             tr("Энергия %1 ккал отличается от рассчитанной по белкам, жирам и углеводам "
                "(%2 ккал) больше чем на 15 %. Сохранить продукт с этой энергией?")
-                .arg(values[FoodTable::Energy],
+                .arg(values[Nutrients::Energy],
                      FigureText::kilocalories(OwnProducts::energyOf(values)));
         if (!MessageBox::confirm(this, QMessageBox::Question, tr("Проверьте энергию"), question))
             return;

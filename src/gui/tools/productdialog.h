@@ -30,7 +30,7 @@ public:
     FoodTable::Product product() const;
 
     QLineEdit *NameEdit;
-    QLineEdit *ValueEdits[FoodTable::ValueCount];
+    QLineEdit *ValueEdits[Nutrients::Count];
 
 public Q_SLOTS:
     void accept() override;
