@@ -118,6 +118,7 @@ public:
     QSize sizeHint() const override;
 
 private:
+    // The totals panel's labels, held under the names they have always had.
     void takeTotalLabels();
     // Folds the dish's rows away or shows them, as the toggle says.
     void foldDish(bool folded);
