@@ -17,13 +17,6 @@ class FoodTable
 public:
     // A product's values are indexed by Nutrients::Id.
     static constexpr int ValueCount = Nutrients::Count;
-    // The main and ration windows' older spelling of the ids, until they
-    // read Nutrients themselves.
-    using Column = Nutrients::Id;
-    static constexpr Column Protein = Nutrients::Protein;
-    static constexpr Column Fat = Nutrients::Fat;
-    static constexpr Column Carbohydrates = Nutrients::Carbohydrates;
-    static constexpr Column Energy = Nutrients::Energy;
 
     struct Product {
         QString name;

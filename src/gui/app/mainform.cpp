@@ -236,7 +236,7 @@ void TMainForm::FileSaveAsProductSlot()
     TCalculateForm *form = activeRation();
     QString saved;
     if (form && OwnProductCommands::addDish(this, ProductStore::user(), form->ration(), &saved))
-        StatusBar->showMessage(tr("Продукт «%1» сохранён в «Мои продукты».").arg(saved),
+        StatusBar->showMessage(tr("Продукт «%1» сохранён в «%2».").arg(saved, tr(OwnProducts::GroupTitle)),
                                MessageTimeout);
 }
 

@@ -17,7 +17,7 @@ void OwnProductsLoad::load(QWidget *parent, ProductStore &store)
         return;
     if (problems.first().line == 0) {
         MessageBox::warning(
-            parent, tr("Мои продукты"),
+            parent, tr(OwnProducts::GroupTitle),
             tr("Ваши продукты не загружены: не удалось прочитать файл «%1»: %2. "
                "Пока файл не исправлен, изменения в них не сохраняются.")
                 .arg(QDir::toNativeSeparators(store.path()), problems.first().reason));
@@ -31,5 +31,5 @@ void OwnProductsLoad::load(QWidget *parent, ProductStore &store)
                                       : problem.reason);
     lines.append(tr("Перед следующей записью файл будет сохранён как «%1.bak».")
                      .arg(QFileInfo(store.path()).fileName()));
-    MessageBox::warning(parent, tr("Мои продукты"), lines.join(QLatin1Char('\n')));
+    MessageBox::warning(parent, tr(OwnProducts::GroupTitle), lines.join(QLatin1Char('\n')));
 }

@@ -105,12 +105,12 @@ std::optional<EnergyValue::Product> TCalculateForm::selectedFood() const
     const QModelIndex row = CentralWidget->FoodsList->selectionModel()->selectedRows().value(0);
     if (!row.isValid())
         return std::nullopt;
-    const auto value = [&row](FoodTable::Column column) {
+    const auto value = [&row](Nutrients::Id column) {
         return TCentralWidget::foodText(row, FoodModel::columnOf(column));
     };
-    return EnergyValue::Product{TCentralWidget::foodText(row, 0), value(FoodTable::Protein),
-                                value(FoodTable::Fat), value(FoodTable::Carbohydrates),
-                                value(FoodTable::Energy)};
+    return EnergyValue::Product{TCentralWidget::foodText(row, 0), value(Nutrients::Protein),
+                                value(Nutrients::Fat), value(Nutrients::Carbohydrates),
+                                value(Nutrients::Energy)};
 }
 
 QIcon TCalculateForm::rationIcon()

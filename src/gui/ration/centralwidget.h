@@ -2,33 +2,31 @@
 
 #include "core/ration/ration.h"
 #include "core/ration/rationscale.h"
-#include "gui/ration/undobudget.h"
+#include "gui/ration/rationtableview.h"
 
 #include <QWidget>
 
+class DishPanel;
+class FoodListPane;
 class QGridLayout;
 class QHBoxLayout;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QModelIndex;
 class QPushButton;
 class QSplitter;
-class QTableView;
-class QModelIndex;
 class QTreeView;
 class QUndoStack;
 class QVBoxLayout;
-class ColumnStrip;
-class DishPanel;
-class QToolButton;
-class FoodListProxy;
-class FoodListSearch;
+class RationEditor;
 class RationModel;
+class TotalsPanel;
 
-// The ration editor: the food list on the left, the transfer buttons in the
-// middle, the ration name and table on the right, the totals below. The
-// table shows a RationModel; every change of the ration is a step on the
-// editor's undo stack.
+// The ration window's client area: the food list on the left with the
+// transfer buttons under it, the ration name and table on the right, the
+// totals and the dish below, standing in the table's columns. It lays the
+// panes out and passes what the user asks on to the RationEditor, where
+// every change of the ration is an undoable step.
 class TCentralWidget : public QWidget
 {
     Q_OBJECT
@@ -38,8 +36,8 @@ public:
                             Qt::WindowFlags fl = {});
     ~TCentralWidget() override;
 
-    RationModel *model() const { return m_model; }
-    QUndoStack *undoStack() const { return m_undoStack; }
+    RationModel *model() const;
+    QUndoStack *undoStack() const;
 
     // The ration as shown: name, every row of the table, the six totals.
     Ration ration() const;
@@ -80,7 +78,7 @@ public:
     QTreeView *FoodsList;
     QPushButton *AddButton;
     QPushButton *RemoveButton;
-    QTableView *FoodsTable;
+    RationTableView *FoodsTable;
     QLabel *WholeLabel;
     QLabel *MassLabel;
     QLabel *FatLabel;
@@ -100,12 +98,8 @@ protected Q_SLOTS:
     void ItemSelectedSlot();
     void AddSlot();
     void RemoveSlot();
-    void FilterSlot(const QString &text);
     void FocusSearchSlot();
     void NameChangedSlot(const QString &name);
-    // The food list's menu: add one of the user's own products, or change or
-    // delete the one under the pointer.
-    void FoodsMenuSlot(const QPoint &position);
 
 public Q_SLOTS:
     // Asks how to scale the ration and scales it.
@@ -116,7 +110,6 @@ private Q_SLOTS:
     void showDish();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -125,45 +118,17 @@ public:
     QSize sizeHint() const override;
 
 private:
-    void buildFoodList();
-    void buildTotals();
+    // The totals panel's labels, held under the names they have always had.
+    void takeTotalLabels();
     // Folds the dish's rows away or shows them, as the toggle says.
     void foldDish(bool folded);
-    // Width the ration table needs for its values and a fair part of a name.
-    int rationWidth() const;
-    // The food list's names as wide as the list leaves them, its values whole.
-    void fitFoodNames();
-    void buildRationTable();
-    QList<int> foodListWidths(const QFont &groupFont) const;
-    QLabel *totalLabel(const char *objectName, int row, int column);
-    // The six value labels in the order of table columns 1 to 6.
-    QList<QLabel *> valueLabels() const;
     void updateTotals();
-    // A row with a new mass, its values rescaled as a mass edit does it.
-    static QStringList rowWithMass(const QStringList &row, const QString &mass);
-    void fitColumns();
-    void fitRows(int first, int last);
-    void fitName();
-    // The least width of the name column: its title whole.
-    int nameTitleWidth() const;
-    int cellWidth(const QString &text) const;
-    bool tableKey(const QKeyEvent *event);
-    bool startMassEdit(const QKeyEvent *event);
     void placeSplitter();
 
-    RationModel *m_model;
-    QUndoStack *m_undoStack;
-    // Every step goes on the stack through it, so that the stack stays small.
-    UndoBudget m_history;
+    RationEditor *m_editor;
+    FoodListPane *m_foodPane = nullptr;
+    TotalsPanel *m_totals = nullptr;
     DishPanel *m_dishPanel = nullptr;
-    ColumnStrip *m_totals = nullptr;
-    QToolButton *m_dishToggle = nullptr;
-    FoodListProxy *m_foods = nullptr;
-    FoodListSearch *m_search = nullptr;
-    // Width the food list needs to show every column whole, and of that
-    // its names.
-    int m_foodListWidth = 0;
-    int m_foodNameWidth = 0;
     // The user placed the splitter: it stays where it was put.
     bool m_splitterMoved = false;
 };

@@ -1,0 +1,124 @@
+#include "gui/ration/rationeditor.h"
+
+#include "core/catalogue/foodtable.h"
+#include "core/ration/dish.h"
+#include "core/ration/massinput.h"
+#include "core/ration/ration.h"
+#include "core/ration/rationmodel.h"
+#include "gui/ration/rationcommands.h"
+
+#include <QUndoStack>
+
+RationEditor::RationEditor(QObject *parent)
+    : QObject(parent), m_model(new RationModel(this)), m_undoStack(new QUndoStack(this)),
+      m_history(m_undoStack)
+{
+    m_model->setObjectName(QStringLiteral("RationModel"));
+    m_undoStack->setObjectName(QStringLiteral("UndoStack"));
+    connect(m_model, &RationModel::totalsChanged, this, &RationEditor::showSums);
+}
+
+void RationEditor::showSums()
+{
+    m_summed = true;
+    Q_EMIT totalsChanged();
+}
+
+QStringList RationEditor::totals() const
+{
+    return m_summed ? m_model->totals() : QStringList(Ration::TotalCount, QStringLiteral("0.00"));
+}
+
+void RationEditor::load(const Ration &ration)
+{
+    {
+        const QSignalBlocker blocker(m_model);
+        m_model->setName(ration.name);
+    }
+    m_model->setRows(m_model->rows() + ration.rows);
+    m_undoStack->clear();
+}
+
+void RationEditor::takeLoadedDish(const QString &yield, int portions)
+{
+    // The window shows it already.
+    const QSignalBlocker blocker(m_model);
+    m_model->setDish(yield, portions);
+}
+
+void RationEditor::addProduct(const QString &name, const QString &mass, const QStringList &per100g)
+{
+    m_history.push(new AddRowCommand(m_model, RationModel::productRow(name, mass, per100g)));
+}
+
+bool RationEditor::removeRows(const QList<int> &rows)
+{
+    if (rows.isEmpty())
+        return false;
+    if (m_model->isBlank()) {
+        // Nothing to lose; the totals are shown worked out, as after any
+        // removal.
+        showSums();
+        return false;
+    }
+    m_history.push(new RemoveRowsCommand(m_model, rows));
+    return true;
+}
+
+void RationEditor::rename(const QString &name)
+{
+    m_history.push(new RenameCommand(m_model, m_model->name(), name));
+}
+
+void RationEditor::changeDish(const QString &yield, int portions)
+{
+    m_history.push(new DishCommand(m_model, yield, portions));
+}
+
+bool RationEditor::changeMass(int row, const QString &typed, QString *why)
+{
+    if (row < 0 || row >= m_model->size())
+        return false;
+    const MassInput::Reading reading = MassInput::read(typed);
+    if (!reading.ok) {
+        if (why)
+            *why = reading.why;
+        return false;
+    }
+    const QStringList old = m_model->row(row);
+    if (reading.mass != old.value(RationModel::Mass))
+        m_history.push(new ChangeRowCommand(m_model, row, rowWithMass(old, reading.mass)));
+    return true;
+}
+
+QStringList RationEditor::rowWithMass(const QStringList &row, const QString &mass)
+{
+    QStringList per100g;
+    if (const FoodTable::Product *known = FoodTable::builtIn().find(row.value(RationModel::Name)))
+        per100g = known->valueList();
+    return RationModel::withMass(row, mass, per100g);
+}
+
+bool RationEditor::scale(RationScale::Mode mode, const QString &typed, QString *why)
+{
+    const QList<QStringList> rows = m_model->rows();
+    const QString yield = m_model->yield();
+    const RationScale::Plan plan = RationScale::plan(rows, yield, mode, typed, m_model->portions());
+    if (!plan.ok) {
+        if (why)
+            *why = plan.why;
+        return false;
+    }
+    QList<QStringList> scaled;
+    scaled.reserve(rows.size());
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        scaled.append(rowWithMass(rows[r], plan.masses.value(r)));
+    // A yield that held the products holds them scaled, rounded masses and all.
+    const QString newYield = Dish(m_model->totals(), yield, 1).yieldFits()
+        ? RationScale::fittedYield(scaled, plan.yield)
+        : plan.yield;
+    if (scaled != rows || newYield != yield || plan.portions != m_model->portions())
+        m_history.push(new ScaleCommand(m_model, scaled, newYield, plan.portions,
+                                        m_undoStack->command(m_undoStack->index() - 1)));
+    return true;
+}
