@@ -1,6 +1,7 @@
 #include "core/platform/qttranslations.h"
 #include "gui/app/instancelink.h"
 #include "gui/app/mainform.h"
+#include "gui/ration/services.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -26,8 +27,11 @@ int main(int argc, char *argv[])
         return 0;
     link.listen();
 
+    // The user's products and profiles, and the food list they feed, made
+    // once and handed to the windows.
+    Services services;
     // A start with files opens no empty ration only to close it again.
-    auto *mainForm = new TMainForm(nullptr, "MainForm", {}, files.isEmpty());
+    auto *mainForm = new TMainForm(services, nullptr, "MainForm", {}, files.isEmpty());
     QObject::connect(&link, &InstanceLink::filesReceived, mainForm,
                      [mainForm](const QStringList &paths) {
                          mainForm->bringToFront();

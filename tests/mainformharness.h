@@ -5,6 +5,7 @@
 
 #include "gui/app/mainform.h"
 #include "gui/dialogs/messagebox.h"
+#include "testservices.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -28,7 +29,7 @@ struct MainFormHarness {
             qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         }
         MessageBox::clearHistory();
-        form = new TMainForm(nullptr, "MainForm", {}, withRation);
+        form = new TMainForm(testServices(), nullptr, "MainForm", {}, withRation);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }

@@ -7,6 +7,7 @@
 #include "gui/ration/centralwidget.h"
 #include "gui/ration/dishpanel.h"
 #include "gui/ration/massform.h"
+#include "testservices.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -29,7 +30,7 @@ class TestEditor : public QObject
 private Q_SLOTS:
     void newEditor()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QCOMPARE(editor.FoodsList->model()->rowCount(), 18);
         int products = 0;
         for (int g = 0; g < 18; ++g)
@@ -53,7 +54,7 @@ private Q_SLOTS:
     // Adding 150 g and then 50 g of beans, then removing both rows.
     void addAndRemove()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         add(editor, "Бобы", "150");
         QCOMPARE(editor.FoodsTable->model()->rowCount(), 1);
@@ -87,7 +88,7 @@ private Q_SLOTS:
 
     void removeBlankRow()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         editor.FoodsTable->selectRow(0);
         editor.RemoveButton->click();
@@ -118,7 +119,7 @@ private Q_SLOTS:
         QFETCH(QStringList, massesLeft);
         QFETCH(QString, massTotal);
         for (const bool byKey : {false, true}) {
-            TCentralWidget editor;
+            TCentralWidget editor(testServices());
             add(editor, "Бобы", "10");
             add(editor, "Бобы", "20");
             add(editor, "Бобы", "30");
@@ -141,7 +142,7 @@ private Q_SLOTS:
 
     void cancelledMassAddsNothing()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         editor.FoodsList->setCurrentIndex(item(editor, "Бобы"));
         QString named; // the dialog says which product it asks about
@@ -169,7 +170,7 @@ private Q_SLOTS:
     void onlyProductsAreAdded()
     {
         QFETCH(QString, selected);
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.FoodsList->clearSelection();
         if (!selected.isEmpty())
             editor.FoodsList->setCurrentIndex(item(editor, selected));
@@ -188,7 +189,7 @@ private Q_SLOTS:
 
     void addButtonFollowsSelection()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         editor.FoodsList->setFocus();
@@ -221,7 +222,7 @@ private Q_SLOTS:
 
     void largeValuesUseExponent()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         add(editor, "Масло растительное", "200000");
         QCOMPARE(editor.cellText(0, 6), QStringLiteral("1.798e+06"));
         QCOMPARE(editor.CaloriesValueLabel->text(), QStringLiteral("1.798e+06"));
@@ -230,7 +231,7 @@ private Q_SLOTS:
     // Totals are the sums of the rows as shown and never drift.
     void totalsDoNotDrift()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         add(editor, "Бобы", "999.25");
         add(editor, "Бобы", "1.125");
         QCOMPARE(editor.MassValueLabel->text(), QStringLiteral("1000.38"));
@@ -244,7 +245,7 @@ private Q_SLOTS:
 
     void namesKeptExactly()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         add(editor, "Вишня  сушёная", "10");
         add(editor, "Крупа пшеничная \"Полтавская\"", "10");
         QCOMPARE(editor.cellText(0, 0), QStringLiteral("Вишня  сушёная"));
@@ -253,7 +254,7 @@ private Q_SLOTS:
 
     void loadRationFillsBlankRowFirst()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         Ration ration;
         ration.name = QStringLiteral("Обед");
         ration.rows = {{"Суп", "", "1", "2", "3", "4", "5"},
@@ -269,7 +270,7 @@ private Q_SLOTS:
     // Each step undoes as one: several rows removed come back in place.
     void undoRedoSteps()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         add(editor, "Бобы", "10");
         add(editor, "Бобы", "20");
         add(editor, "Бобы", "30");
@@ -298,7 +299,7 @@ private Q_SLOTS:
 
     void loadingStartsACleanStack()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         add(editor, "Бобы", "10");
         QVERIFY(editor.undoStack()->canUndo());
         Ration ration;
@@ -313,7 +314,7 @@ private Q_SLOTS:
     // Tab goes from control to control and out of the table again.
     void tabOrder()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.show();
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
@@ -343,7 +344,7 @@ private Q_SLOTS:
     // Typing a name back to what it was leaves nothing to undo.
     void nameTypedBackIsNoStep()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.RationEdit->end(false);
         QTest::keyClicks(editor.RationEdit, QStringLiteral("ab"));
         QCOMPARE(editor.undoStack()->count(), 1);
@@ -357,7 +358,7 @@ private Q_SLOTS:
 
     void editingTheNameModifies()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QSignalSpy modified(editor.undoStack(), &QUndoStack::indexChanged);
         QTest::keyClicks(editor.RationEdit, QStringLiteral("lunch"));
         QVERIFY(modified.count() > 0);

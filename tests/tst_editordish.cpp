@@ -5,6 +5,7 @@
 #include "gui/ration/centralwidget.h"
 #include "gui/ration/dishpanel.h"
 #include "gui/ration/scaledialog.h"
+#include "testservices.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -56,7 +57,7 @@ private Q_SLOTS:
 
     void scaleUndoRedo()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         Ration loaded = lunch();
         loaded.yield = QStringLiteral("150");
         editor.loadRation(loaded);
@@ -87,7 +88,7 @@ private Q_SLOTS:
     // Portions and yield change with the masses, and come back in one undo.
     void scaleToPortionsUndoes()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         Ration loaded = lunch();
         loaded.yield = QStringLiteral("150");
         loaded.portions = 2;
@@ -107,7 +108,7 @@ private Q_SLOTS:
     // its products when its masses are scaled and rounded.
     void scaledYieldStillHoldsTheProducts()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         Ration loaded = lunch();
         loaded.yield = QStringLiteral("38.8");
         editor.loadRation(loaded);
@@ -138,7 +139,7 @@ private Q_SLOTS:
         QFETCH(Mode, mode);
         QFETCH(QString, typed);
         QFETCH(QString, reason);
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         if (!empty)
             editor.loadRation(lunch());
         const Ration before = editor.ration();
@@ -153,7 +154,7 @@ private Q_SLOTS:
     // A refused number keeps the dialog open with the choice made.
     void scaleThroughTheDialog()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.loadRation(lunch());
         auto answer = [](const QString &typed, std::function<void()> then) {
             return [typed, then](ScaleDialog *dialog) {
@@ -181,7 +182,7 @@ private Q_SLOTS:
 
     void scalingAnEmptyRationAsksNothing()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.ScaleSlot();
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(editor.undoStack()->count(), 0);
@@ -204,7 +205,7 @@ private Q_SLOTS:
         QFETCH(QString, yield);
         QFETCH(int, portions);
         QFETCH(QString, undoText);
-        TCalculateForm window;
+        TCalculateForm window(testServices());
         TCentralWidget &editor = *window.CentralWidget;
         window.loadRation(lunch(), true);
         QVERIFY(!window.isWindowModified());
@@ -235,7 +236,7 @@ private Q_SLOTS:
     // entered between them is a step of its own.
     void portionsInARowAreOneStep()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.loadRation(lunch());
         portionsSpin(editor)->setValue(2);
         portionsSpin(editor)->setValue(25);
@@ -260,7 +261,7 @@ private Q_SLOTS:
 
     void loadedDishIsNoChange()
     {
-        TCalculateForm window;
+        TCalculateForm window(testServices());
         TCentralWidget &editor = *window.CentralWidget;
         Ration stored = lunch();
         stored.yield = QStringLiteral("170,5");
@@ -276,7 +277,7 @@ private Q_SLOTS:
 
         // A stored yield the panel would refuse is shown, and kept, as none.
         stored.yield = QStringLiteral("nan");
-        TCalculateForm other;
+        TCalculateForm other(testServices());
         other.loadRation(stored, true);
         QCOMPARE(other.CentralWidget->ration().yield, QString());
         QVERIFY(!other.isWindowModified());
@@ -284,7 +285,7 @@ private Q_SLOTS:
 
     void typedYieldIsSaved()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.loadRation(lunch());
         yieldEdit(editor)->setText(QStringLiteral("200"));
         QCOMPARE(editor.ration().yield, QString());

@@ -1,6 +1,7 @@
 #include "core/catalogue/foodmodel.h"
 #include "core/nutrition/numbertext.h"
 #include "editorharness.h"
+#include "testservices.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -14,7 +15,7 @@ class TestFoodList : public QObject
 private Q_SLOTS:
     void groupsInRussianOrder()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QStringList groups;
         for (int g = 0; g < 18; ++g)
             groups.append(text(group(editor, g), 0));
@@ -51,7 +52,7 @@ private Q_SLOTS:
     // Ё sorts with Е, as in a Russian dictionary.
     void yoSortsWithYe()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         const QStringList rows = visibleRows(editor.FoodsList);
         const auto at = [&](const char *name) {
             return rows.indexOf(QString::fromUtf8(name));
@@ -64,7 +65,7 @@ private Q_SLOTS:
 
     void valueCells()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         const QModelIndex first = group(editor, 0);
         for (int c = 1; c <= 5; ++c) {
             QVERIFY(text(first, c).isEmpty());
@@ -79,7 +80,7 @@ private Q_SLOTS:
     // narrower than a text it has to show.
     void foodListTextsFit()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QTreeView *list = editor.FoodsList;
         QFont bold = list->font();
         bold.setBold(true);
@@ -104,7 +105,7 @@ private Q_SLOTS:
 
     void valueColumnsSortByNumber()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.FoodsList->sortByColumn(5, Qt::AscendingOrder);
         QCOMPARE(editor.FoodsList->model()->rowCount(), 18);
         for (int g = 0; g < 18; ++g) {
@@ -142,7 +143,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         QFETCH(QStringList, shown);
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.show();
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 #include "gui/ration/centralwidget.h"
 #include "gui/ration/massform.h"
+#include "testservices.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -57,7 +58,7 @@ private Q_SLOTS:
         QFETCH(bool, byKcal);
         QFETCH(QList<int>, keys);
         QFETCH(QString, ends);
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.show();
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
@@ -92,7 +93,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         QFETCH(bool, said);
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.show();
         editor.SearchEdit->setText(QStringLiteral("щщщ"));
         editor.SearchEdit->setText(typed);
@@ -108,7 +109,7 @@ private Q_SLOTS:
     // with its text selected, and the next name replaces it.
     void addFromSearch()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.show();
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));

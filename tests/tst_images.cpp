@@ -2,6 +2,7 @@
 #include "gui/app/mainform.h"
 #include "gui/images/embeddedimages.h"
 #include "gui/ration/calculateform.h"
+#include "testservices.h"
 
 #include <QAction>
 #include <QDir>
@@ -172,7 +173,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, action);
         QFETCH(QString, image);
-        TMainForm form(nullptr, "MainForm");
+        TMainForm form(testServices(), nullptr, "MainForm");
         auto *a = form.findChild<QAction *>(action);
         QVERIFY(a);
         if (image.isEmpty()) {
@@ -186,7 +187,7 @@ private Q_SLOTS:
 
     void mainWindowIcon()
     {
-        TMainForm form(nullptr, "MainForm");
+        TMainForm form(testServices(), nullptr, "MainForm");
         const QImage expected = argb(findEmbeddedImage(QStringLiteral("main.xpm")));
         QCOMPARE(drawn(form.windowIcon(), QSize(32, 32)), expected);
     }
@@ -221,7 +222,7 @@ private Q_SLOTS:
             QVERIFY(writeBytes(dir.filePath("new.png"), "not a picture"));
         }
 
-        TMainForm form(nullptr, "MainForm");
+        TMainForm form(testServices(), nullptr, "MainForm");
         QDir::setCurrent(saved);
         const auto windows = form.Workspace->subWindowList();
         QCOMPARE(windows.size(), 1);

@@ -2,6 +2,7 @@
 #include "gui/dialogs/messagebox.h"
 #include "gui/ration/calculateform.h"
 #include "gui/ration/centralwidget.h"
+#include "testservices.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -94,7 +95,7 @@ private Q_SLOTS:
     void closingQuestionShowsNameAsTyped()
     {
         const QString name = QStringLiteral("<img src=\"/dev/zero\"><b>Обед</b>");
-        auto *form = new TCalculateForm(nullptr, nullptr);
+        auto *form = new TCalculateForm(testServices(), nullptr, nullptr);
         form->CentralWidget->RationEdit->setText(name);
         form->setWindowModified(true);
         form->show();

@@ -6,6 +6,7 @@
 #include "gui/ration/massform.h"
 #include "gui/tools/productdialog.h"
 #include "mainformharness.h"
+#include "testservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,9 +33,9 @@ class TestOwnProductWindows : public QObject
 private Q_SLOTS:
     void init()
     {
-        QFile::remove(ProductStore::user().path());
-        QFile::remove(ProductStore::user().path() + QStringLiteral(".bak"));
-        ProductStore::user().load();
+        QFile::remove(testServices().products().path());
+        QFile::remove(testServices().products().path() + QStringLiteral(".bak"));
+        testServices().products().load();
         MessageBox::setShowBoxes(false);
         h.open();
     }
@@ -43,7 +44,7 @@ private Q_SLOTS:
     void everyWindowShowsThemAndRationsKeepTheirValues()
     {
         h.trigger("FileNewAction");
-        QVERIFY(ProductStore::user().put(cheesecakes(), {}, nullptr));
+        QVERIFY(testServices().products().put(cheesecakes(), {}, nullptr));
         const QList<QMdiSubWindow *> windows = h.form->Workspace->subWindowList();
         QCOMPARE(windows.size(), 2);
         for (QMdiSubWindow *window : windows) {
@@ -71,9 +72,9 @@ private Q_SLOTS:
         // mass is worked out from the row's own values.
         FoodTable::Product changed = cheesecakes();
         changed.values[Nutrients::Energy] = QStringLiteral("150");
-        QVERIFY(ProductStore::user().put(changed, cheesecakes().name, nullptr));
+        QVERIFY(testServices().products().put(changed, cheesecakes().name, nullptr));
         QCOMPARE(editor->cellText(0, 6), QStringLiteral("396"));
-        QVERIFY(ProductStore::user().remove(cheesecakes().name, nullptr));
+        QVERIFY(testServices().products().remove(cheesecakes().name, nullptr));
         QCOMPARE(editor->FoodsList->model()->index(0, 0).data().toString() == "Мои продукты",
                  false);
         QVERIFY(editor->changeMass(0, QStringLiteral("100")));
@@ -86,7 +87,7 @@ private Q_SLOTS:
     {
         TCalculateForm *made = nullptr;
         QTRY_VERIFY((made = madeInAdvance()) != nullptr);
-        QVERIFY(ProductStore::user().put(cheesecakes(), {}, nullptr));
+        QVERIFY(testServices().products().put(cheesecakes(), {}, nullptr));
         h.trigger("FileNewAction");
         QCOMPARE(h.form->activeRation(), made);
         const QTreeView *list = made->CentralWidget->FoodsList;
@@ -116,7 +117,7 @@ private Q_SLOTS:
         const FoodTable::Product expected{QStringLiteral("Суп"), {"55", "6", "1.5", "35", "170"}};
         QCOMPARE(offered.name, expected.name);
         QCOMPARE(offered.valueList(), expected.valueList());
-        QVERIFY(ProductStore::user().products().find(QStringLiteral("суп")));
+        QVERIFY(testServices().products().products().find(QStringLiteral("суп")));
         QCOMPARE(h.form->statusBar()->currentMessage(),
                  QStringLiteral("Продукт «Суп» сохранён в «Мои продукты»."));
     }
@@ -135,25 +136,25 @@ private Q_SLOTS:
         });
         h.trigger("FileSaveAsProductAction");
         QCOMPARE(offered.valueList().mid(1, 2), QStringList({"0.00001", "0"}));
-        QVERIFY(ProductStore::user().products().find(QStringLiteral("чай")));
+        QVERIFY(testServices().products().products().find(QStringLiteral("чай")));
     }
 
     void damagedFileIsReportedOnce()
     {
-        QVERIFY(writeBytes(ProductStore::user().path(),
+        QVERIFY(writeBytes(testServices().products().path(),
                            OwnProducts().toTsv()
                                + "Мои продукты\tСырники\t60\t20\t10\t5\t198\nсломано\n"));
         MessageBox::clearHistory();
         h.form->loadOwnProducts();
         QCOMPARE(MessageBox::history().size(), 1);
         QVERIFY(MessageBox::history().first().text.contains(QStringLiteral("строка 3")));
-        QCOMPARE(ProductStore::user().products().products().size(), 1);
+        QCOMPARE(testServices().products().products().products().size(), 1);
     }
 
     // A file too large to read loads nothing, and the message says so.
     void fileTooLargeIsReportedAsNotLoaded()
     {
-        QFile file(ProductStore::user().path());
+        QFile file(testServices().products().path());
         QVERIFY(QDir().mkpath(QFileInfo(file).path()));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.write(OwnProducts().toTsv() + "Мои продукты\tСырники\t60\t20\t10\t5\t198\n"));
@@ -167,7 +168,7 @@ private Q_SLOTS:
                                 "больше 10 МБ. Пока файл не исправлен, изменения в них не "
                                 "сохраняются.")
                      .arg(QDir::toNativeSeparators(file.fileName())));
-        QVERIFY(ProductStore::user().products().isEmpty());
+        QVERIFY(testServices().products().products().isEmpty());
         QVERIFY(file.remove());
     }
 

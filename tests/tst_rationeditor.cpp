@@ -3,6 +3,7 @@
 #include "core/ration/rationmodel.h"
 #include "gui/ration/centralwidget.h"
 #include "gui/ration/rationeditor.h"
+#include "testservices.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -120,7 +121,7 @@ private Q_SLOTS:
     // The labels only show the totals: what is saved comes from the ration.
     void savedTotalsFromRation()
     {
-        TCentralWidget window;
+        TCentralWidget window(testServices());
         QCOMPARE(window.ration().totals, fresh);
         window.MassValueLabel->setText(QStringLiteral("999"));
         window.CaloriesValueLabel->clear();

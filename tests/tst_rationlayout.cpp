@@ -4,6 +4,7 @@
 #include "gui/ration/centralwidget.h"
 #include "gui/ration/dishpanel.h"
 #include "gui/tools/energybar.h"
+#include "testservices.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -75,7 +76,7 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(bool, dish);
         QFETCH(bool, everyColumn);
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         editor.loadRation(sample(dish));
         editor.resize(size);
         editor.show();
@@ -132,7 +133,7 @@ private Q_SLOTS:
         QFETCH(bool, toggled);
         QFETCH(bool, dish);
         QFETCH(bool, folded);
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         auto *toggle = editor.findChild<QToolButton *>(QStringLiteral("DishToggle"));
         QVERIFY(!toggle->accessibleName().isEmpty());
         if (toggled)
@@ -146,7 +147,7 @@ private Q_SLOTS:
     // seven columns.
     void newWindowShowsEveryColumn()
     {
-        TCalculateForm window;
+        TCalculateForm window(testServices());
         window.CentralWidget->loadRation(sample(false));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -1,6 +1,7 @@
 #include "core/ration/rationmodel.h"
 #include "editorharness.h"
 #include "gui/dialogs/messagebox.h"
+#include "testservices.h"
 
 #include <QApplication>
 
@@ -37,7 +38,7 @@ private Q_SLOTS:
         QFETCH(QString, refusal);
         MessageBox::setShowBoxes(false);
         MessageBox::clearHistory();
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QVERIFY(showWithBeans(editor));
         editor.FoodsTable->setFocus();
         editor.FoodsTable->setCurrentIndex(editor.model()->index(0, RationModel::Mass));
@@ -79,7 +80,7 @@ private Q_SLOTS:
         QFETCH(QString, keys);
         QFETCH(int, modifiers);
         QFETCH(QString, mass);
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QVERIFY(showWithBeans(editor));
         editor.FoodsTable->setFocus();
         editor.FoodsTable->setCurrentIndex(editor.model()->index(0, column));
@@ -98,7 +99,7 @@ private Q_SLOTS:
     // Other cells stay read-only, however they are reached.
     void onlyMassIsEditable()
     {
-        TCentralWidget editor;
+        TCentralWidget editor(testServices());
         QVERIFY(showWithBeans(editor));
         for (int c = 0; c < 7; ++c) {
             const QModelIndex index = editor.model()->index(0, c);

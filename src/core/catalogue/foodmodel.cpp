@@ -128,21 +128,6 @@ void FoodModel::setOwnProducts(const OwnProducts &products)
     }
 }
 
-FoodModel *FoodModel::shared()
-{
-    static FoodModel *model = nullptr;
-    if (!model) {
-        model = new FoodModel(FoodTable::builtIn(), QCoreApplication::instance());
-        model->setObjectName(QStringLiteral("FoodModel"));
-        ProductStore &store = ProductStore::user();
-        model->setOwnProducts(store.products());
-        QObject::connect(&store, &ProductStore::changed, model,
-                         [&store] { model->setOwnProducts(store.products()); });
-        QObject::connect(model, &QObject::destroyed, [] { model = nullptr; });
-    }
-    return model;
-}
-
 int FoodModel::compareNames(const QString &a, const QString &b)
 {
     const int byCollation = collator().compare(a, b);

@@ -10,7 +10,7 @@ class OwnProducts;
 // The food list as a two-level table model: groups, each holding its
 // products, with the name and a column for each nutrient. Groups and products are
 // in Russian collation order (Ё with Е). Built once per process
-// (shared()) and shown by every ration window through a proxy of its own.
+// and shown by every ration window through a proxy of its own.
 // The user's own products, when there are any, are a group of their own at
 // the top, «Мои продукты», which changes with them.
 class FoodModel : public QAbstractItemModel
@@ -26,10 +26,6 @@ public:
     static constexpr int columnOf(Nutrients::Id value) { return 1 + int(value); }
 
     explicit FoodModel(const FoodTable &table, QObject *parent = nullptr);
-
-    // The program's food list, made on first use and kept for the process;
-    // it follows the user's products in ProductStore::user().
-    static FoodModel *shared();
 
     // Shows these products as the group «Мои продукты» at the top (none:
     // no such group). Views keep their state: only that group changes.

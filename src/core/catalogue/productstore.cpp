@@ -12,12 +12,6 @@ QString ProductStore::defaultPath()
         .filePath(QStringLiteral("products.tsv"));
 }
 
-ProductStore &ProductStore::user()
-{
-    static ProductStore *store = new ProductStore(defaultPath(), QCoreApplication::instance());
-    return *store;
-}
-
 KeptFile ProductStore::file() const { return KeptFile(m_path, OwnProducts::MaxFileSize); }
 
 QList<OwnProducts::Problem> ProductStore::load()

@@ -23,8 +23,6 @@ public:
 
     // The products file of this user: products.tsv in the data folder.
     static QString defaultPath();
-    // The store of that file, one for the program; read by load().
-    static ProductStore &user();
 
     QString path() const { return m_path; }
     const OwnProducts &products() const { return m_products; }

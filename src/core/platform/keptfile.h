@@ -38,20 +38,20 @@ public:
     bool update(const Change &change, QString *error) const;
 
     // The same for a file of records, a class with fromTsv(bytes, problems)
-    // and toTsv(): fresh holds the records read under the lock, which change
+    // and toTsv(): records holds the records read under the lock, which change
     // edits (false: write nothing); lines that could not be read make the
     // file damaged.
     template <typename Records, typename EditRecords>
-    bool updateRecords(Records *fresh, EditRecords change, QString *error) const
+    bool updateRecords(Records *records, EditRecords change, QString *error) const
     {
         return update(
             [&](const QByteArray &bytes, QByteArray *text, bool *damaged, QString *) {
                 QList<typename Records::Problem> problems;
-                *fresh = Records::fromTsv(bytes, &problems);
+                *records = Records::fromTsv(bytes, &problems);
                 *damaged = !problems.isEmpty();
-                if (!change(*fresh))
+                if (!change(*records))
                     return false;
-                *text = fresh->toTsv();
+                *text = records->toTsv();
                 return true;
             },
             error);

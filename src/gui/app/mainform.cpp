@@ -1,6 +1,5 @@
 #include "gui/app/mainform.h"
 
-#include "core/catalogue/productstore.h"
 #include "core/energy/energyvalue.h"
 #include "core/page/rationpage.h"
 #include "core/platform/savedsettings.h"
@@ -18,6 +17,7 @@
 #include "gui/files/pagesaver.h"
 #include "gui/images/embeddedimages.h"
 #include "gui/ration/calculateform.h"
+#include "gui/ration/services.h"
 #include "gui/tools/energyvalueform.h"
 #include "gui/tools/findform.h"
 #include "gui/tools/ownproductcommands.h"
@@ -56,8 +56,10 @@ template <typename Result> void runOn(TCalculateForm *form, Result (TCalculateFo
 
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent, const char *name, Qt::WindowFlags fl, bool withRation)
-    : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr)
+TMainForm::TMainForm(Services &services, QWidget *parent, const char *name, Qt::WindowFlags fl,
+                     bool withRation)
+    : QMainWindow(parent, fl), FindForm(nullptr), EnergyValueForm(nullptr), Workspace(nullptr),
+      m_services(services)
 {
     setObjectName(QString::fromUtf8(name ? name : "MainForm"));
     ProgramStyle::install();
@@ -178,7 +180,7 @@ void TMainForm::InitViewSlot()
     Workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(Workspace);
-    m_windows = new RationWindows(Workspace, FileCloseAction->shortcut(), this);
+    m_windows = new RationWindows(m_services, Workspace, FileCloseAction->shortcut(), this);
     connect(m_windows, &RationWindows::created, this, [this](TCalculateForm *form) {
         UndoGroup->addStack(form->undoStack());
         connect(form, &TCalculateForm::fileNameChanged, this,
@@ -235,18 +237,19 @@ void TMainForm::FileSaveAsProductSlot()
 {
     TCalculateForm *form = activeRation();
     QString saved;
-    if (form && OwnProductCommands::addDish(this, ProductStore::user(), form->ration(), &saved))
-        StatusBar->showMessage(tr("Продукт «%1» сохранён в «%2».").arg(saved, tr(OwnProducts::GroupTitle)),
-                               MessageTimeout);
+    if (form && OwnProductCommands::addDish(this, m_services.products(), form->ration(), &saved))
+        StatusBar->showMessage(
+            tr("Продукт «%1» сохранён в «%2».").arg(saved, tr(OwnProducts::GroupTitle)),
+            MessageTimeout);
 }
 
 void TMainForm::ToolsOwnProductsSlot()
 {
-    OwnProductsDialog dialog(ProductStore::user(), this);
+    OwnProductsDialog dialog(m_services.products(), this);
     dialog.exec();
 }
 
-void TMainForm::loadOwnProducts() { OwnProductsLoad::load(this, ProductStore::user()); }
+void TMainForm::loadOwnProducts() { OwnProductsLoad::load(this, m_services.products()); }
 
 void TMainForm::FileSaveAsSlot() { runOn(activeRation(), &TCalculateForm::saveAs); }
 

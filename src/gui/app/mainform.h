@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAction;
+class Services;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -33,7 +34,7 @@ class TMainForm : public QMainWindow
 public:
     // withRation: opens with an empty ration window, as a start without
     // files does.
-    explicit TMainForm(QWidget *parent = nullptr, const char *name = nullptr,
+    explicit TMainForm(Services &services, QWidget *parent = nullptr, const char *name = nullptr,
                        Qt::WindowFlags fl = {}, bool withRation = true);
     ~TMainForm() override;
 
@@ -161,6 +162,7 @@ private:
     // The active ration window's file, in the status bar.
     void showActiveFile();
 
+    Services &m_services;
     RationWindows *m_windows = nullptr;
     std::unique_ptr<RecentFilesMenu> m_recentFiles;
     QAction *m_nextWindowAction = nullptr;

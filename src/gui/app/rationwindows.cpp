@@ -16,8 +16,10 @@
 
 #include <algorithm>
 
-RationWindows::RationWindows(QMdiArea *workspace, const QKeySequence &closeKey, QObject *parent)
-    : QObject(parent), m_workspace(workspace), m_closeKey(closeKey), m_spare(new SpareWindow(this))
+RationWindows::RationWindows(Services &services, QMdiArea *workspace, const QKeySequence &closeKey,
+                             QObject *parent)
+    : QObject(parent), m_workspace(workspace), m_closeKey(closeKey),
+      m_spare(new SpareWindow(services, this))
 { }
 
 TCalculateForm *RationWindows::add()

@@ -6,6 +6,7 @@
 class QMdiArea;
 class QMimeData;
 class QMdiSubWindow;
+class Services;
 class SpareWindow;
 class TCalculateForm;
 
@@ -19,7 +20,8 @@ class RationWindows : public QObject
 public:
     // closeKey is taken off each window frame's own menu: a key claimed
     // twice does nothing, and the main window's command keeps it.
-    RationWindows(QMdiArea *workspace, const QKeySequence &closeKey, QObject *parent);
+    RationWindows(Services &services, QMdiArea *workspace, const QKeySequence &closeKey,
+                  QObject *parent);
 
     // A new, empty ration window, made active: maximized when it is the
     // only one or the others are maximized, else cascaded with them.

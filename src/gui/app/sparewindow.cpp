@@ -4,7 +4,8 @@
 
 #include <QTimer>
 
-SpareWindow::SpareWindow(QObject *parent) : QObject(parent), m_timer(new QTimer(this))
+SpareWindow::SpareWindow(Services &services, QObject *parent)
+    : QObject(parent), m_services(services), m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
     m_timer->setInterval(300);
@@ -26,5 +27,5 @@ void SpareWindow::stop() { m_timer->stop(); }
 void SpareWindow::prepare()
 {
     if (!m_form)
-        m_form = std::make_unique<TCalculateForm>(nullptr, nullptr);
+        m_form = std::make_unique<TCalculateForm>(m_services, nullptr, nullptr);
 }

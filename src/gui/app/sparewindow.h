@@ -5,6 +5,7 @@
 #include <memory>
 
 class QTimer;
+class Services;
 class TCalculateForm;
 
 // A ration window made in advance, 300 ms after the last one was taken (or
@@ -15,7 +16,7 @@ class SpareWindow : public QObject
     Q_OBJECT
 
 public:
-    explicit SpareWindow(QObject *parent = nullptr);
+    explicit SpareWindow(Services &services, QObject *parent = nullptr);
     ~SpareWindow() override;
 
     // The spare window, made now if none is ready; the caller owns it.
@@ -26,6 +27,7 @@ public:
 private:
     void prepare();
 
+    Services &m_services;
     std::unique_ptr<TCalculateForm> m_form;
     QTimer *m_timer;
 };

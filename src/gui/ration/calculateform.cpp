@@ -18,13 +18,14 @@
 
 #include <algorithm>
 
-TCalculateForm::TCalculateForm(QWidget *parent, const char *name, Qt::WindowFlags fl)
+TCalculateForm::TCalculateForm(Services &services, QWidget *parent, const char *name,
+                               Qt::WindowFlags fl)
     : QMainWindow(parent, fl)
 {
     if (name)
         setObjectName(QString::fromUtf8(name));
     setWindowIcon(rationIcon());
-    CentralWidget = new TCentralWidget(this, "CentralWidget");
+    CentralWidget = new TCentralWidget(services, this, "CentralWidget");
     setCentralWidget(CentralWidget);
     // A new ration is named as its name field says.
     setCaption(CentralWidget->RationEdit->text());

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QUndoStack;
+class Services;
 class TCentralWidget;
 struct Ration;
 
@@ -22,8 +23,8 @@ class TCalculateForm : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit TCalculateForm(QWidget *parent = nullptr, const char *name = nullptr,
-                            Qt::WindowFlags fl = {});
+    explicit TCalculateForm(Services &services, QWidget *parent = nullptr,
+                            const char *name = nullptr, Qt::WindowFlags fl = {});
 
     // Writes the ration to its file without asking, or asks where to save
     // it when it has none yet; returns whether it was written.

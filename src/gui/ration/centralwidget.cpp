@@ -27,8 +27,9 @@
 
 #include <algorithm>
 
-TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::WindowFlags fl)
-    : QWidget(parent, fl), m_editor(new RationEditor(this))
+TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *objectName,
+                               Qt::WindowFlags fl)
+    : QWidget(parent, fl), m_services(services), m_editor(new RationEditor(this))
 {
     if (objectName)
         setObjectName(QString::fromLatin1(objectName));
@@ -43,7 +44,7 @@ TCentralWidget::TCentralWidget(QWidget *parent, const char *objectName, Qt::Wind
     WorkingSplitter->setChildrenCollapsible(false);
     WorkingLayout->addWidget(WorkingSplitter);
 
-    m_foodPane = new FoodListPane(WorkingSplitter);
+    m_foodPane = new FoodListPane(m_services, WorkingSplitter);
     ProductsLayout = m_foodPane->productsLayout();
     ProductsLabel = m_foodPane->productsLabel();
     SearchEdit = m_foodPane->searchEdit();

@@ -15,6 +15,7 @@ class QLineEdit;
 class QModelIndex;
 class QPushButton;
 class QSplitter;
+class Services;
 class QTreeView;
 class QUndoStack;
 class QVBoxLayout;
@@ -32,8 +33,8 @@ class TCentralWidget : public QWidget
     Q_OBJECT
 
 public:
-    explicit TCentralWidget(QWidget *parent = nullptr, const char *name = nullptr,
-                            Qt::WindowFlags fl = {});
+    explicit TCentralWidget(Services &services, QWidget *parent = nullptr,
+                            const char *name = nullptr, Qt::WindowFlags fl = {});
     ~TCentralWidget() override;
 
     RationModel *model() const;
@@ -125,6 +126,7 @@ private:
     void updateTotals();
     void placeSplitter();
 
+    Services &m_services;
     RationEditor *m_editor;
     FoodListPane *m_foodPane = nullptr;
     TotalsPanel *m_totals = nullptr;

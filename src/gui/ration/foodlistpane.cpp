@@ -7,6 +7,7 @@
 #include "gui/ration/centralwidget.h"
 #include "gui/ration/foodlistproxy.h"
 #include "gui/ration/foodlistsearch.h"
+#include "gui/ration/services.h"
 #include "gui/tools/ownproductcommands.h"
 #include "gui/widgets/focusframe.h"
 #include "gui/widgets/named.h"
@@ -26,8 +27,9 @@
 
 #include <algorithm>
 
-FoodListPane::FoodListPane(QWidget *parent)
-    : QWidget(parent), m_layout(named(new QVBoxLayout(this), "ProductsLayout")),
+FoodListPane::FoodListPane(Services &services, QWidget *parent)
+    : QWidget(parent), m_services(services),
+      m_layout(named(new QVBoxLayout(this), "ProductsLayout")),
       m_label(named(new QLabel(this), "ProductsLabel")),
       m_searchEdit(named(new QLineEdit(this), "SearchEdit")),
       m_list(named(new QTreeView(this), "FoodsList"))
@@ -76,7 +78,7 @@ FoodListPane::FoodListPane(QWidget *parent)
 
 void FoodListPane::buildList()
 {
-    m_foods = new FoodListProxy(this);
+    m_foods = new FoodListProxy(m_services.foods(), this);
     m_foods->setObjectName(QStringLiteral("FoodListProxy"));
     m_list->setModel(m_foods);
     m_list->setRootIsDecorated(false);
@@ -226,7 +228,7 @@ void FoodListPane::showMenu(const QPoint &position)
     QAction *remove = menu.addAction(TCentralWidget::tr("Удалить"));
     edit->setEnabled(own);
     remove->setEnabled(own);
-    ProductStore &store = ProductStore::user();
+    ProductStore &store = m_services.products();
     const QAction *chosen = menu.exec(m_list->viewport()->mapToGlobal(position));
     if (chosen == add)
         OwnProductCommands::add(this, store);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class FoodListProxy;
+class Services;
 class FoodListSearch;
 class QHBoxLayout;
 class QLabel;
@@ -22,7 +23,7 @@ class FoodListPane : public QWidget
     Q_OBJECT
 
 public:
-    explicit FoodListPane(QWidget *parent = nullptr);
+    explicit FoodListPane(Services &services, QWidget *parent = nullptr);
 
     QVBoxLayout *productsLayout() const { return m_layout; }
     QVBoxLayout *transferLayout() const { return m_transferLayout; }
@@ -59,6 +60,8 @@ private Q_SLOTS:
 
 private:
     void buildList();
+
+    Services &m_services;
     QList<int> columnWidths(const QFont &groupFont) const;
     int chrome() const;
 

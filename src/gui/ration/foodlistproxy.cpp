@@ -6,10 +6,10 @@
 
 #include <QFont>
 
-FoodListProxy::FoodListProxy(QObject *parent) : QSortFilterProxyModel(parent)
+FoodListProxy::FoodListProxy(FoodModel &foods, QObject *parent) : QSortFilterProxyModel(parent)
 {
     setRecursiveFilteringEnabled(true);
-    setSourceModel(FoodModel::shared());
+    setSourceModel(&foods);
 }
 
 QVariant FoodListProxy::data(const QModelIndex &index, int role) const

@@ -2,6 +2,8 @@
 
 #include <QSortFilterProxyModel>
 
+class FoodModel;
+
 // One window's view of the shared food list: sorted by the column the
 // user chose (names as a Russian reader sorts them, values by their
 // numbers), groups in bold, and filtered to the products whose names
@@ -13,7 +15,7 @@ class FoodListProxy : public QSortFilterProxyModel
     Q_OBJECT
 
 public:
-    explicit FoodListProxy(QObject *parent = nullptr);
+    explicit FoodListProxy(FoodModel &foods, QObject *parent = nullptr);
 
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
