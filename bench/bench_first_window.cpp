@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Rationix"));
     auto *mainForm = new TMainForm(nullptr, "MainForm");
     mainForm->showMaximized();
-    mainForm->loadOwnProducts();
+    mainForm->loadUserData();
     QCoreApplication::processEvents();
     delete mainForm;
     return 0;

@@ -33,7 +33,7 @@ double startUpMs(int runs)
 {
     return bench::medianMs(runs, [] {
         auto *form = new TMainForm(nullptr, "MainForm");
-        form->loadOwnProducts();
+        form->loadUserData();
         form->show();
         QApplication::processEvents();
         for (QMdiSubWindow *w : form->Workspace->subWindowList())
@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
     bench::report("  difference", (with - without) * 100.0 / without, "%");
 
     auto *form = new TMainForm(nullptr, "MainForm");
-    form->loadOwnProducts();
+    form->loadUserData();
     form->show();
     for (int i = 1; i < 10; ++i)
         form->pFileNewSlot();

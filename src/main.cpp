@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
                          mainForm->openFiles(paths);
                      });
     mainForm->showAsLastTime();
-    mainForm->loadOwnProducts();
+    mainForm->loadUserData();
     mainForm->openStartFiles(files);
     return app.exec();
 }

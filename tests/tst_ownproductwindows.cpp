@@ -145,7 +145,7 @@ private Q_SLOTS:
                            OwnProducts().toTsv()
                                + "Мои продукты\tСырники\t60\t20\t10\t5\t198\nсломано\n"));
         MessageBox::clearHistory();
-        h.form->loadOwnProducts();
+        h.form->loadUserData();
         QCOMPARE(MessageBox::history().size(), 1);
         QVERIFY(MessageBox::history().first().text.contains(QStringLiteral("строка 3")));
         QCOMPARE(testServices().products().products().products().size(), 1);
@@ -161,7 +161,7 @@ private Q_SLOTS:
         QVERIFY(file.resize(OwnProducts::MaxFileSize + 1));
         file.close();
         MessageBox::clearHistory();
-        h.form->loadOwnProducts();
+        h.form->loadUserData();
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history().first().text,
                  QStringLiteral("Ваши продукты не загружены: не удалось прочитать файл «%1»: файл "

@@ -71,6 +71,15 @@ void RationModel::setDish(const QString &yield, int portions)
     Q_EMIT dishChanged();
 }
 
+void RationModel::setNorm(const std::optional<Profile> &profile, int share)
+{
+    if (profile == m_profile && share == m_share)
+        return;
+    m_profile = profile;
+    m_share = share;
+    Q_EMIT normChanged();
+}
+
 QString RationModel::text(int row, int column) const
 {
     if (row < 0 || row >= m_rows.size())
@@ -211,6 +220,8 @@ Ration RationModel::ration() const
     r.totals = totals();
     r.yield = m_yield;
     r.portions = m_portions;
+    r.profile = m_profile;
+    r.share = m_share;
     return r;
 }
 

@@ -40,6 +40,12 @@ public:
     int portions() const { return m_portions; }
     void setDish(const QString &yield, int portions);
 
+    // Whom the ration is for and which part of the day it is, in per cent
+    // (see Ration).
+    const std::optional<Profile> &profile() const { return m_profile; }
+    int share() const { return m_share; }
+    void setNorm(const std::optional<Profile> &profile, int share);
+
     // Text of a cell; empty for the blank row and for a cell out of range.
     QString text(int row, int column) const;
     QStringList row(int row) const;
@@ -80,6 +86,7 @@ Q_SIGNALS:
     void totalsChanged();
     void nameChanged(const QString &name);
     void dishChanged();
+    void normChanged();
 
 private:
     void addToSums(const QStringList &texts);
@@ -92,6 +99,8 @@ private:
     QString m_name;
     QString m_yield;
     int m_portions = 1;
+    std::optional<Profile> m_profile;
+    int m_share = 100;
     QList<QStringList> m_rows;
     std::array<double, ColumnCount - 1> m_sums{};
 };

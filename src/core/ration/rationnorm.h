@@ -27,6 +27,15 @@ public:
     };
     static const std::array<Meal, 4> &meals();
     static bool acceptsShare(int percent) { return percent >= 1 && percent <= 100; }
+    // A share as typed or chosen: a whole number of per cent, 1 to 100,
+    // blanks, a "%" and an offered meal's name after it aside ("25 — обед").
+    // None, with the reason, for anything else.
+    static std::optional<int> readShare(const QString &text, QString *why = nullptr);
+    // How an offered share reads in the list: «35 — обед», «100 — весь день».
+    static QString shareItem(int percent, const char *meal);
+    // The profile's recommended shares of energy, for the energy structure:
+    // «Рекомендации МР 2.3.1.0253-21 для профиля «Иван»: белки 13 %, …».
+    static QString sharesText(const Profile &profile);
 
     enum class Mark { None, Below, Within, Above };
     struct Value {
@@ -43,6 +52,8 @@ public:
 
     // «50 %», and for a value off its norm «50 % — мало» / «130 % — много».
     static QString percentText(const Value &value);
+    // The word alone: «мало», «много», or nothing within the norm.
+    static QString markText(Mark mark);
     // What the «% нормы» row compares: «% нормы» or «% нормы на порцию».
     QString percentTitle() const;
 

@@ -13,36 +13,6 @@
 #include <array>
 #include <vector>
 
-namespace {
-
-// Runs a slot of the main window, whatever it returns.
-using Runner = void (*)(TMainForm *);
-template <auto Slot> void run(TMainForm *form) { (form->*Slot)(); }
-
-} // namespace
-
-// A place of an action: a menu or toolbar and its position there. The
-// tens of the position are the action's group; groups are kept apart by a
-// separator.
-struct ActionTable::Spot {
-    Place place = Place::None;
-    int at = 0;
-};
-
-struct ActionTable::Row {
-    QAction *TMainForm::*member;
-    const char *objectName;
-    const char *text;
-    const char *icon;
-    std::array<const char *, 2> shortcuts;
-    const char *statusTip;
-    // Null for undo and redo, which the undo group makes and runs.
-    Runner slot;
-    Spot menu;
-    Spot bar;
-    bool needsRation;
-};
-
 const std::vector<ActionTable::Row> &ActionTable::rows()
 {
     using M = TMainForm;
@@ -117,6 +87,17 @@ const std::vector<ActionTable::Row> &ActionTable::rows()
          QT_TRANSLATE_NOOP("TMainForm", "Добавить, изменить или удалить свои продукты"),
          &run<&M::ToolsOwnProductsSlot>,
          {Place::ToolsMenu, 30},
+         {},
+         false},
+        {&M::ToolsProfilesAction,
+         "ToolsProfilesAction",
+         QT_TRANSLATE_NOOP("TMainForm", "Профили…"),
+         nullptr,
+         {},
+         QT_TRANSLATE_NOOP("TMainForm",
+                           "Люди, для которых составляются рационы, и их суточная потребность"),
+         &run<&M::ToolsProfilesSlot>,
+         {Place::ToolsMenu, 31},
          {},
          false},
         {&M::FilePrintAction,
@@ -363,24 +344,27 @@ QList<QAction *> ActionTable::actionsAt(const TMainForm *form, Place place, Spot
     return actions;
 }
 
+namespace {
+// A menu or a toolbar gets the actions, a null one standing for a separator.
+template <typename Holder> void addAll(Holder *holder, const QList<QAction *> &actions)
+{
+    for (QAction *action : actions) {
+        if (action)
+            holder->addAction(action);
+        else
+            holder->addSeparator();
+    }
+}
+} // namespace
+
 void ActionTable::fill(const TMainForm *form, QMenu *menu, Place place)
 {
-    for (QAction *action : actionsAt(form, place, &Row::menu)) {
-        if (action)
-            menu->addAction(action);
-        else
-            menu->addSeparator();
-    }
+    addAll(menu, actionsAt(form, place, &Row::menu));
 }
 
 void ActionTable::fill(const TMainForm *form, QToolBar *bar, Place place)
 {
-    for (QAction *action : actionsAt(form, place, &Row::bar)) {
-        if (action)
-            bar->addAction(action);
-        else
-            bar->addSeparator();
-    }
+    addAll(bar, actionsAt(form, place, &Row::bar));
 }
 
 QList<QAction *> ActionTable::needingRation(const TMainForm *form)

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <array>
 #include <vector>
 
 class QAction;
@@ -40,8 +41,29 @@ public:
     static QList<QAction *> needingRation(const TMainForm *form);
 
 private:
-    struct Spot;
-    struct Row;
+    // Runs a slot of the main window, whatever it returns.
+    using Runner = void (*)(TMainForm *);
+    template <auto Slot> static void run(TMainForm *form) { (form->*Slot)(); }
+    // A place of an action: a menu or toolbar and its position there. The
+    // tens of the position are the action's group; groups are kept apart by
+    // a separator.
+    struct Spot {
+        Place place = Place::None;
+        int at = 0;
+    };
+    struct Row {
+        QAction *TMainForm::*member;
+        const char *objectName;
+        const char *text;
+        const char *icon;
+        std::array<const char *, 2> shortcuts;
+        const char *statusTip;
+        // Null for undo and redo, which the undo group makes and runs.
+        Runner slot;
+        Spot menu;
+        Spot bar;
+        bool needsRation;
+    };
     static const std::vector<Row> &rows();
     static QAction *makeAction(TMainForm *form, const Row &row);
     // The actions of a place in their order there, a null between groups.

@@ -5,10 +5,10 @@
 #include "core/platform/savedsettings.h"
 #include "gui/app/actiontable.h"
 #include "gui/app/helpcommands.h"
-#include "gui/app/ownproductsload.h"
 #include "gui/app/programstyle.h"
 #include "gui/app/rationwindows.h"
 #include "gui/app/recentfilesmenu.h"
+#include "gui/app/userdataload.h"
 #include "gui/app/windowlistmenu.h"
 #include "gui/app/windowstate.h"
 #include "gui/app/windowtiling.h"
@@ -22,6 +22,7 @@
 #include "gui/tools/findform.h"
 #include "gui/tools/ownproductcommands.h"
 #include "gui/tools/ownproductsdialog.h"
+#include "gui/tools/profilesdialog.h"
 #include "gui/widgets/dialogslot.h"
 
 #include <QAction>
@@ -147,10 +148,8 @@ void TMainForm::CreateMenusSlot()
     ToolsMenu = menu(QT_TR_NOOP("&Сервис"), Place::ToolsMenu);
     WindowMenu = menu(QT_TR_NOOP("&Окно"), Place::WindowMenu);
     HelpMenu = menu(QT_TR_NOOP("Сп&равка"), Place::HelpMenu);
-    menuBar()->addMenu(FileMenu);
-    menuBar()->addMenu(EditMenu);
-    menuBar()->addMenu(ToolsMenu);
-    menuBar()->addMenu(WindowMenu);
+    for (QMenu *each : {FileMenu, EditMenu, ToolsMenu, WindowMenu})
+        menuBar()->addMenu(each);
     menuBar()->addSeparator();
     menuBar()->addMenu(HelpMenu);
 }
@@ -243,13 +242,11 @@ void TMainForm::FileSaveAsProductSlot()
             MessageTimeout);
 }
 
-void TMainForm::ToolsOwnProductsSlot()
-{
-    OwnProductsDialog dialog(m_services.products(), this);
-    dialog.exec();
-}
+void TMainForm::ToolsOwnProductsSlot() { OwnProductsDialog(m_services.products(), this).exec(); }
 
-void TMainForm::loadOwnProducts() { OwnProductsLoad::load(this, m_services.products()); }
+void TMainForm::ToolsProfilesSlot() { ProfilesDialog(m_services.profiles(), this).exec(); }
+
+void TMainForm::loadUserData() { UserDataLoad::load(this, m_services); }
 
 void TMainForm::FileSaveAsSlot() { runOn(activeRation(), &TCalculateForm::saveAs); }
 

@@ -53,7 +53,7 @@ public:
     // empty ration is opened.
     int openStartFiles(const QStringList &paths);
     // Reads the user's own products, saying once which lines were damaged.
-    void loadOwnProducts();
+    void loadUserData();
     // Shows the window as it was left last time (size, place, maximized,
     // toolbars), or maximized when nothing usable was kept; says so when the
     // settings file is no file that can be used.
@@ -75,6 +75,7 @@ public:
     QAction *FileSaveAsAction;
     QAction *FileSaveAsProductAction;
     QAction *ToolsOwnProductsAction;
+    QAction *ToolsProfilesAction;
     QAction *FilePrintAction;
     QAction *FilePrintPreviewAction;
     QAction *FileCloseAction;
@@ -123,6 +124,7 @@ private Q_SLOTS:
     void FileSaveAsSlot();
     void FileSaveAsProductSlot();
     void ToolsOwnProductsSlot();
+    void ToolsProfilesSlot();
     void FilePrintSlot();
     void FilePrintPreviewSlot();
     void FileCloseSlot();

@@ -5,13 +5,18 @@
 #include "core/ration/dish.h"
 #include "core/ration/rationmodel.h"
 #include "gui/dialogs/messagebox.h"
+#include "gui/ration/columnstrip.h"
 #include "gui/ration/dishpanel.h"
 #include "gui/ration/foodlistpane.h"
 #include "gui/ration/massform.h"
+#include "gui/ration/normpanel.h"
 #include "gui/ration/rationeditor.h"
 #include "gui/ration/scaledialog.h"
+#include "gui/ration/services.h"
+
 #include "gui/ration/totalspanel.h"
 #include "gui/widgets/named.h"
+#include <QComboBox>
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -83,6 +88,9 @@ TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *
     takeTotalLabels();
     connect(m_totals, &TotalsPanel::dishToggled, this, [this](bool open) { foldDish(!open); });
     RationLayout->addWidget(m_totals);
+    m_normPanel = named(new NormPanel(m_services.profiles(), rationPane), "NormPanel");
+    RationLayout->addWidget(m_normPanel);
+    m_normPanel->valuesStrip()->follow(FoodsTable);
     m_dishPanel = named(new DishPanel(rationPane), "DishPanel");
     RationLayout->addWidget(m_dishPanel);
     m_dishPanel->valuesStrip()->follow(FoodsTable);
@@ -99,7 +107,9 @@ TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *
     setTabOrder(FoodsList, AddButton);
     setTabOrder(AddButton, RemoveButton);
     setTabOrder(RemoveButton, FoodsTable);
-    setTabOrder(FoodsTable, m_dishPanel);
+    setTabOrder(FoodsTable, m_normPanel->ProfileBox);
+    setTabOrder(m_normPanel->ProfileBox, m_normPanel->ShareBox);
+    setTabOrder(m_normPanel->ShareBox, m_dishPanel);
 
     connect(m_foodPane, &FoodListPane::selectionChanged, this, &TCentralWidget::ItemSelectedSlot);
     connect(m_foodPane, &FoodListPane::addAsked, this, &TCentralWidget::AddSlot);
@@ -114,6 +124,10 @@ TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *
     connect(m_editor, &RationEditor::totalsChanged, this, &TCentralWidget::updateTotals);
     connect(m_dishPanel, &DishPanel::dishChanged, this, &TCentralWidget::DishEditedSlot);
     connect(model(), &RationModel::dishChanged, this, &TCentralWidget::showDish);
+    connect(m_normPanel, &NormPanel::normChosen, m_editor, &RationEditor::changeNorm);
+    connect(model(), &RationModel::normChanged, this, &TCentralWidget::showNorm);
+    // A dish's portions change what one portion gives of the norm.
+    connect(model(), &RationModel::dishChanged, this, &TCentralWidget::showNorm);
 
     resize(550, 350);
 }
@@ -241,9 +255,12 @@ void TCentralWidget::DishEditedSlot()
 
 void TCentralWidget::showDish() { m_dishPanel->setDish(model()->yield(), model()->portions()); }
 
+void TCentralWidget::showNorm() { m_normPanel->showRation(ration()); }
+
 Ration TCentralWidget::finishedRation()
 {
     m_dishPanel->commitTypedYield();
+    m_normPanel->commitTypedShare();
     return ration();
 }
 
@@ -253,6 +270,7 @@ void TCentralWidget::updateTotals()
     m_totals->setTotals(totals);
     FoodsTable->fitTotals(totals);
     m_dishPanel->setTotals(totals);
+    showNorm();
 }
 
 Ration TCentralWidget::ration() const
@@ -275,6 +293,8 @@ void TCentralWidget::loadRation(const Ration &ration)
     if (ration.hasDish())
         foldDish(false);
     m_editor->takeLoadedDish(m_dishPanel->yieldText(), m_dishPanel->portions());
+    m_editor->takeLoadedNorm(ration.profile, ration.share);
+    showNorm();
 }
 
 void TCentralWidget::FocusSearchSlot() { m_foodPane->focusSearch(); }

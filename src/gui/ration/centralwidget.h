@@ -8,6 +8,7 @@
 
 class DishPanel;
 class FoodListPane;
+class NormPanel;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -109,6 +110,7 @@ public Q_SLOTS:
 private Q_SLOTS:
     void DishEditedSlot();
     void showDish();
+    void showNorm();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -130,6 +132,7 @@ private:
     RationEditor *m_editor;
     FoodListPane *m_foodPane = nullptr;
     TotalsPanel *m_totals = nullptr;
+    NormPanel *m_normPanel = nullptr;
     DishPanel *m_dishPanel = nullptr;
     // The user placed the splitter: it stays where it was put.
     bool m_splitterMoved = false;

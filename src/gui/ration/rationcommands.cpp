@@ -100,6 +100,17 @@ bool DishCommand::mergeWith(const QUndoCommand *other)
     return true;
 }
 
+NormCommand::NormCommand(RationModel *model, const std::optional<Profile> &profile, int share)
+    : m_model(model), m_profileBefore(model->profile()), m_shareBefore(model->share()),
+      m_profile(profile), m_share(share)
+{
+    setText(profile != m_profileBefore ? tr("выбор профиля") : tr("изменение доли дневной нормы"));
+}
+
+void NormCommand::apply() { m_model->setNorm(m_profile, m_share); }
+
+void NormCommand::revert() { m_model->setNorm(m_profileBefore, m_shareBefore); }
+
 ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield,
                            int portions, const QUndoCommand *shown)
     : m_model(model), m_yieldBefore(model->yield()), m_portionsBefore(model->portions()),

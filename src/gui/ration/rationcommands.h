@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/norms/profiles.h"
+
 #include <QList>
 #include <QStringList>
 #include <QUndoCommand>
+
+#include <optional>
 
 class RationModel;
 
@@ -126,6 +130,25 @@ private:
     int m_portionsBefore;
     QString m_yield;
     int m_portions;
+};
+
+// A new profile or share of the day that the ration is measured against.
+class NormCommand : public RationCommand
+{
+public:
+    NormCommand(RationModel *model, const std::optional<Profile> &profile, int share);
+    qsizetype storedRows() const override { return 0; }
+
+protected:
+    void apply() override;
+    void revert() override;
+
+private:
+    RationModel *m_model;
+    std::optional<Profile> m_profileBefore;
+    int m_shareBefore;
+    std::optional<Profile> m_profile;
+    int m_share;
 };
 
 // Every row at once with a new mass and values, and the yield and the

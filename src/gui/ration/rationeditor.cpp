@@ -46,6 +46,12 @@ void RationEditor::takeLoadedDish(const QString &yield, int portions)
     m_model->setDish(yield, portions);
 }
 
+void RationEditor::takeLoadedNorm(const std::optional<Profile> &profile, int share)
+{
+    const QSignalBlocker blocker(m_model);
+    m_model->setNorm(profile, share);
+}
+
 void RationEditor::addProduct(const QString &name, const QString &mass, const QStringList &per100g)
 {
     m_history.push(new AddRowCommand(m_model, RationModel::productRow(name, mass, per100g)));
@@ -73,6 +79,12 @@ void RationEditor::rename(const QString &name)
 void RationEditor::changeDish(const QString &yield, int portions)
 {
     m_history.push(new DishCommand(m_model, yield, portions));
+}
+
+void RationEditor::changeNorm(const std::optional<Profile> &profile, int share)
+{
+    if (profile != m_model->profile() || share != m_model->share())
+        m_history.push(new NormCommand(m_model, profile, share));
 }
 
 bool RationEditor::changeMass(int row, const QString &typed, QString *why)

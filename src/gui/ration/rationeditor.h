@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/norms/profiles.h"
 #include "core/ration/rationscale.h"
 #include "gui/ration/undobudget.h"
 
@@ -34,6 +35,8 @@ public:
     // Takes the dish of a loaded ration as the window shows it, without a
     // step of its own.
     void takeLoadedDish(const QString &yield, int portions);
+    // The same for the profile and share of the day it is measured against.
+    void takeLoadedNorm(const std::optional<Profile> &profile, int share);
 
     void addProduct(const QString &name, const QString &mass, const QStringList &per100g);
     // Removes the rows (any order, repeats allowed); returns whether a row
@@ -41,6 +44,8 @@ public:
     bool removeRows(const QList<int> &rows);
     void rename(const QString &name);
     void changeDish(const QString &yield, int portions);
+    // Measures the ration against another profile or share of the day.
+    void changeNorm(const std::optional<Profile> &profile, int share);
     // A row's new mass as the user typed it; refused (false) for a row that
     // is not there or a text that is no mass, with the reason in why.
     bool changeMass(int row, const QString &typed, QString *why = nullptr);
