@@ -5,6 +5,7 @@
 #include "core/nutrition/energystructure.h"
 #include "core/nutrition/figuretext.h"
 #include "core/page/htmltext.h"
+#include "core/page/pagereader.h"
 #include "core/ration/dish.h"
 
 #include <QDate>
@@ -258,98 +259,6 @@ QString printText(const Ration &ration, const QDate &date)
     return text;
 }
 
-namespace {
-
-// A text read from the page: unescaped, and cut to the longest allowed
-// (never between the halves of a surrogate pair).
-QString pageText(QStringView line, bool *cut)
-{
-    // An entity stands for one character in at most six.
-    const qsizetype window = MaxTextLength * 6;
-    QString text = HtmlText::unescape(line.left(window).toString());
-    if (text.size() > MaxTextLength || line.size() > window) {
-        qsizetype length = qMin(text.size(), MaxTextLength);
-        if (length > 0 && text[length - 1].isHighSurrogate())
-            --length;
-        text.truncate(length);
-        *cut = true;
-    }
-    return text;
-}
-
-QStringView viewAt(const QList<QStringView> &lines, qsizetype index)
-{
-    return index < lines.size() ? lines[index] : QStringView();
-}
-
-// A text the page gave that was not taken, as the user is told of it: in
-// quotes, and a long one shortened.
-QString quoted(QStringView text)
-{
-    constexpr qsizetype Shown = 40;
-    QString shown = text.left(Shown).toString();
-    if (text.size() > Shown)
-        shown.replace(Shown - 1, 1, QChar(0x2026));
-    return QChar(0x00ab) + shown + QChar(0x00bb);
-}
-
-// The yield and portions of the dish row at lines[k]; a yield or a number
-// of portions that the dish panel would refuse is not taken, and named in
-// *ignored.
-void readDish(const QList<QStringView> &lines, qsizetype k, Ration *ration, QStringList *ignored)
-{
-    const QString yield = HtmlText::unescape(viewAt(lines, k + 5).toString()).trimmed();
-    // Without products nothing is too small: only the number itself is checked.
-    ration->yield = Dish::acceptsYield(yield) ? yield : QString();
-    // An empty yield is a dish whose products are not weighed after cooking.
-    if (ration->yield.isEmpty() && !yield.isEmpty())
-        ignored->append(tr("выход готового блюда %1").arg(quoted(yield)));
-    bool ok = false;
-    const QStringView portionsText = viewAt(lines, k + 11);
-    const int portions = portionsText.toInt(&ok);
-    ration->portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;
-    if (ration->portions != portions)
-        ignored->append(
-            tr("число порций %1").arg(quoted(HtmlText::unescape(portionsText.toString()))));
-}
-
-// Reads a page from its lines (those after the magic line).
-ReadResult readLines(const QList<QStringView> &lines)
-{
-    static const QString totalsLine = QStringLiteral("<tr bgcolor=\"Grey\">");
-    static const QString endLine = QStringLiteral("</html>");
-    ReadResult result;
-    result.status = ReadResult::Ok;
-    bool hasTotals = false;
-    bool hasEnd = false;
-    constexpr qsizetype lastCell = 2 + qsizetype(3) * (Ration::ColumnCount - 1);
-    for (qsizetype k = 0; k < lines.size(); ++k) {
-        const QStringView line = lines[k];
-        if (line == TitleLine) {
-            result.ration.name = pageText(viewAt(lines, k + 1), &result.cut);
-            result.hasTitle = true;
-        } else if (line == RowLine) {
-            QStringList row;
-            row.reserve(Ration::ColumnCount);
-            for (int c = 0; c < Ration::ColumnCount; ++c)
-                row.append(pageText(viewAt(lines, k + 2 + qsizetype(3) * c), &result.cut));
-            result.ration.rows.append(row);
-            k += lastCell;
-        } else if (line == totalsLine) {
-            hasTotals = true;
-        } else if (line == endLine) {
-            hasEnd = true;
-        } else if (line == DishLine) {
-            readDish(lines, k, &result.ration, &result.ignored);
-        }
-    }
-    result.complete = hasTotals && hasEnd;
-    result.ration.totals = Ration::totalsOf(result.ration.rows);
-    return result;
-}
-
-} // namespace
-
 ReadResult read(QIODevice &device)
 {
     // The first line decides, before the rest of the file is read: a page
@@ -370,21 +279,6 @@ ReadResult read(QIODevice &device)
     return result;
 }
 
-ReadResult readBody(QStringView text)
-{
-    QList<QStringView> lines;
-    lines.reserve(text.count(QLatin1Char('\n')) + 1);
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        QStringView line = text.mid(start, end - start);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        lines.append(line);
-        start = end + 1;
-    }
-    return readLines(lines);
-}
+ReadResult readBody(QStringView text) { return PageReader(text).read(); }
 
 } // namespace RationPage

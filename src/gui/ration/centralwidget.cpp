@@ -600,7 +600,6 @@ Ration TCentralWidget::ration() const
 
 void TCentralWidget::loadRation(const Ration &ration)
 {
-    const QList<QStringList> rows = m_model->rows() + ration.rows;
     {
         const QSignalBlocker blocker(m_model);
         m_model->setName(ration.name);
@@ -608,7 +607,7 @@ void TCentralWidget::loadRation(const Ration &ration)
     RationEdit->setText(ration.name);
     RationEdit->selectAll();
     RationEdit->setFocus();
-    m_model->setRows(rows);
+    m_model->addRows(ration);
     // The panel shows a stored yield it would not take as none.
     m_dishPanel->setDish(ration.yield, ration.portions);
     if (ration.hasDish())
