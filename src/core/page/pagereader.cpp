@@ -4,6 +4,7 @@
 #include "core/platform/trcontext.h"
 #include "core/ration/dish.h"
 
+#include <QVarLengthArray>
 #include <QtAlgorithms>
 
 #include <algorithm>
@@ -17,51 +18,50 @@ TR_CONTEXT(RationPage)
 
 namespace {
 
-// A text read from the page: unescaped, and cut to the longest allowed
-// (never between the halves of a surrogate pair).
-QString pageText(QStringView line, bool *cut)
+// Cuts a text to the longest allowed, never between the halves of a
+// surrogate pair.
+void cutToLongest(QString &text, bool *cut)
 {
-    // An entity stands for one character in at most six.
-    const qsizetype window = RationPage::MaxTextLength * 6;
-    const QStringView head = line.left(window);
-    // Most texts hold no entity: they are copied once.
-    QString text = std::find(head.begin(), head.end(), QLatin1Char('&')) == head.end()
-        ? head.toString()
-        : HtmlText::unescape(head.toString());
-    if (text.size() > RationPage::MaxTextLength || line.size() > window) {
-        qsizetype length = qMin(text.size(), RationPage::MaxTextLength);
-        if (length > 0 && text[length - 1].isHighSurrogate())
-            --length;
-        text.truncate(length);
-        *cut = true;
-    }
-    return text;
+    qsizetype length = qMin(text.size(), RationPage::MaxTextLength);
+    if (length > 0 && text[length - 1].isHighSurrogate())
+        --length;
+    text.truncate(length);
+    *cut = true;
 }
 
-// Just after the count-th LF from `from` on, or `end` when there are
-// fewer. A page is mostly short lines of tags: eight characters are looked
-// at a time where the processor can, all the line breaks among them at once.
-const QChar *afterLines(const QChar *from, const QChar *end, int count)
+// Where each of the next count lines from `from` on ends: just after its
+// LF, or at `end`. A page is mostly short lines of tags: sixteen bytes are
+// looked at a time where the processor can, all the line breaks among them
+// at once.
+void lineEnds(const char *from, const char *end, int count, const char **ends)
 {
-    if (count <= 0)
-        return from;
+    int n = 0;
 #ifdef __SSE2__
-    const __m128i lf = _mm_set1_epi16('\n');
-    for (; end - from >= 8; from += 8) {
-        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
-        // Two bits for each character; the low one says whether it is an LF.
-        auto found = uint(_mm_movemask_epi8(_mm_cmpeq_epi16(chars, lf))) & 0x5555U;
-        for (; found != 0; found &= found - 1) {
-            if (--count == 0)
-                return from + qCountTrailingZeroBits(found) / 2 + 1;
-        }
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; n < count && end - from >= 16; from += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+        for (auto found = uint(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
+             found != 0 && n < count; found &= found - 1)
+            ends[n++] = from + qCountTrailingZeroBits(found) + 1;
     }
 #endif
-    for (; from != end; ++from) {
-        if (*from == QLatin1Char('\n') && --count == 0)
-            return from + 1;
+    for (; n < count && from != end; ++from) {
+        if (*from == '\n')
+            ends[n++] = from + 1;
     }
-    return end;
+    while (n < count)
+        ends[n++] = end;
+}
+
+// The line from begin to its end, without its line break.
+QByteArrayView lineBetween(const char *begin, const char *end)
+{
+    QByteArrayView line(begin, end);
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line;
 }
 
 // A text the page gave that was not taken, as the user is told of it: in
@@ -77,79 +77,118 @@ QString quoted(QStringView text)
 
 } // namespace
 
-QStringView PageReader::nextLine()
+QByteArrayView PageReader::nextLine()
 {
-    const QChar *begin = m_text.data() + m_pos;
-    const QChar *end = m_text.data() + m_text.size();
-    const QChar *next = afterLines(begin, end, 1);
-    m_pos = next - m_text.data();
-    QStringView line(begin, next);
-    if (line.endsWith(QLatin1Char('\n')))
-        line.chop(1);
-    if (line.endsWith(QLatin1Char('\r')))
-        line.chop(1);
-    return line;
+    const char *begin = m_bytes.data() + m_pos;
+    const char *end = nullptr;
+    lineEnds(begin, m_bytes.data() + m_bytes.size(), 1, &end);
+    m_pos = end - m_bytes.data();
+    return lineBetween(begin, end);
 }
 
-void PageReader::skipLines(int count)
+QByteArrayView PageReader::lineAhead(int count) const
 {
-    const QChar *begin = m_text.data() + m_pos;
-    m_pos = afterLines(begin, m_text.data() + m_text.size(), count) - m_text.data();
+    QVarLengthArray<const char *, 12> ends(count);
+    const char *begin = m_bytes.data() + m_pos;
+    lineEnds(begin, m_bytes.data() + m_bytes.size(), count, ends.data());
+    return lineBetween(count >= 2 ? ends[count - 2] : begin, ends[count - 1]);
 }
 
-QStringView PageReader::lineAhead(int count) const
+QString PageReader::decoded(QByteArrayView bytes, bool *entity)
 {
-    PageReader ahead(m_text);
-    ahead.m_pos = m_pos;
-    ahead.skipLines(count - 1);
-    return ahead.nextLine();
+    // Numbers and tags are ASCII, copied as they are while looking for an
+    // entity; other texts go through the UTF-8 decoder.
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    bool ampersand = false;
+    for (const char c : bytes) {
+        if (uchar(c) >= 0x80) {
+            // UTF-8 takes no more UTF-16 units than bytes.
+            text.truncate(m_utf8.appendToBuffer(text.data(), bytes) - text.constData());
+            *entity = text.contains(QLatin1Char('&'));
+            return text;
+        }
+        ampersand = ampersand || c == '&';
+        *out++ = char16_t(c);
+    }
+    *entity = ampersand;
+    return text;
+}
+
+QString PageReader::pageText(QByteArrayView line)
+{
+    // An entity stands for one character in at most six; a line of no more
+    // bytes than that window holds no more characters.
+    const qsizetype window = RationPage::MaxTextLength * 6;
+    bool entity = false;
+    if (line.size() > window) {
+        const QString whole = decoded(line, &entity);
+        QString text = HtmlText::unescape(whole.left(window));
+        if (text.size() > RationPage::MaxTextLength || whole.size() > window)
+            cutToLongest(text, &m_result.cut);
+        return text;
+    }
+    QString text = decoded(line, &entity);
+    if (entity)
+        text = HtmlText::unescape(text);
+    if (text.size() > RationPage::MaxTextLength)
+        cutToLongest(text, &m_result.cut);
+    return text;
 }
 
 QStringList PageReader::readRow()
 {
-    QStringList row;
-    row.reserve(Ration::ColumnCount);
-    // Each text stands on the middle line of its cell's three.
+    // Where the 20 lines after the marker end, found in one sweep; each text
+    // stands on the middle line of its cell's three.
+    constexpr int Lines = 3 * Ration::ColumnCount - 1;
+    const char *ends[Lines];
+    lineEnds(m_bytes.data() + m_pos, m_bytes.data() + m_bytes.size(), Lines, ends);
+    QStringList row(Ration::ColumnCount);
     for (int c = 0; c < Ration::ColumnCount; ++c) {
-        skipLines(c == 0 ? 1 : 2);
-        row.append(pageText(nextLine(), &m_result.cut));
+        const int line = 3 * c; // the text's line is ends[line] to ends[line + 1]
+        row[c] = pageText(lineBetween(ends[line], ends[line + 1]));
     }
+    m_pos = ends[Lines - 1] - m_bytes.data();
     return row;
 }
 
 void PageReader::readDish()
 {
     Ration &ration = m_result.ration;
-    const QString yield = HtmlText::unescape(lineAhead(5).toString()).trimmed();
+    bool entity = false;
+    const QString yield = HtmlText::unescape(decoded(lineAhead(5), &entity)).trimmed();
     // Without products nothing is too small: only the number itself is checked.
     ration.yield = Dish::acceptsYield(yield) ? yield : QString();
     // An empty yield is a dish whose products are not weighed after cooking.
     if (ration.yield.isEmpty() && !yield.isEmpty())
         m_result.ignored.append(tr("выход готового блюда %1").arg(quoted(yield)));
     bool ok = false;
-    const QStringView portionsText = lineAhead(11);
+    const QString portionsText = decoded(lineAhead(11), &entity);
     const int portions = portionsText.toInt(&ok);
     ration.portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;
     if (ration.portions != portions)
         m_result.ignored.append(
-            tr("число порций %1").arg(quoted(HtmlText::unescape(portionsText.toString()))));
+            tr("число порций %1").arg(quoted(HtmlText::unescape(portionsText))));
 }
 
 RationPage::ReadResult PageReader::read()
 {
-    static const QString totalsLine = QStringLiteral("<tr bgcolor=\"Grey\">");
-    static const QString endLine = QStringLiteral("</html>");
+    static const QByteArray titleLine = RationPage::TitleLine.toLatin1();
+    static const QByteArray rowLine = RationPage::RowLine.toLatin1();
+    static const QByteArray dishLine = RationPage::DishLine.toLatin1();
+    static const QByteArray totalsLine = QByteArrayLiteral("<tr bgcolor=\"Grey\">");
+    static const QByteArray endLine = QByteArrayLiteral("</html>");
     m_result = {};
     m_result.status = RationPage::ReadResult::Ok;
     bool hasTotals = false;
     bool hasEnd = false;
     Ration::Sums sums{};
-    while (m_pos < m_text.size()) {
-        const QStringView line = nextLine();
-        if (line == RationPage::TitleLine) {
-            m_result.ration.name = pageText(lineAhead(1), &m_result.cut);
+    while (m_pos < m_bytes.size()) {
+        const QByteArrayView line = nextLine();
+        if (line == titleLine) {
+            m_result.ration.name = pageText(lineAhead(1));
             m_result.hasTitle = true;
-        } else if (line == RationPage::RowLine) {
+        } else if (line == rowLine) {
             // A row marker among a row's lines is not another row.
             QStringList row = readRow();
             Ration::addRow(sums, row);
@@ -158,7 +197,7 @@ RationPage::ReadResult PageReader::read()
             hasTotals = true;
         } else if (line == endLine) {
             hasEnd = true;
-        } else if (line == RationPage::DishLine) {
+        } else if (line == dishLine) {
             readDish();
         }
     }

@@ -2,34 +2,42 @@
 
 #include "core/page/rationpage.h"
 
-#include <QStringView>
+#include <QByteArrayView>
+#include <QStringDecoder>
 
-// Reads the page that follows the magic line in one pass over its text:
-// every line is looked at once, where it stands, and each row's values are
-// added to the totals as the row is read. RationPage describes the page.
+// Reads the page that follows the magic line in one pass over its UTF-8
+// bytes: every line is looked at once, where it stands, only the texts
+// taken are decoded, and each row's values are added to the totals as the
+// row is read. RationPage describes the page.
 class PageReader
 {
 public:
-    explicit PageReader(QStringView text) : m_text(text) { }
+    // The bytes must be valid UTF-8; they are read as they are, a
+    // byte-order mark included.
+    explicit PageReader(QByteArrayView utf8) : m_bytes(utf8) { }
 
     RationPage::ReadResult read();
 
 private:
-    // The next line, without its line break, and the position after it; an
-    // empty line past the end.
-    QStringView nextLine();
-    // Passes over count lines.
-    void skipLines(int count);
+    // The next line, without its line break; an empty line past the end.
+    QByteArrayView nextLine();
     // The line count lines after the one last read, without moving on.
-    QStringView lineAhead(int count) const;
+    QByteArrayView lineAhead(int count) const;
 
+    // A text of the page, unescaped and cut to the longest allowed.
+    QString pageText(QByteArrayView line);
+    // The bytes' text; *entity says whether it holds an '&'.
+    QString decoded(QByteArrayView bytes, bool *entity);
     // A row whose marker was just read: its seven texts, the last one 20
     // lines below the marker, where reading goes on.
     QStringList readRow();
     // The yield and portions of the dish row whose marker was just read.
     void readDish();
 
-    QStringView m_text;
+    QByteArrayView m_bytes;
     qsizetype m_pos = 0;
+    QStringDecoder m_utf8{QStringDecoder::Utf8,
+                          QStringDecoder::Flag::Stateless
+                              | QStringDecoder::Flag::ConvertInitialBom};
     RationPage::ReadResult m_result;
 };

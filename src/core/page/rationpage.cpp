@@ -279,6 +279,8 @@ ReadResult read(QIODevice &device)
     return result;
 }
 
-ReadResult readBody(QStringView text) { return PageReader(text).read(); }
+ReadResult readBody(QStringView text) { return readUtf8Body(text.toUtf8()); }
+
+ReadResult readUtf8Body(QByteArrayView utf8) { return PageReader(utf8).read(); }
 
 } // namespace RationPage

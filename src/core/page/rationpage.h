@@ -2,6 +2,7 @@
 
 #include "core/ration/ration.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 
 class QDate;
@@ -71,5 +72,9 @@ ReadResult read(QIODevice &device);
 
 // Reads the page that follows the magic line, from its decoded text.
 ReadResult readBody(QStringView text);
+// The same from its bytes, which must be valid UTF-8 (a byte-order mark
+// at their start is read as a character): the bytes of a file need not be
+// decoded whole before the page is read.
+ReadResult readUtf8Body(QByteArrayView utf8);
 
 } // namespace RationPage
