@@ -25,8 +25,18 @@ Plain plainRead(const QString &text)
     }
     if (text.endsWith(u'\n') || text.isEmpty())
         lines.removeLast();
+    // A text unescaped and cut as the page's texts are.
     const auto at = [&](qsizetype k) {
-        return HtmlText::unescape(k < lines.size() ? lines[k].toString() : QString());
+        const QStringView line = k < lines.size() ? lines[k] : QStringView();
+        const qsizetype window = RationPage::MaxTextLength * 6;
+        QString cell = HtmlText::unescape(line.left(window).toString());
+        if (cell.size() > RationPage::MaxTextLength || line.size() > window) {
+            qsizetype length = qMin(cell.size(), RationPage::MaxTextLength);
+            if (length > 0 && cell[length - 1].isHighSurrogate())
+                --length;
+            cell.truncate(length);
+        }
+        return cell;
     };
     Plain page;
     bool totals = false;
@@ -98,6 +108,37 @@ private Q_SLOTS:
         QCOMPARE(read.ration.totals, Ration::totalsOf(expected.rows));
         QVERIFY(read.ration.sums);
         QCOMPARE(Ration::totalsOf(*read.ration.sums), read.ration.totals);
+    }
+
+    // Long names of one, two, three and four bytes a character, and of
+    // entities, about the lengths where they are cut: read as whole lines
+    // are, and said to be cut when they are.
+    void longTexts_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("count");
+        const qsizetype window = RationPage::MaxTextLength * 6;
+        const QString units[] = {QStringLiteral("a"), QStringLiteral("ж"), QStringLiteral("€"),
+                                 QStringLiteral("\U0001F600"), QStringLiteral("&amp;")};
+        for (const QString &unit : units) {
+            for (const qsizetype count :
+                 {RationPage::MaxTextLength, RationPage::MaxTextLength + 1, window / 2,
+                  window / 2 + 1, window, window + 1, 3 * window + 3, 3 * window + 4}) {
+                QTest::addRow("%s x %lld", qPrintable(unit), qlonglong(count))
+                    << unit << int(count / unit.size());
+            }
+        }
+    }
+    void longTexts()
+    {
+        QFETCH(QString, unit);
+        QFETCH(int, count);
+        const QString text =
+            RationPage::TitleLine + u'\n' + unit.repeated(count) + QStringLiteral("x\n");
+        const RationPage::ReadResult read = RationPage::readBody(text);
+        const Plain expected = plainRead(text);
+        QCOMPARE(read.ration.name, expected.name);
+        QCOMPARE(read.cut, HtmlText::unescape(unit.repeated(count) + u'x') != expected.name);
     }
 };
 

@@ -122,9 +122,13 @@ QString PageReader::pageText(QByteArrayView line)
     const qsizetype window = RationPage::MaxTextLength * 6;
     bool entity = false;
     if (line.size() > window) {
-        const QString whole = decoded(line, &entity);
-        QString text = HtmlText::unescape(whole.left(window));
-        if (text.size() > RationPage::MaxTextLength || whole.size() > window)
+        // The window's characters come from at most three bytes each; a
+        // line longer than those bytes and a character has more characters
+        // than the window, and is cut whatever they are.
+        const qsizetype prefix = 3 * window + 3;
+        const QString head = decoded(line.first(qMin(line.size(), prefix)), &entity);
+        QString text = HtmlText::unescape(head.left(window));
+        if (text.size() > RationPage::MaxTextLength || head.size() > window || line.size() > prefix)
             cutToLongest(text, &m_result.cut);
         return text;
     }
