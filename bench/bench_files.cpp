@@ -135,13 +135,13 @@ int main(int argc, char *argv[])
     }
 
     const QString other = dir.filePath(QStringLiteral("other.bin"));
-    SafeWrite::writeFile(other, QByteArray(50 * 1024 * 1024, '\x7f'));
+    SafeWrite::writeFile(other, QByteArray(qsizetype(50) * 1024 * 1024, '\x7f'));
     bench::report("refuse a 50 MB file of another kind (median)",
                   bench::medianMs(runs, [&] { RationFile::load(other); }), "ms");
 
     const QString longName = dir.filePath(QStringLiteral("name.html"));
     Ration named = ration(1);
-    named.name = QString(1024 * 1024, QChar(u'ж'));
+    named.name = QString(qsizetype(1024) * 1024, QChar(u'ж'));
     SafeWrite::writeFile(longName, RationPage::fileText(named).toUtf8());
     bench::report("load a 1 MB name into a ration window (median)",
                   bench::medianMs(3,

@@ -83,7 +83,7 @@ QString page(const QTemporaryDir &dir, int rows)
                             QStringLiteral("124.5"), QStringLiteral("9"), QStringLiteral("0.15"),
                             QStringLiteral("12.45"), QStringLiteral("87")});
     ration.totals = Ration::totalsOf(ration.rows);
-    const QString path = dir.filePath(QStringLiteral("big.html"));
+    QString path = dir.filePath(QStringLiteral("big.html"));
     SafeWrite::writeFile(path, RationPage::fileText(ration).toUtf8());
     return path;
 }

@@ -48,7 +48,7 @@ Plain plainRead(const QString &text)
         } else if (lines[k] == RationPage::RowLine) {
             QStringList row;
             for (int c = 0; c < Ration::ColumnCount; ++c)
-                row.append(at(k + 2 + 3 * c));
+                row.append(at(k + 2 + qsizetype(3) * c));
             page.rows.append(row);
             k += 20;
         } else {
