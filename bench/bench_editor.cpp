@@ -2,6 +2,7 @@
 // ration window, opening one more ration window (against the workspace
 // opening an empty frame), and memory with ten open.
 
+#include "benchservices.h"
 #include "benchutil.h"
 #include "gui/app/mainform.h"
 #include "gui/dialogs/messagebox.h"
@@ -49,7 +50,7 @@ int main(int argc, char *argv[])
     const int runs = 15;
 
     // Memory first, before the timing runs leave freed memory behind.
-    TMainForm form(nullptr, "MainForm");
+    TMainForm form(bench::services(), nullptr, "MainForm");
     form.show();
     QCoreApplication::processEvents();
     const long before = bench::statusKiB("VmRSS");
@@ -63,7 +64,7 @@ int main(int argc, char *argv[])
     bench::report("main window with first ration window (median)",
                   bench::medianMs(runs,
                                   [] {
-                                      TMainForm fresh(nullptr, "MainForm");
+                                      TMainForm fresh(bench::services(), nullptr, "MainForm");
                                       fresh.show();
                                       QCoreApplication::processEvents();
                                   }),

@@ -1,6 +1,7 @@
 // Own products: how much a thousand of them add to start-up, and how long
 // one change takes to reach ten open ration windows.
 
+#include "benchservices.h"
 #include "benchutil.h"
 #include "core/catalogue/foodmodel.h"
 #include "core/catalogue/productstore.h"
@@ -32,7 +33,7 @@ void writeProducts(const QString &path, int count)
 double startUpMs(int runs)
 {
     return bench::medianMs(runs, [] {
-        auto *form = new TMainForm(nullptr, "MainForm");
+        auto *form = new TMainForm(bench::services(), nullptr, "MainForm");
         form->loadUserData();
         form->show();
         QApplication::processEvents();
@@ -52,9 +53,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rationix"));
     QApplication::setOrganizationName(QStringLiteral("Rationix"));
-    ProductStore &store = ProductStore::user();
+    ProductStore &store = bench::services().products();
     QDir().mkpath(QFileInfo(store.path()).absolutePath());
-    FoodModel::shared();
+    bench::services();
     startUpMs(3); // warm-up: fonts, styles, the food list
 
     QFile::remove(store.path());
@@ -77,7 +78,7 @@ int main(int argc, char *argv[])
     bench::report("in-process start-up, 1,000 own products", with, "ms");
     bench::report("  difference", (with - without) * 100.0 / without, "%");
 
-    auto *form = new TMainForm(nullptr, "MainForm");
+    auto *form = new TMainForm(bench::services(), nullptr, "MainForm");
     form->loadUserData();
     form->show();
     for (int i = 1; i < 10; ++i)
@@ -88,7 +89,7 @@ int main(int argc, char *argv[])
     OwnProducts renamed = store.products();
     renamed.put({QStringLiteral("Переименован"), {"60", "20", "10", "5", "198"}},
                 QStringLiteral("Продукт 500"));
-    FoodModel *shared = FoodModel::shared();
+    FoodModel *shared = &bench::services().foods();
     const double shownAdd = bench::medianMs(15, [&] {
         shared->setOwnProducts(plusOne);
         QApplication::processEvents();

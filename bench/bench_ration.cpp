@@ -3,6 +3,7 @@
 // rations into an editor that is shown, and the memory that many scalings
 // of a long ration hold for undo.
 
+#include "benchservices.h"
 #include "benchutil.h"
 #include "gui/ration/centralwidget.h"
 #include "gui/ration/massform.h"
@@ -50,7 +51,7 @@ Ration ration(int rows)
 void scalingMemory()
 {
     const int scalings = 40;
-    TCentralWidget editor;
+    TCentralWidget editor(bench::services());
     editor.loadRation(ration(40000));
     editor.show();
     QCoreApplication::processEvents();
@@ -77,7 +78,7 @@ int main(int argc, char *argv[])
     scalingMemory();
 
     for (const int rows : {10000, 40000}) {
-        TCentralWidget editor;
+        TCentralWidget editor(bench::services());
         editor.loadRation(ration(rows));
         editor.show();
         QCoreApplication::processEvents();
@@ -99,7 +100,7 @@ int main(int argc, char *argv[])
     for (const int rows : {10000, 40000}) {
         const Ration big = ration(rows);
         const double ms = bench::medianMs(5, [&big] {
-            TCentralWidget editor;
+            TCentralWidget editor(bench::services());
             editor.loadRation(big);
             editor.show();
             QCoreApplication::processEvents();

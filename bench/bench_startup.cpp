@@ -1,15 +1,20 @@
 // Start-up of whole processes: the program up to its first ration window
-// against a bare main window with a workspace, each started many times in
-// turn; the medians and the ratios of runs side by side are printed.
+// against a bare main window with a workspace, and the program started with
+// a 10,000-row page until it is shown against Gnumeric's ssconvert
+// converting the same page; each started many times in turn, the medians
+// and the ratios of runs side by side are printed.
 
 #include "benchutil.h"
 
 #include "core/catalogue/ownproducts.h"
+#include "core/page/rationpage.h"
+#include "core/platform/safewrite.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -17,12 +22,13 @@ namespace {
 struct Run {
     QString program;
     QString dataHome; // the user's data folder the program sees (own products)
+    QStringList arguments = {};
 };
 
-// Each program started 25 times, taking turns, so that a slow spell of the
-// machine falls on all of them alike: the times of each round, in
+// Each program started `rounds` times, taking turns, so that a slow spell
+// of the machine falls on all of them alike: the times of each round, in
 // milliseconds, one list per program.
-QList<QList<double>> processMs(const QList<Run> &runs)
+QList<QList<double>> processMs(const QList<Run> &runs, int rounds = 25)
 {
     QList<QProcessEnvironment> environments;
     for (const Run &run : runs) {
@@ -30,12 +36,12 @@ QList<QList<double>> processMs(const QList<Run> &runs)
         environments.last().insert(QStringLiteral("XDG_DATA_HOME"), run.dataHome);
     }
     QList<QList<double>> times(runs.size());
-    for (int round = 0; round < 25; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         for (qsizetype r = 0; r < runs.size(); ++r) {
             times[r].append(bench::elapsedMs([&] {
                 QProcess process;
                 process.setProcessEnvironment(environments[r]);
-                process.start(runs[r].program, {});
+                process.start(runs[r].program, runs[r].arguments);
                 process.waitForFinished(30000);
             }));
         }
@@ -67,6 +73,41 @@ QString dataWithProducts(const QTemporaryDir &dir, int count)
     return dir.path();
 }
 
+// A saved ration of that many rows.
+QString page(const QTemporaryDir &dir, int rows)
+{
+    Ration ration;
+    ration.name = QStringLiteral("Большой рацион");
+    for (int i = 0; i < rows; ++i)
+        ration.rows.append({QStringLiteral("Бобы"), QString::number(100 + i % 50),
+                            QStringLiteral("124.5"), QStringLiteral("9"), QStringLiteral("0.15"),
+                            QStringLiteral("12.45"), QStringLiteral("87")});
+    ration.totals = Ration::totalsOf(ration.rows);
+    QString path = dir.filePath(QStringLiteral("big.html"));
+    SafeWrite::writeFile(path, RationPage::fileText(ration).toUtf8());
+    return path;
+}
+
+// The program started with a 10,000-row page, until its table is painted
+// and it quits, against ssconvert turning the same page into CSV.
+void pageAgainstSsconvert(const QString &first, const QString &dataHome)
+{
+    const QString ssconvert = QStandardPaths::findExecutable(QStringLiteral("ssconvert"));
+    if (ssconvert.isEmpty()) {
+        std::printf("ssconvert not found (Debian package gnumeric): no page start-up figures\n");
+        return;
+    }
+    const QTemporaryDir dir;
+    const QString path = page(dir, 10000);
+    const QList<QList<double>> times =
+        processMs({{first, dataHome, {path}},
+                   {ssconvert, dataHome, {path, dir.filePath(QStringLiteral("big.csv"))}}},
+                  7);
+    bench::report("start, 10,000-row page shown, quit (median)", bench::median(times[0]), "ms");
+    bench::report("ssconvert: the same page to CSV (median)", bench::median(times[1]), "ms");
+    bench::report("  ratio, runs side by side (median)", pairedRatio(times[0], times[1]), "x");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -87,5 +128,6 @@ int main(int argc, char *argv[])
     bench::report("start-up: the same with 1,000 own products (median)", withOwn, "ms");
     bench::report("  more than without, runs side by side (median)",
                   (pairedRatio(times[2], times[1]) - 1) * 100.0, "%");
+    pageAgainstSsconvert(first, none.path());
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "testservices.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -331,6 +332,8 @@ private Q_SLOTS:
             editor.RemoveButton,
             editor.FoodsTable,
             editor.findChild<QToolButton *>(QStringLiteral("DishToggle")),
+            // The share of the day waits for a profile.
+            editor.findChild<QComboBox *>(QStringLiteral("ProfileBox")),
             editor.dishPanel()->findChild<QLineEdit *>(QStringLiteral("YieldEdit")),
             editor.dishPanel()->findChild<QSpinBox *>(QStringLiteral("PortionsSpin")),
             editor.RationEdit};

@@ -137,6 +137,31 @@ private Q_SLOTS:
         QVERIFY(texts.size() > 350000);
     }
 
+    // Plain decimals, as the cells of a page hold them, on both sides of
+    // the 15 digits and 22 decimals that are read without from_chars.
+    void plainNumbersMatchReference()
+    {
+        QRandomGenerator random(20261209);
+        int mismatches = 0;
+        for (int k = 0; k < 200000; ++k) {
+            const int digits = int(random.bounded(1, 19));
+            QString number;
+            for (int i = 0; i < digits; ++i)
+                number += QChar(u'0' + int(random.bounded(10)));
+            // A point anywhere, or none; or far to the left.
+            const int point = int(random.bounded(digits + 3)) - 1;
+            if (point == digits + 1)
+                number.prepend(QStringLiteral("0.00000000"));
+            else if (point >= 0)
+                number.insert(point, QLatin1Char('.'));
+            const QString text =
+                (random.bounded(4) == 0 ? QStringLiteral("-") : QString()) + number;
+            if (!sameBits(NumberText::parse(text), referenceParse(text)) && ++mismatches < 10)
+                qWarning() << text << NumberText::parse(text) << referenceParse(text);
+        }
+        QCOMPARE(mismatches, 0);
+    }
+
     void format_data()
     {
         QTest::addColumn<double>("value");

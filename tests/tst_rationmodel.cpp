@@ -78,6 +78,63 @@ private Q_SLOTS:
             QCOMPARE(model.row(0), rows.first());
     }
 
+    // Rows added from a ration end as setting rows() and the ration's rows
+    // would: the same rows, blank row and totals, to the last bit of the
+    // sums (rows appended afterwards show it).
+    void addedRowsAsSetRows_data()
+    {
+        using Rows = QList<QStringList>;
+        QTest::addColumn<Rows>("held");
+        QTest::addColumn<Rows>("added");
+        const Rows three{beans("0.1"), beans("0.2"), beans("0.3")};
+        QTest::newRow("into none") << Rows{} << three;
+        QTest::newRow("after rows") << three << Rows{beans("1e-7"), beans("0.7")};
+        QTest::newRow("one empty row") << Rows{} << Rows{QStringList(7)};
+        QTest::newRow("nothing after an empty-looking row") << Rows{{"", ""}} << Rows{};
+        QTest::newRow("short rows padded") << Rows{} << Rows{{"Суп", "200", "160"}, beans("5")};
+        QTest::newRow("nothing into none") << Rows{} << Rows{};
+    }
+    void addedRowsAsSetRows()
+    {
+        QFETCH(QList<QStringList>, held);
+        QFETCH(QList<QStringList>, added);
+        for (const bool summed : {false, true}) {
+            RationModel expected;
+            RationModel model;
+            for (const QStringList &row : std::as_const(held)) {
+                expected.appendRow(row);
+                model.appendRow(row);
+            }
+            expected.setRows(expected.rows() + added);
+            Ration ration;
+            ration.rows = added;
+            if (summed) {
+                ration.sums.emplace();
+                for (const QStringList &row : std::as_const(added))
+                    Ration::addRow(*ration.sums, row);
+            }
+            QSignalSpy totals(&model, &RationModel::totalsChanged);
+            model.addRows(ration);
+            QCOMPARE(totals.count(), 1);
+            QCOMPARE(model.isBlank(), expected.isBlank());
+            for (RationModel *m : {&expected, &model})
+                m->appendRow(beans("0.0000001"));
+            QCOMPARE(model.rows(), expected.rows());
+            QCOMPARE(model.totals(), expected.totals());
+        }
+    }
+
+    // A ration's own sums are taken as they are, not worked out again.
+    void givenSumsTaken()
+    {
+        Ration ration;
+        ration.rows = {beans("100")};
+        ration.sums = Ration::Sums{1, 2, 3, 4, 5, 6};
+        RationModel model;
+        model.addRows(ration);
+        QCOMPARE(model.totals(), QStringList({"1", "2", "3", "4", "5", "6"}));
+    }
+
     // Whatever is added, removed, put back or changed, the totals are what
     // summing the rows as shown gives.
     void totalsAreSumsOfRowsShown()

@@ -51,10 +51,50 @@ qsizetype numberLength(const QString &text, qsizetype pos)
 
 namespace {
 
+// The number of len characters at pos when they are one number written
+// plainly: a sign, digits and a point, at most 15 digits (a double holds them exactly) of which at
+// most 22 after the point (10^22 is the largest exact power of ten). One
+// division, correctly rounded, then gives what from_chars gives, at a
+// fraction of its cost: a long ration's page has tens of thousands.
+bool plainValueAt(const QString &text, qsizetype pos, qsizetype len, double *value)
+{
+    static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const QChar *c = text.constData() + pos;
+    const QChar *end = c + len;
+    const bool negative = *c == QLatin1Char('-');
+    if (negative || *c == QLatin1Char('+'))
+        ++c;
+    quint64 mantissa = 0;
+    int digits = 0;
+    int decimals = -1; // digits after the point; -1 before it
+    for (; c != end; ++c) {
+        const char16_t u = c->unicode();
+        if (u == u'.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (u < u'0' || u > u'9' || ++digits > 15)
+            return false;
+        mantissa = mantissa * 10 + (u - u'0');
+        if (decimals >= 0)
+            ++decimals;
+    }
+    if (digits == 0 || decimals > 22)
+        return false;
+    const double magnitude = double(mantissa) / Powers[qMax(decimals, 0)];
+    *value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 // The number of len characters at pos, which numberLength() found. A number
 // too small to hold reads 0; one too large reads as infinite.
 double valueAt(const QString &text, qsizetype pos, qsizetype len)
 {
+    double plain = 0.0;
+    if (plainValueAt(text, pos, len, &plain))
+        return plain;
     // The number is plain ASCII; from_chars reads it the same under every
     // locale and takes no '+' sign.
     QVarLengthArray<char, 64> digits;
@@ -81,6 +121,10 @@ double valueAt(const QString &text, qsizetype pos, qsizetype len)
 
 float parse(const QString &text)
 {
+    // A cell is mostly a plain number and nothing else: read in one pass.
+    double plain = 0.0;
+    if (!text.isEmpty() && plainValueAt(text, 0, text.size(), &plain))
+        return float(plain);
     qsizetype pos = 0;
     while (pos < text.size() && text[pos].isSpace())
         ++pos;

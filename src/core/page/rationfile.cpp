@@ -126,13 +126,22 @@ LoadResult fromBytes(QByteArray bytes)
     if (bodyStart < 0)
         return refused(tr("Эта интернет-страница не является документом Rationix!"));
 
-    const TextEncoding::Decoded decoded = TextEncoding::decode(content.sliced(bodyStart));
-    bytes.clear();
-    const RationPage::ReadResult page = RationPage::readBody(decoded.text);
+    // Most files are plain UTF-8, read as they are; others are decoded whole.
+    const QByteArrayView body = content.sliced(bodyStart);
+    TextEncoding::Decoded decoded;
+    RationPage::ReadResult page;
+    if (TextEncoding::isPlainUtf8(body)) {
+        page = RationPage::readUtf8Body(body);
+    } else {
+        decoded = TextEncoding::decode(body);
+        bytes.clear();
+        page = RationPage::readBody(decoded.text);
+        decoded.text.clear();
+    }
     LoadResult result;
     result.status = LoadResult::Ok;
     result.hasTitle = page.hasTitle;
-    result.ration = page.ration;
+    result.ration = std::move(page.ration);
     if (decoded.kind == TextEncoding::Decoded::EightBit) {
         result.recoded = true;
         result.warnings.append(tr("Файл записан не в UTF-8 и прочитан в кодировке %1. "

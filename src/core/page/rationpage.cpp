@@ -6,7 +6,9 @@
 #include "core/nutrition/figuretext.h"
 #include "core/nutrition/nutrients.h"
 #include "core/page/htmltext.h"
+#include "core/page/pagereader.h"
 #include "core/ration/dish.h"
+#include "core/ration/rationnorm.h"
 
 #include <QDate>
 #include <QFileDevice>
@@ -17,6 +19,7 @@ const QString MagicLine = QStringLiteral("<!--Rationix_doc-->");
 const QString TitleLine = QStringLiteral("<title>");
 const QString RowLine = QStringLiteral("<tr bgcolor=\"White\">");
 const QString DishLine = QStringLiteral("<tr bgcolor=\"Silver\" id=\"dish\">");
+const QString ProfileLineStart = QStringLiteral("<tr bgcolor=\"Silver\" id=\"profile\"");
 
 TR_CONTEXT(RationPage)
 
@@ -168,6 +171,46 @@ QStringList dishLines(const Ration &ration, const TableLook &look)
     return lines;
 }
 
+// Below the totals and the dish of a ration measured against a person: the
+// profile's row, whose first line keeps the person's groups and the share
+// for the reader, then the rows «Норма» and «% нормы» for the eye (worked out
+// again when read); nothing when the ration has no profile.
+QStringList normLines(const Ration &ration, const TableLook &look)
+{
+    const std::optional<RationNorm> norm = RationNorm::of(ration);
+    if (!norm)
+        return {};
+    const QString black = QStringLiteral("Black");
+    const QStringList fields = Profiles::fieldsOf(*ration.profile);
+    QStringList lines{ProfileLineStart
+                      + QStringLiteral(" data-sex=\"%1\" data-age=\"%2\" data-activity=\"%3\" "
+                                       "data-share=\"%4\">")
+                            .arg(fields[1], fields[2], fields[3])
+                            .arg(ration.share)};
+    lines += cellLines(black, tr("Профиль"), true);
+    lines += cellLines(black, ration.profile->name, true);
+    lines[lines.size() - 3].replace(QStringLiteral("<td>"), QStringLiteral("<td colspan=\"3\">"));
+    lines += cellLines(black, tr("Доля дневной нормы, %"), true);
+    lines += look.numberCell(black, QString::number(ration.share));
+    lines.last().append(QStringLiteral("<td></td>"));
+    lines.append(QStringLiteral("</tr>"));
+    const QString titles[] = {tr("Норма"), norm->percentTitle()};
+    for (int i = 0; i < 2; ++i) {
+        lines.append(QStringLiteral("<tr bgcolor=\"Silver\">"));
+        lines += cellLines(black, titles[i], true);
+        lines += look.numberCell(black, QString());
+        for (const Nutrients::Nutrient &nutrient : Nutrients::all()) {
+            const RationNorm::Value &value = norm->value(nutrient.id);
+            lines +=
+                look.numberCell(black,
+                                i == 0 ? (value.norm ? QString::number(*value.norm) : QString())
+                                       : RationNorm::percentText(value));
+        }
+        lines.append(QStringLiteral("</tr>"));
+    }
+    return lines;
+}
+
 // The totals row: "ВСЕГО:" and the totals, bold in the look's colour.
 QStringList totalsRowLines(const QStringList &totals, const TableLook &look)
 {
@@ -185,6 +228,7 @@ void appendTable(QString &text, const Ration &ration, const TableLook &look)
     appendRows(text, ration.rows, look);
     appendLines(text, totalsRowLines(ration.totals, look));
     appendLines(text, dishLines(ration, look));
+    appendLines(text, normLines(ration, look));
     appendLines(text, {QStringLiteral("</table>")});
 }
 
@@ -215,20 +259,25 @@ QString fileText(const Ration &ration)
 namespace {
 
 // The energy structure under a printed table, each share off its goal in bold.
-QStringList energyStructureLines(const QStringList &totals)
+QStringList energyStructureLines(const Ration &ration)
 {
-    const auto structure = EnergyStructure::ofTotals(totals);
+    const auto structure = EnergyStructure::ofTotals(ration.totals);
     if (!structure)
         return {};
     // "22.6 %" and "10–15 %" stay on one line
     const QString text = structure->summary(QStringLiteral("%1 (<b>%2</b>)"))
                              .replace(QStringLiteral(" %"), QStringLiteral("&nbsp;%"));
-    return {QStringLiteral("<p>"),
-            tr("Энергетическая структура: ") + text + QLatin1Char('.'),
-            QStringLiteral("</p>"),
-            QStringLiteral("<p>"),
-            tr("Рекомендации ВОЗ: %1 энергии.").arg(EnergyStructure::goalsText()),
-            QStringLiteral("</p>")};
+    QStringList lines{QStringLiteral("<p>"),
+                      tr("Энергетическая структура: ") + text + QLatin1Char('.'),
+                      QStringLiteral("</p>"),
+                      QStringLiteral("<p>"),
+                      tr("Рекомендации ВОЗ: %1 энергии.").arg(EnergyStructure::goalsText()),
+                      QStringLiteral("</p>")};
+    if (ration.profile) {
+        lines += {QStringLiteral("<p>"), oneLine(RationNorm::sharesText(*ration.profile)),
+                  QStringLiteral("</p>")};
+    }
+    return lines;
 }
 
 } // namespace
@@ -256,102 +305,10 @@ QString printText(const Ration &ration, const QDate &date)
                  tr("Масса, вода, белки, жиры и углеводы — в граммах (г), энергия — в "
                     "килокалориях (ккал)."),
                  QStringLiteral("</p>")});
-    appendLines(text, energyStructureLines(ration.totals));
+    appendLines(text, energyStructureLines(ration));
     appendLines(text, {QStringLiteral("</body>"), QStringLiteral("</html>")});
     return text;
 }
-
-namespace {
-
-// A text read from the page: unescaped, and cut to the longest allowed
-// (never between the halves of a surrogate pair).
-QString pageText(QStringView line, bool *cut)
-{
-    // An entity stands for one character in at most six.
-    const qsizetype window = MaxTextLength * 6;
-    QString text = HtmlText::unescape(line.left(window).toString());
-    if (text.size() > MaxTextLength || line.size() > window) {
-        qsizetype length = qMin(text.size(), MaxTextLength);
-        if (length > 0 && text[length - 1].isHighSurrogate())
-            --length;
-        text.truncate(length);
-        *cut = true;
-    }
-    return text;
-}
-
-QStringView viewAt(const QList<QStringView> &lines, qsizetype index)
-{
-    return index < lines.size() ? lines[index] : QStringView();
-}
-
-// A text the page gave that was not taken, as the user is told of it: in
-// quotes, and a long one shortened.
-QString quoted(QStringView text)
-{
-    constexpr qsizetype Shown = 40;
-    QString shown = text.left(Shown).toString();
-    if (text.size() > Shown)
-        shown.replace(Shown - 1, 1, QChar(0x2026));
-    return QChar(0x00ab) + shown + QChar(0x00bb);
-}
-
-// The yield and portions of the dish row at lines[k]; a yield or a number
-// of portions that the dish panel would refuse is not taken, and named in
-// *ignored.
-void readDish(const QList<QStringView> &lines, qsizetype k, Ration *ration, QStringList *ignored)
-{
-    const QString yield = HtmlText::unescape(viewAt(lines, k + 5).toString()).trimmed();
-    // Without products nothing is too small: only the number itself is checked.
-    ration->yield = Dish::acceptsYield(yield) ? yield : QString();
-    // An empty yield is a dish whose products are not weighed after cooking.
-    if (ration->yield.isEmpty() && !yield.isEmpty())
-        ignored->append(tr("выход готового блюда %1").arg(quoted(yield)));
-    bool ok = false;
-    const QStringView portionsText = viewAt(lines, k + 11);
-    const int portions = portionsText.toInt(&ok);
-    ration->portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;
-    if (ration->portions != portions)
-        ignored->append(
-            tr("число порций %1").arg(quoted(HtmlText::unescape(portionsText.toString()))));
-}
-
-// Reads a page from its lines (those after the magic line).
-ReadResult readLines(const QList<QStringView> &lines)
-{
-    static const QString totalsLine = QStringLiteral("<tr bgcolor=\"Grey\">");
-    static const QString endLine = QStringLiteral("</html>");
-    ReadResult result;
-    result.status = ReadResult::Ok;
-    bool hasTotals = false;
-    bool hasEnd = false;
-    constexpr qsizetype lastCell = 2 + qsizetype(3) * (Ration::ColumnCount - 1);
-    for (qsizetype k = 0; k < lines.size(); ++k) {
-        const QStringView line = lines[k];
-        if (line == TitleLine) {
-            result.ration.name = pageText(viewAt(lines, k + 1), &result.cut);
-            result.hasTitle = true;
-        } else if (line == RowLine) {
-            QStringList row;
-            row.reserve(Ration::ColumnCount);
-            for (int c = 0; c < Ration::ColumnCount; ++c)
-                row.append(pageText(viewAt(lines, k + 2 + qsizetype(3) * c), &result.cut));
-            result.ration.rows.append(row);
-            k += lastCell;
-        } else if (line == totalsLine) {
-            hasTotals = true;
-        } else if (line == endLine) {
-            hasEnd = true;
-        } else if (line == DishLine) {
-            readDish(lines, k, &result.ration, &result.ignored);
-        }
-    }
-    result.complete = hasTotals && hasEnd;
-    result.ration.totals = Ration::totalsOf(result.ration.rows);
-    return result;
-}
-
-} // namespace
 
 ReadResult read(QIODevice &device)
 {
@@ -373,21 +330,8 @@ ReadResult read(QIODevice &device)
     return result;
 }
 
-ReadResult readBody(QStringView text)
-{
-    QList<QStringView> lines;
-    lines.reserve(text.count(QLatin1Char('\n')) + 1);
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        QStringView line = text.mid(start, end - start);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        lines.append(line);
-        start = end + 1;
-    }
-    return readLines(lines);
-}
+ReadResult readBody(QStringView text) { return readUtf8Body(text.toUtf8()); }
+
+ReadResult readUtf8Body(QByteArrayView utf8) { return PageReader(utf8).read(); }
 
 } // namespace RationPage

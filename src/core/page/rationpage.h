@@ -2,6 +2,7 @@
 
 #include "core/ration/ration.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 
 class QDate;
@@ -18,13 +19,19 @@ class QIODevice;
 // out again from the rows. A dish's yield and portions stand in a row of
 // their own below the totals, led by a line '<tr bgcolor="Silver" id="dish">',
 // 5 and 11 lines below it; the rows of values per 100 g and per portion
-// follow it and are worked out again too.
+// follow it and are worked out again too. So does the row of the profile a
+// ration is measured against (ProfileLineStart), with its norm rows.
 namespace RationPage {
 
 extern const QString MagicLine; // <!--Rationix_doc-->
 extern const QString TitleLine; // <title>
 extern const QString RowLine;   // <tr bgcolor="White">
 extern const QString DishLine;  // <tr bgcolor="Silver" id="dish">
+// The row of the profile a ration is measured against: the line starts so,
+// and holds the person's groups and the share of the day as attributes,
+// data-sex="male" data-age="30-44" data-activity="2" data-share="100">;
+// the profile's name stands 5 lines below it.
+extern const QString ProfileLineStart; // <tr bgcolor="Silver" id="profile"
 
 // Column titles of the page's header row.
 QStringList columnTitles();
@@ -71,5 +78,9 @@ ReadResult read(QIODevice &device);
 
 // Reads the page that follows the magic line, from its decoded text.
 ReadResult readBody(QStringView text);
+// The same from its bytes, which must be valid UTF-8 (a byte-order mark
+// at their start is read as a character): the bytes of a file need not be
+// decoded whole before the page is read.
+ReadResult readUtf8Body(QByteArrayView utf8);
 
 } // namespace RationPage

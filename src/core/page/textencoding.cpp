@@ -1,6 +1,11 @@
 #include "core/page/textencoding.h"
 
 #include <QStringDecoder>
+#include <QtAlgorithms>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace TextEncoding {
 
@@ -100,6 +105,50 @@ double russianScore(QStringView text)
             score -= StrangePenalty; // not a letter or sign usual in Russian text
     }
     return score;
+}
+
+bool isPlainUtf8(QByteArrayView bytes)
+{
+    const auto *c = reinterpret_cast<const uchar *>(bytes.data());
+    const uchar *end = c + bytes.size();
+    const auto continues = [](uchar b) {
+        return (b & 0xc0) == 0x80;
+    };
+    while (c != end) {
+        // Sixteen bytes of ASCII at a time where the processor can, as most
+        // of a page is.
+#ifdef __SSE2__
+        if (end - c >= 16) {
+            const auto high =
+                uint(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(c))));
+            if (high == 0) {
+                c += 16;
+                continue;
+            }
+            c += qCountTrailingZeroBits(high); // to the first byte above ASCII
+        }
+#endif
+        const uchar lead = *c;
+        if (lead < 0x80) {
+            ++c;
+        } else if (lead >= 0xc2 && lead <= 0xdf) {
+            if (end - c < 2 || !continues(c[1]))
+                return false;
+            c += 2;
+        } else if (lead >= 0xe0 && lead <= 0xef) {
+            if (end - c < 3 || !continues(c[1]) || !continues(c[2]))
+                return false;
+            const uint code = uint(lead & 0x0f) << 12 | uint(c[1] & 0x3f) << 6 | uint(c[2] & 0x3f);
+            // Overlong, a surrogate, a noncharacter or the byte-order mark.
+            if (code < 0x800 || (code >= 0xd800 && code <= 0xdfff)
+                || (code >= 0xfdd0 && code <= 0xfdef) || code >= 0xfffe || code == 0xfeff)
+                return false;
+            c += 3;
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 Decoded decode(QByteArrayView bytes)

@@ -24,6 +24,11 @@ struct Decoded {
 
 Decoded decode(QByteArrayView bytes);
 
+// Whether the bytes are UTF-8 that decode() reads as valid, with nothing
+// any decoder might read otherwise: no byte-order mark, no sequence of four
+// bytes and no noncharacter. False does not say they are not UTF-8.
+bool isPlainUtf8(QByteArrayView bytes);
+
 // How Russian a text looks: the sum of the usual frequencies (per
 // thousand letters) of its Cyrillic letters, lower-case letters counting
 // in full and capitals a little less, less 100 for every character that is

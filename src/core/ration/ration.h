@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <optional>
+
 // A ration as plain texts, the way the editor shows it: its name, its rows
 // (the name, the mass, then each nutrient) and its totals (the mass, then
 // each nutrient).
@@ -31,10 +34,23 @@ struct Ration {
     std::optional<Profile> profile;
     int share = 100;
 
+    // The sums behind the totals (mass to energy), as exact as they were
+    // added up, before they are written as texts.
+    using Sums = std::array<double, TotalCount>;
+    // The rows' sums when whoever filled the rows added them up on the way
+    // (the page reader does): a window then takes them rather than reading
+    // every cell again. Whoever changes the rows afterwards drops them.
+    std::optional<Sums> sums;
+
     // Whether there is anything of the dish to keep: a yield or portions.
     bool hasDish() const { return !yield.isEmpty() || portions != 1; }
 
     // Totals that equal the sum of the rows' cells as shown: each cell read
     // by the number rule, summed, written with six significant digits.
     static QStringList totalsOf(const QList<QStringList> &rows);
+    // Adds a row's cells (mass to energy), each read by the number rule;
+    // rows added in order give the sums totalsOf writes.
+    static void addRow(Sums &sums, const QStringList &row);
+    // The sums as totals show them: six significant digits.
+    static QStringList totalsOf(const Sums &sums);
 };

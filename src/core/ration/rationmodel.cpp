@@ -94,11 +94,7 @@ QStringList RationModel::row(int row) const
     return m_rows[row];
 }
 
-void RationModel::addToSums(const QStringList &texts)
-{
-    for (int c = Mass; c < ColumnCount; ++c)
-        m_sums[c - Mass] += double(NumberText::parse(texts.value(c)));
-}
+void RationModel::addToSums(const QStringList &texts) { Ration::addRow(m_sums, texts); }
 
 void RationModel::recomputeSums()
 {
@@ -200,6 +196,42 @@ void RationModel::setRows(const QList<QStringList> &rows)
     }
     endResetModel();
     recomputeSums();
+}
+
+void RationModel::addRows(const Ration &ration)
+{
+    const QList<QStringList> &rows = ration.rows;
+    const auto full = [](const QStringList &cells) {
+        return cells.size() >= ColumnCount;
+    };
+    const auto empty = [](const QStringList &cells) {
+        return std::all_of(cells.cbegin(), cells.cend(),
+                           [](const QString &t) { return t.isEmpty(); });
+    };
+    beginResetModel();
+    if (m_rows.size() + rows.size() == 1 && empty(m_rows.isEmpty() ? rows[0] : m_rows[0])) {
+        // One row of empty texts is how a ration with no rows is written.
+        m_rows.clear();
+        m_sums.fill(0.0);
+    } else if (m_rows.isEmpty() && std::all_of(rows.cbegin(), rows.cend(), full)) {
+        m_rows = rows;
+        if (ration.sums) {
+            m_sums = *ration.sums;
+        } else {
+            m_sums.fill(0.0);
+            for (const QStringList &cells : rows)
+                addToSums(cells);
+        }
+    } else {
+        // Summing on in row order gives the same sums as summing them all anew.
+        m_rows.reserve(m_rows.size() + rows.size());
+        for (const QStringList &cells : rows) {
+            m_rows.append(padded(cells));
+            addToSums(m_rows.constLast());
+        }
+    }
+    endResetModel();
+    Q_EMIT totalsChanged();
 }
 
 QStringList RationModel::totals() const

@@ -66,6 +66,10 @@ public:
     void replaceRow(int row, const QStringList &texts);
     // Replaces every row at once (the ration of a file).
     void setRows(const QList<QStringList> &rows);
+    // The same as setRows(rows() + ration's rows), without copying them:
+    // a model without rows shares the ration's and takes its sums when it
+    // has them; the sums of rows held go on over the ration's.
+    void addRows(const Ration &ration);
 
     // The mass, then each nutrient, as shown below the table.
     QStringList totals() const;

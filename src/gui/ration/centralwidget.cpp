@@ -4,6 +4,7 @@
 #include "core/catalogue/foodtable.h"
 #include "core/ration/dish.h"
 #include "core/ration/rationmodel.h"
+#include "core/ration/rationnorm.h"
 #include "gui/dialogs/messagebox.h"
 #include "gui/ration/columnstrip.h"
 #include "gui/ration/dishpanel.h"
@@ -13,10 +14,12 @@
 #include "gui/ration/rationeditor.h"
 #include "gui/ration/scaledialog.h"
 #include "gui/ration/services.h"
+#include "gui/tools/energybar.h"
 
 #include "gui/ration/totalspanel.h"
 #include "gui/widgets/named.h"
 #include <QComboBox>
+#include <QToolButton>
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -107,7 +110,8 @@ TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *
     setTabOrder(FoodsList, AddButton);
     setTabOrder(AddButton, RemoveButton);
     setTabOrder(RemoveButton, FoodsTable);
-    setTabOrder(FoodsTable, m_normPanel->ProfileBox);
+    setTabOrder(FoodsTable, m_totals->dishToggle());
+    setTabOrder(m_totals->dishToggle(), m_normPanel->ProfileBox);
     setTabOrder(m_normPanel->ProfileBox, m_normPanel->ShareBox);
     setTabOrder(m_normPanel->ShareBox, m_dishPanel);
 
@@ -255,7 +259,13 @@ void TCentralWidget::DishEditedSlot()
 
 void TCentralWidget::showDish() { m_dishPanel->setDish(model()->yield(), model()->portions()); }
 
-void TCentralWidget::showNorm() { m_normPanel->showRation(ration()); }
+void TCentralWidget::showNorm()
+{
+    const Ration shown = ration();
+    m_normPanel->showRation(shown);
+    m_dishPanel->energyBar()->setNote(shown.profile ? RationNorm::sharesText(*shown.profile)
+                                                    : QString());
+}
 
 Ration TCentralWidget::finishedRation()
 {

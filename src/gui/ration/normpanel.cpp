@@ -6,6 +6,7 @@
 #include "gui/ration/columnstrip.h"
 #include "gui/widgets/named.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,6 +50,9 @@ NormPanel::NormPanel(ProfileStore &profiles, QWidget *parent)
     ShareBox->setAccessibleName(tr("Доля дневной нормы, %"));
     ShareBox->setEditable(true);
     ShareBox->setInsertPolicy(QComboBox::NoInsert);
+    ShareBox->lineEdit()->setAccessibleName(ShareBox->accessibleName());
+    ShareBox->view()->setAccessibleName(tr("Доли дня для приёмов пищи"));
+    ProfileBox->view()->setAccessibleName(tr("Профили"));
     ShareBox->addItem(RationNorm::shareItem(100, WholeDay), 100);
     for (const RationNorm::Meal &meal : RationNorm::meals())
         ShareBox->addItem(RationNorm::shareItem(meal.percent, meal.name), meal.percent);

@@ -35,7 +35,7 @@ void RationEditor::load(const Ration &ration)
         const QSignalBlocker blocker(m_model);
         m_model->setName(ration.name);
     }
-    m_model->setRows(m_model->rows() + ration.rows);
+    m_model->addRows(ration);
     m_undoStack->clear();
 }
 

@@ -21,6 +21,7 @@ public:
     // Grid column c (1 = mass, then the nutrients in order) holds caption c
     // above value c; column 0 the row's caption and the dish toggle.
     QLabel *wholeLabel() const { return m_whole; }
+    QToolButton *dishToggle() const { return m_dishToggle; }
     QLabel *caption(int column) const { return m_captions.value(column - 1); }
     QLabel *value(int column) const { return m_values.value(column - 1); }
 

@@ -37,6 +37,12 @@ EnergyBar::EnergyBar(QWidget *parent) : QWidget(parent)
     m_label->setObjectName(QStringLiteral("EnergyTextLabel"));
     m_label->setAccessibleName(tr("Доли энергии"));
     layout->addWidget(m_label);
+    m_note = new WrapLabel(this);
+    m_note->setObjectName(QStringLiteral("EnergyNoteLabel"));
+    m_note->setAccessibleName(tr("Рекомендуемые доли энергии"));
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->hide();
+    layout->addWidget(m_note);
     setTotals({});
 }
 
@@ -75,6 +81,14 @@ void EnergyBar::setTotals(const QStringList &totals)
     updateGeometry();
     update();
 }
+
+void EnergyBar::setNote(const QString &note)
+{
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
+}
+
+QString EnergyBar::note() const { return m_note->text(); }
 
 QSize EnergyBar::sizeHint() const
 {

@@ -22,6 +22,11 @@ public:
     // The ration's totals (the mass, then each nutrient) as number texts.
     void setTotals(const QStringList &totals);
 
+    // A line under the shares: the recommended shares of the person the
+    // ration is for; none when empty.
+    void setNote(const QString &note);
+    QString note() const;
+
     bool hasBar() const { return m_structure.has_value(); }
     // The line under the bar, as plain text: what a screen reader is told.
     QString text() const { return accessibleDescription(); }
@@ -33,5 +38,6 @@ protected:
 
 private:
     QLabel *m_label = nullptr;
+    QLabel *m_note = nullptr;
     std::optional<EnergyStructure> m_structure;
 };
