@@ -234,6 +234,61 @@ private Q_SLOTS:
         QCOMPARE(text == RationPage::fileText(twoRows()), !r.hasDish());
     }
 
+    // A ration's profile and share come back from its page, the person's
+    // data and not only the name; data out of range is named and not taken,
+    // and the rest of the page is read all the same.
+    void profileRoundTrip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("share");
+        QTest::addColumn<QString>("edit"); // a text replaced in the written page, "from|to"
+        QTest::addColumn<bool>("profileBack");
+        QTest::addColumn<int>("shareBack");
+        QTest::addColumn<QStringList>("ignored");
+        const QStringList none;
+        QTest::newRow("a day") << "Иван" << 100 << "" << true << 100 << none;
+        QTest::newRow("lunch, markup in the name")
+            << "<b>Ли & Ко</b>" << 35 << "" << true << 35 << none;
+        QTest::newRow("unknown age")
+            << "Иван" << 50 << "data-age=\"30-44\"|data-age=\"99\"" << false << 100
+            << QStringList{"профиль «Иван» (Возраст: нет такой группы «99»)"};
+        QTest::newRow("no activity under 65")
+            << "Иван" << 50 << "data-activity=\"2\"|data-activity=\"\"" << false << 100
+            << QStringList{"профиль «Иван» (Физическая активность: нет такой группы «»)"};
+        QTest::newRow("empty name")
+            << "Иван" << 50 << "\nИван\n|\n \n"
+            << false << 100 << QStringList{"профиль «» (Имя: имя не может быть пустым)"};
+        QTest::newRow("share 0") << "Иван" << 50 << "data-share=\"50\"|data-share=\"0\"" << true
+                                 << 100 << QStringList{"доля дневной нормы «0»"};
+        QTest::newRow("share 150") << "Иван" << 50 << "data-share=\"50\"|data-share=\"150\"" << true
+                                   << 100 << QStringList{"доля дневной нормы «150»"};
+    }
+    void profileRoundTrip()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, share);
+        QFETCH(QString, edit);
+        Ration r = twoRows();
+        r.profile =
+            Profile{name, {Person::Sex::Male, Person::Age::From30To44, Person::Activity::II}};
+        r.share = share;
+        QString text = RationPage::fileText(r);
+        QVERIFY(text.contains("Норма"));
+        if (!edit.isEmpty())
+            text.replace(edit.section('|', 0, 0), edit.section('|', 1));
+        const auto back = readText(text.toUtf8());
+        QCOMPARE(back.status, RationPage::ReadResult::Ok);
+        QTEST(back.ignored, "ignored");
+        QFETCH(bool, profileBack);
+        QCOMPARE(back.ration.profile, profileBack ? r.profile : std::nullopt);
+        QTEST(back.ration.share, "shareBack");
+        QCOMPARE(back.ration.rows, r.rows);
+        // the plain rule passes over the profile's rows
+        const PlainPage plain = readPlainly(text);
+        QVERIFY(plain.ok);
+        QCOMPARE(plain.rows, r.rows);
+    }
+
     // A dish page read by the plain rule: the same name and rows, nothing more.
     void dishPageReadPlainly()
     {
