@@ -326,12 +326,8 @@ private Q_SLOTS:
         editor.findChild<QToolButton *>(QStringLiteral("DishToggle"))->click(); // the dish shown
         editor.RationEdit->setFocus();
         const QList<QWidget *> expected{
-            editor.SearchEdit,
-            editor.FoodsList,
-            editor.AddButton,
-            editor.RemoveButton,
-            editor.FoodsTable,
-            editor.findChild<QToolButton *>(QStringLiteral("DishToggle")),
+            editor.SearchEdit, editor.FoodsList, editor.AddButton, editor.RemoveButton,
+            editor.FoodsTable, editor.findChild<QToolButton *>(QStringLiteral("DishToggle")),
             // The share of the day waits for a profile.
             editor.findChild<QComboBox *>(QStringLiteral("ProfileBox")),
             editor.dishPanel()->findChild<QLineEdit *>(QStringLiteral("YieldEdit")),

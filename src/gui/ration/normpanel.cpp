@@ -188,6 +188,8 @@ void NormPanel::showRation(const Ration &ration)
         font.setBold(off);
         percent->setFont(font);
     }
+    // A word under a figure makes its row two lines high.
+    m_strip->updateGeometry();
 }
 
 QStringList NormPanel::normTexts() const
