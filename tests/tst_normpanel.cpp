@@ -8,6 +8,7 @@
 #include "gui/tools/energybar.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QUndoStack>
@@ -34,6 +35,9 @@ private Q_SLOTS:
     void initTestCase()
     {
         MessageBox::setShowBoxes(false);
+        // The suite's data folder outlives a run: start from no profiles.
+        QFile::remove(testServices().profiles().path());
+        testServices().profiles().load();
         QVERIFY(testServices().profiles().put(Ivan, {}, nullptr));
     }
 
