@@ -93,7 +93,7 @@ TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *
     RationLayout->addWidget(m_totals);
     m_normPanel = named(new NormPanel(m_services.profiles(), rationPane), "NormPanel");
     RationLayout->addWidget(m_normPanel);
-    m_normPanel->valuesStrip()->follow(FoodsTable);
+    m_normPanel->follow(FoodsTable);
     m_dishPanel = named(new DishPanel(rationPane), "DishPanel");
     RationLayout->addWidget(m_dishPanel);
     m_dishPanel->valuesStrip()->follow(FoodsTable);
@@ -261,6 +261,10 @@ void TCentralWidget::showDish() { m_dishPanel->setDish(model()->yield(), model()
 
 void TCentralWidget::showNorm()
 {
+    // A ration measured against no one, shown so, has nothing to update.
+    if (!model()->profile() && !m_normShown)
+        return;
+    m_normShown = model()->profile().has_value();
     const Ration shown = ration();
     m_normPanel->showRation(shown);
     m_dishPanel->energyBar()->setNote(shown.profile ? RationNorm::sharesText(*shown.profile)

@@ -133,6 +133,7 @@ private:
     FoodListPane *m_foodPane = nullptr;
     TotalsPanel *m_totals = nullptr;
     NormPanel *m_normPanel = nullptr;
+    bool m_normShown = false; // the panel shows a profile's norm
     DishPanel *m_dishPanel = nullptr;
     // The user placed the splitter: it stays where it was put.
     bool m_splitterMoved = false;

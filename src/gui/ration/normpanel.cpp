@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,6 +34,10 @@ QLabel *valueLabel(QWidget *parent)
 NormPanel::NormPanel(ProfileStore &profiles, QWidget *parent)
     : QWidget(parent), m_profiles(profiles)
 {
+    // The choice line asks for no width of its own: it would widen the
+    // ration's side of the window, which every new window then lays out
+    // afresh with the food list (twice the time to open one).
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *choice = new QHBoxLayout;
@@ -66,6 +71,27 @@ NormPanel::NormPanel(ProfileStore &profiles, QWidget *parent)
     choice->addWidget(ShareBox);
     choice->addStretch();
 
+    connect(&m_profiles, &ProfileStore::changed, this, &NormPanel::fillProfiles);
+    connect(ProfileBox, &QComboBox::activated, this, &NormPanel::takeProfile);
+    connect(ShareBox, &QComboBox::activated, this, [this](int index) {
+        ShareBox->setEditText(QString::number(ShareBox->itemData(index).toInt()));
+        takeShare();
+    });
+    connect(ShareBox->lineEdit(), &QLineEdit::editingFinished, this, &NormPanel::takeShare);
+    showRation(Ration());
+}
+
+void NormPanel::follow(QTableView *table)
+{
+    m_table = table;
+    if (m_strip)
+        m_strip->follow(table);
+}
+
+// The rows are made when a profile is first chosen: most rations are
+// measured against no one.
+void NormPanel::makeStrip()
+{
     m_strip = named(new ColumnStrip(1 + Ration::TotalCount, this), "NormStrip");
     m_strip->setBandName(tr("Норма"));
     m_normTitle = named(valueLabel(m_strip), "NormTitle");
@@ -79,16 +105,9 @@ NormPanel::NormPanel(ProfileStore &profiles, QWidget *parent)
         m_strip->addCell(m_norms.constLast(), 0, c);
         m_strip->addCell(m_percents.constLast(), 1, c);
     }
-    layout->addWidget(m_strip);
-
-    connect(&m_profiles, &ProfileStore::changed, this, &NormPanel::fillProfiles);
-    connect(ProfileBox, &QComboBox::activated, this, &NormPanel::takeProfile);
-    connect(ShareBox, &QComboBox::activated, this, [this](int index) {
-        ShareBox->setEditText(QString::number(ShareBox->itemData(index).toInt()));
-        takeShare();
-    });
-    connect(ShareBox->lineEdit(), &QLineEdit::editingFinished, this, &NormPanel::takeShare);
-    showRation(Ration());
+    layout()->addWidget(m_strip);
+    if (m_table)
+        m_strip->follow(m_table);
 }
 
 void NormPanel::fillProfiles()
@@ -157,13 +176,20 @@ void NormPanel::showShare(int share)
 
 void NormPanel::showRation(const Ration &ration)
 {
-    m_profile = ration.profile;
-    m_share = ration.share;
-    fillProfiles();
-    showShare(m_share);
-    ShareBox->setEnabled(m_profile.has_value());
+    // Refilled only when the choice changes: every change of the items
+    // lays the whole window out again.
+    if (ration.profile != m_profile || ration.share != m_share || ProfileBox->count() == 0) {
+        m_profile = ration.profile;
+        m_share = ration.share;
+        fillProfiles();
+        showShare(m_share);
+        ShareBox->setEnabled(m_profile.has_value());
+    }
     const std::optional<RationNorm> norm = RationNorm::of(ration);
-    m_strip->setVisible(norm.has_value());
+    if (norm && !m_strip)
+        makeStrip();
+    if (m_strip && m_strip->isVisibleTo(this) != norm.has_value())
+        m_strip->setVisible(norm.has_value());
     if (!norm)
         return;
     m_percentTitle->setText(norm->percentTitle());

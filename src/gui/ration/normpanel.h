@@ -4,6 +4,7 @@
 #include "core/ration/ration.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -12,6 +13,7 @@ class ColumnStrip;
 class ProfileStore;
 class QComboBox;
 class QLabel;
+class QTableView;
 
 // The ration against a person's daily need, under its totals: the profile
 // it is for (none at first) and the part of the day it is, and while a
@@ -30,7 +32,8 @@ public:
     // Takes a share typed but not yet confirmed, or refuses it (false).
     bool commitTypedShare();
 
-    ColumnStrip *valuesStrip() const { return m_strip; }
+    // The rows stand under the table's columns.
+    void follow(QTableView *table);
     QComboBox *ProfileBox;
     QComboBox *ShareBox;
     // The texts of the rows «Норма» and «% нормы» (the mass and each
@@ -55,6 +58,9 @@ private:
     // The profile and share shown, as the ration has them.
     std::optional<Profile> m_profile;
     int m_share = 100;
+    void makeStrip();
+
+    QPointer<QTableView> m_table;
     ColumnStrip *m_strip = nullptr;
     QLabel *m_normTitle = nullptr;
     QLabel *m_percentTitle = nullptr;
