@@ -4,9 +4,9 @@
 #include "core/catalogue/productstore.h"
 #include "core/nutrition/nutrients.h"
 #include "gui/tools/ownproductcommands.h"
+#include "gui/widgets/recordlist.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,22 +21,15 @@ OwnProductsDialog::OwnProductsDialog(ProductStore &store, QWidget *parent)
     ProductsList = new QTreeWidget(this);
     ProductsList->setObjectName(QStringLiteral("ProductsList"));
     ProductsList->setAccessibleName(tr(OwnProducts::GroupTitle));
-    ProductsList->setRootIsDecorated(false);
     QStringList titles{tr("Наименование")};
     for (const Nutrients::Nutrient &nutrient : Nutrients::all())
         titles.append(tr(nutrient.columnTitle));
-    ProductsList->setHeaderLabels(titles);
-    ProductsList->header()->setStretchLastSection(false);
-    ProductsList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ProductsList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    RecordList::setUp(ProductsList, titles);
     layout->addWidget(ProductsList);
 
     auto *buttons = new QDialogButtonBox(this);
-    const auto button = [&](const QString &text, const char *name) {
-        QPushButton *b = buttons->addButton(text, QDialogButtonBox::ActionRole);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
+    const auto button = [buttons](const QString &text, const char *name) {
+        return RecordList::actionButton(buttons, text, name);
     };
     AddButton = button(tr("Добавить продукт"), "AddButton");
     EditButton = button(tr("Изменить"), "EditButton");

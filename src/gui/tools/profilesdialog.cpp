@@ -5,9 +5,9 @@
 #include "gui/dialogs/messagebox.h"
 #include "gui/tools/profiledialog.h"
 #include "gui/widgets/named.h"
+#include "gui/widgets/recordlist.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,20 +21,13 @@ ProfilesDialog::ProfilesDialog(ProfileStore &store, QWidget *parent)
 
     ProfilesList = named(new QTreeWidget(this), "ProfilesList");
     ProfilesList->setAccessibleName(tr("Профили"));
-    ProfilesList->setRootIsDecorated(false);
-    ProfilesList->setHeaderLabels(
-        {tr("Имя"), tr("Пол"), tr("Возраст"), tr("Активность"), tr("ккал в сутки")});
-    ProfilesList->header()->setStretchLastSection(false);
-    ProfilesList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ProfilesList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    RecordList::setUp(ProfilesList,
+                      {tr("Имя"), tr("Пол"), tr("Возраст"), tr("Активность"), tr("ккал в сутки")});
     layout->addWidget(ProfilesList);
 
     auto *buttons = new QDialogButtonBox(this);
-    const auto button = [&](const QString &text, const char *name) {
-        QPushButton *b = buttons->addButton(text, QDialogButtonBox::ActionRole);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
+    const auto button = [buttons](const QString &text, const char *name) {
+        return RecordList::actionButton(buttons, text, name);
     };
     AddButton = button(tr("Добавить профиль"), "AddButton");
     EditButton = button(tr("Изменить"), "EditButton");
