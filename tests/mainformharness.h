@@ -3,6 +3,7 @@
 // A main window for one test function: opened in init(), shown offscreen,
 // and deleted in cleanup() without questions about unsaved rations.
 
+#include "core/platform/savedsettings.h"
 #include "gui/app/mainform.h"
 #include "gui/dialogs/messagebox.h"
 #include "testservices.h"
@@ -10,8 +11,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,6 +35,13 @@ struct MainFormHarness {
         form = new TMainForm(testServices(), nullptr, "MainForm", {}, withRation);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+
+    // The same with no window state kept from an earlier test.
+    void openAfresh()
+    {
+        QFile::remove(SavedSettings::open()->fileName());
+        open();
     }
 
     void close()

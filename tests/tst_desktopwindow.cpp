@@ -93,11 +93,7 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         MessageBox::setShowBoxes(false);
     }
-    void init()
-    {
-        QFile::remove(SavedSettings::open()->fileName());
-        main.open();
-    }
+    void init() { main.openAfresh(); }
     void cleanup() { main.close(); }
 
     // Each file gets its own window; each that cannot be opened gets one

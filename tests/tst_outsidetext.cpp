@@ -2,7 +2,6 @@
 // they hold is shown as text, never rendered.
 
 #include "core/page/rationpage.h"
-#include "core/platform/savedsettings.h"
 #include "filebytes.h"
 #include "gui/app/mainform.h"
 #include "gui/dialogs/filedialog.h"
@@ -68,11 +67,7 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         MessageBox::setShowBoxes(false);
     }
-    void init()
-    {
-        QFile::remove(SavedSettings::open()->fileName());
-        main.open();
-    }
+    void init() { main.openAfresh(); }
     void cleanup() { main.close(); }
 
     void markupShownAsText_data()
