@@ -8,6 +8,7 @@
 class QAction;
 class QMenu;
 class QToolBar;
+class TCalculateForm;
 class TMainForm;
 
 // Every command of the main window in one table: its object name, texts,
@@ -40,10 +41,15 @@ public:
     // The actions that have nothing to work on without a ration window.
     static QList<QAction *> needingRation(const TMainForm *form);
 
-private:
     // Runs a slot of the main window, whatever it returns.
     using Runner = void (*)(TMainForm *);
     template <auto Slot> static void run(TMainForm *form) { (form->*Slot)(); }
+    // Runs a command of the active ration window, when there is one.
+    template <auto Command> static void onRation(TMainForm *form)
+    {
+        if (auto *ration = activeRation(form))
+            (ration->*Command)();
+    }
     // A place of an action: a menu or toolbar and its position there. The
     // tens of the position are the action's group; groups are kept apart by
     // a separator.
@@ -64,7 +70,10 @@ private:
         Spot bar;
         bool needsRation;
     };
-    static const std::vector<Row> &rows();
+
+private:
+    static TCalculateForm *activeRation(TMainForm *form);
+
     static QAction *makeAction(TMainForm *form, const Row &row);
     // The actions of a place in their order there, a null between groups.
     static QList<QAction *> actionsAt(const TMainForm *form, Place place, Spot Row::*spot);

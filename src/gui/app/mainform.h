@@ -30,6 +30,7 @@ class TMainForm : public QMainWindow
     Q_OBJECT
     // Builds the actions from its table, which names the slots.
     friend class ActionTable;
+    friend class MainActions;
 
 public:
     // withRation: opens with an empty ration window, as a start without
