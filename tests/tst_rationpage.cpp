@@ -1,3 +1,4 @@
+#include "core/page/cardrows.h"
 #include "core/page/htmltext.h"
 #include "core/page/rationpage.h"
 
@@ -5,6 +6,8 @@
 #include <QDate>
 #include <QRandomGenerator>
 #include <QTest>
+
+Q_DECLARE_METATYPE(CardData)
 
 namespace {
 
@@ -287,6 +290,77 @@ private Q_SLOTS:
         const PlainPage plain = readPlainly(text);
         QVERIFY(plain.ok);
         QCOMPARE(plain.rows, r.rows);
+    }
+
+    // A ration's technological card comes back from its page, line breaks
+    // and markup in its texts and all; data the program would refuse is
+    // named and not taken, and the plain rule passes over the card's rows.
+    void cardRoundTrip_data()
+    {
+        QTest::addColumn<CardData>("card");
+        QTest::addColumn<QString>("edit"); // a text replaced in the written page, "from|to"
+        QTest::addColumn<CardData>("back");
+        QTest::addColumn<QStringList>("ignored");
+        const QStringList none;
+        CardData full;
+        full.number = "12-а <b>";
+        full.date = QDate(2026, 1, 15);
+        full.batch = 100;
+        full.technology = "Очистить <картофель> & нарезать\nВарить 20 мин\n\nПодать <br>";
+        CardData alone;
+        alone.technology = "Варить";
+        CardData breaks = alone;
+        breaks.technology = "а\r\nб\rв\n";
+        CardData breaksBack = alone;
+        breaksBack.technology = "а\nб\nв\n";
+        CardData long_ = alone;
+        long_.technology = QString(5000, 'x');
+        CardData longBack = alone;
+        longBack.technology = QString(CardData::MaxTechnologyLength, 'x');
+        CardData noBatch = full;
+        noBatch.batch = 1;
+        CardData noNumber = full;
+        noNumber.number.clear();
+        CardData noDate = full;
+        noDate.date = QDate();
+        QTest::newRow("full") << full << "" << full << none;
+        QTest::newRow("technology alone") << alone << "" << alone << none;
+        QTest::newRow("any line breaks") << breaks << "" << breaksBack << none;
+        QTest::newRow("long technology cut") << long_ << "" << longBack << none;
+        QTest::newRow("batch 0") << full << "\n100\n|\n0\n"
+                                 << noBatch << QStringList{"количество порций для закладки «0»"};
+        QTest::newRow("batch 10001")
+            << full << "\n100\n|\n10001\n"
+            << noBatch << QStringList{"количество порций для закладки «10001»"};
+        QTest::newRow("number over 50") << full << "12-а &lt;b&gt;|" + QString(51, '7') << noNumber
+                                        << QStringList{"номер карты «" + QString(39, '7') + "…»"};
+        QTest::newRow("no such day")
+            << full << "2026-01-15|2026-02-30" << noDate << QStringList{"дата карты «2026-02-30»"};
+        QTest::newRow("no date at all")
+            << full << "2026-01-15|вчера" << noDate << QStringList{"дата карты «вчера»"};
+    }
+    void cardRoundTrip()
+    {
+        QFETCH(CardData, card);
+        QFETCH(QString, edit);
+        Ration r = twoRows();
+        r.card = card;
+        QString text = RationPage::fileText(r);
+        if (!edit.isEmpty()) {
+            QVERIFY(text.contains(edit.section('|', 0, 0)));
+            text.replace(edit.section('|', 0, 0), edit.section('|', 1));
+        }
+        const auto back = readText(text.toUtf8());
+        QCOMPARE(back.status, RationPage::ReadResult::Ok);
+        QTEST(back.ignored, "ignored");
+        QTEST(back.ration.card, "back");
+        QCOMPARE(back.cut, card.technology.size() > CardData::MaxTechnologyLength);
+        QCOMPARE(back.ration.rows, r.rows);
+        const PlainPage plain = readPlainly(text);
+        QCOMPARE(plain.rows, r.rows);
+        const QStringList lines = text.split('\n');
+        QCOMPARE(lines.filter("<tr").size(), lines.filter("</tr>").size());
+        QVERIFY(lines.indexOf("</table>") > lines.indexOf(CardRows::CardLine));
     }
 
     // A dish page read by the plain rule: the same name and rows, nothing more.

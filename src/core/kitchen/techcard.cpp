@@ -4,19 +4,9 @@
 #include "core/nutrition/numbertext.h"
 #include "core/ration/dish.h"
 
-#include <QLocale>
-
 #include <algorithm>
 
 namespace {
-
-QString batchField() { return TechCard::tr("Количество порций для закладки"); }
-
-QString batchRange()
-{
-    return TechCard::tr("«%1»: целое число от 1 до %2.")
-        .arg(batchField(), QLocale(QLocale::Russian).toString(TechCard::MaxBatch));
-}
 
 TechCard::Masses massesOf(double mass, double waste, int portions, int batch)
 {
@@ -33,52 +23,6 @@ void add(TechCard::Masses &total, const TechCard::Masses &masses)
 }
 
 } // namespace
-
-bool TechCard::isEmpty() const
-{
-    return number.isEmpty() && date.isNull() && batch == 1 && technology.isEmpty();
-}
-
-QStringList TechCard::problems() const
-{
-    // A date is a day or none: QDate holds no other.
-    QStringList found{numberProblem(number), batchProblem(batch)};
-    found.removeAll(QString());
-    return found;
-}
-
-QString TechCard::numberProblem(const QString &text)
-{
-    if (text.size() > MaxNumberLength)
-        return tr("«Номер карты»: не длиннее %1 знаков.").arg(MaxNumberLength);
-    return {};
-}
-
-QString TechCard::batchProblem(int portions)
-{
-    return portions >= 1 && portions <= MaxBatch ? QString() : batchRange();
-}
-
-TechCard::BatchReading TechCard::readBatch(const QString &typed)
-{
-    BatchReading reading;
-    const QString text = typed.trimmed();
-    bool number = false;
-    const int value = text.toInt(&number);
-    // toInt() takes a sign, which no count of portions has
-    const bool digits =
-        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (!number || !digits) {
-        reading.why = text.isEmpty() ? batchRange()
-                                     : tr("«%1»: «%2» — не целое число.").arg(batchField(), typed);
-        return reading;
-    }
-    reading.why = batchProblem(value);
-    reading.ok = reading.why.isEmpty();
-    if (reading.ok)
-        reading.batch = value;
-    return reading;
-}
 
 TechCard::Figures TechCard::figuresFor(const Ration &ration, const QList<double> &wastes) const
 {

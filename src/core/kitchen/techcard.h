@@ -1,52 +1,24 @@
 #pragma once
 
 #include "core/nutrition/nutrients.h"
+#include "core/ration/carddata.h"
 #include "core/ration/ration.h"
 
-#include <QCoreApplication>
-#include <QDate>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 // A kitchen's technological card for a dish: the card's own data (its number
-// and date, the batch it is cooked in, the technology), and the figures it
-// shows for a ration. The ration is the whole dish as the user composed it:
-// its masses are net masses (what goes into the pot), its portions share it.
+// and date, the batch it is cooked in, the technology; see CardData), and the
+// figures it shows for a ration. The ration is the whole dish as the user
+// composed it: its masses are net masses (what goes into the pot), its
+// portions share it.
 // Each row may lose a share to cold processing (its waste), which the card
 // adds back as the gross mass a cook weighs out.
-class TechCard
+class TechCard : public CardData
 {
-    Q_DECLARE_TR_FUNCTIONS(TechCard)
-
 public:
-    static constexpr qsizetype MaxNumberLength = 50;
-    static constexpr int MaxBatch = 10000;
-
-    QString number;
-    QDate date;
-    // The portions cooked at once («Количество порций для закладки»).
-    int batch = 1;
-    QString technology;
-
-    // Whether there is nothing of the card to keep.
-    bool isEmpty() const;
-
-    // What is wrong with the card's data, each naming its field; empty when
-    // nothing is.
-    QStringList problems() const;
-    // The same for one field as typed; empty when it can be taken.
-    static QString numberProblem(const QString &number);
-    static QString batchProblem(int batch);
-
-    struct BatchReading {
-        bool ok = false;
-        int batch = 1;
-        QString why;
-    };
-    // A batch as typed: a whole number from 1 to MaxBatch, blanks around it
-    // allowed.
-    static BatchReading readBatch(const QString &typed);
+    TechCard() = default;
+    explicit TechCard(const CardData &data) : CardData(data) { }
 
     // Masses in grams, unrounded: for one portion and for the batch.
     struct Masses {

@@ -1,10 +1,12 @@
 #include "core/page/pagereader.h"
 
+#include "core/page/cardrows.h"
 #include "core/page/htmltext.h"
 #include "core/platform/trcontext.h"
 #include "core/ration/dish.h"
 #include "core/ration/rationnorm.h"
 
+#include <QDate>
 #include <QVarLengthArray>
 #include <QtAlgorithms>
 
@@ -21,9 +23,9 @@ namespace {
 
 // Cuts a text to the longest allowed, never between the halves of a
 // surrogate pair.
-void cutToLongest(QString &text, bool *cut)
+void cutToLongest(QString &text, qsizetype longest, bool *cut)
 {
-    qsizetype length = qMin(text.size(), RationPage::MaxTextLength);
+    qsizetype length = qMin(text.size(), longest);
     if (length > 0 && text[length - 1].isHighSurrogate())
         --length;
     text.truncate(length);
@@ -130,14 +132,14 @@ QString PageReader::pageText(QByteArrayView line)
         const QString head = decoded(line.first(qMin(line.size(), prefix)), &entity);
         QString text = HtmlText::unescape(head.left(window));
         if (text.size() > RationPage::MaxTextLength || head.size() > window || line.size() > prefix)
-            cutToLongest(text, &m_result.cut);
+            cutToLongest(text, RationPage::MaxTextLength, &m_result.cut);
         return text;
     }
     QString text = decoded(line, &entity);
     if (entity)
         text = HtmlText::unescape(text);
     if (text.size() > RationPage::MaxTextLength)
-        cutToLongest(text, &m_result.cut);
+        cutToLongest(text, RationPage::MaxTextLength, &m_result.cut);
     return text;
 }
 
@@ -217,12 +219,54 @@ void PageReader::readProfile(QByteArrayView line)
         m_result.ignored.append(tr("доля дневной нормы %1").arg(quoted(shareText)));
 }
 
+void PageReader::readCard()
+{
+    CardData &card = m_result.ration.card;
+    const QString number = pageText(lineAhead(5));
+    if (CardData::numberProblem(number).isEmpty())
+        card.number = number;
+    else
+        m_result.ignored.append(tr("номер карты %1").arg(quoted(number)));
+    const QString date = pageText(lineAhead(11)).trimmed();
+    card.date = QDate::fromString(date, CardRows::DateFormat);
+    if (!card.date.isValid() && !date.isEmpty())
+        m_result.ignored.append(tr("дата карты %1").arg(quoted(date)));
+    const QString batch = pageText(lineAhead(17));
+    const CardData::BatchReading reading = CardData::readBatch(batch);
+    card.batch = reading.batch;
+    if (!reading.ok)
+        m_result.ignored.append(tr("количество порций для закладки %1").arg(quoted(batch)));
+}
+
+void PageReader::readTechnology()
+{
+    static const QByteArray lineBreak = CardRows::LineBreak.toLatin1();
+    // A <br> of the page is a line break; one the user typed is escaped.
+    // Lines past the longest text a card keeps are not read.
+    QStringList lines;
+    qsizetype length = 0;
+    for (QByteArrayView rest = lineAhead(5); length <= CardData::MaxTechnologyLength;) {
+        const qsizetype at = rest.indexOf(lineBreak);
+        lines.append(pageText(at < 0 ? rest : rest.first(at)));
+        length += lines.constLast().size() + 1;
+        if (at < 0)
+            break;
+        rest = rest.sliced(at + lineBreak.size());
+    }
+    QString text = lines.join(QLatin1Char('\n'));
+    if (text.size() > CardData::MaxTechnologyLength)
+        cutToLongest(text, CardData::MaxTechnologyLength, &m_result.cut);
+    m_result.ration.card.technology = text;
+}
+
 RationPage::ReadResult PageReader::read()
 {
     static const QByteArray titleLine = RationPage::TitleLine.toLatin1();
     static const QByteArray rowLine = RationPage::RowLine.toLatin1();
     static const QByteArray dishLine = RationPage::DishLine.toLatin1();
     static const QByteArray profileStart = RationPage::ProfileLineStart.toLatin1();
+    static const QByteArray cardLine = CardRows::CardLine.toLatin1();
+    static const QByteArray technologyLine = CardRows::TechnologyLine.toLatin1();
     static const QByteArray totalsLine = QByteArrayLiteral("<tr bgcolor=\"Grey\">");
     static const QByteArray endLine = QByteArrayLiteral("</html>");
     m_result = {};
@@ -248,6 +292,10 @@ RationPage::ReadResult PageReader::read()
             readDish();
         } else if (line.startsWith(profileStart)) {
             readProfile(line);
+        } else if (line == cardLine) {
+            readCard();
+        } else if (line == technologyLine) {
+            readTechnology();
         }
     }
     m_result.complete = hasTotals && hasEnd;

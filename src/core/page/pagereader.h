@@ -36,6 +36,11 @@ private:
     // The profile and share of the profile row whose first line was just
     // read; what the row holds amiss is named in the report and not taken.
     void readProfile(QByteArrayView line);
+    // The card's number, date and batch of the card row whose marker was
+    // just read, and its technology; what a row holds amiss is named in the
+    // report and not taken.
+    void readCard();
+    void readTechnology();
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;

@@ -5,6 +5,7 @@
 #include "core/nutrition/energystructure.h"
 #include "core/nutrition/figuretext.h"
 #include "core/nutrition/nutrients.h"
+#include "core/page/cardrows.h"
 #include "core/page/htmltext.h"
 #include "core/page/pagereader.h"
 #include "core/ration/dish.h"
@@ -229,6 +230,9 @@ void appendTable(QString &text, const Ration &ration, const TableLook &look)
     appendLines(text, totalsRowLines(ration.totals, look));
     appendLines(text, dishLines(ration, look));
     appendLines(text, normLines(ration, look));
+    // The card prints on a page of its own.
+    if (!look.printed)
+        appendLines(text, CardRows::lines(ration.card));
     appendLines(text, {QStringLiteral("</table>")});
 }
 

@@ -20,7 +20,8 @@ class QIODevice;
 // their own below the totals, led by a line '<tr bgcolor="Silver" id="dish">',
 // 5 and 11 lines below it; the rows of values per 100 g and per portion
 // follow it and are worked out again too. So does the row of the profile a
-// ration is measured against (ProfileLineStart), with its norm rows.
+// ration is measured against (ProfileLineStart), with its norm rows, and
+// the rows of the dish's technological card (CardRows).
 namespace RationPage {
 
 extern const QString MagicLine; // <!--Rationix_doc-->

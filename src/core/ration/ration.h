@@ -2,6 +2,7 @@
 
 #include "core/norms/profiles.h"
 #include "core/nutrition/nutrients.h"
+#include "core/ration/carddata.h"
 
 #include <QList>
 #include <QString>
@@ -15,7 +16,8 @@
 // each nutrient).
 // As a cooked dish it also has the weight after cooking (its yield, as the
 // user typed it; empty: the products' mass) and the number of portions.
-// It may be measured against a person's daily need (a profile and a share).
+// It may be measured against a person's daily need (a profile and a share),
+// and described by a kitchen's technological card.
 struct Ration {
     static constexpr int ColumnCount = 1 + Nutrients::WithMassCount;
     static constexpr int TotalCount = Nutrients::WithMassCount;
@@ -33,6 +35,9 @@ struct Ration {
     // ration is measured against no one.
     std::optional<Profile> profile;
     int share = 100;
+
+    // The dish's technological card: its number, date, batch and technology.
+    CardData card;
 
     // The sums behind the totals (mass to energy), as exact as they were
     // added up, before they are written as texts.

@@ -80,6 +80,14 @@ void RationModel::setNorm(const std::optional<Profile> &profile, int share)
     Q_EMIT normChanged();
 }
 
+void RationModel::setCard(const CardData &card)
+{
+    if (card == m_card)
+        return;
+    m_card = card;
+    Q_EMIT cardChanged();
+}
+
 QString RationModel::text(int row, int column) const
 {
     if (row < 0 || row >= m_rows.size())
@@ -254,6 +262,7 @@ Ration RationModel::ration() const
     r.portions = m_portions;
     r.profile = m_profile;
     r.share = m_share;
+    r.card = m_card;
     return r;
 }
 

@@ -46,6 +46,10 @@ public:
     int share() const { return m_share; }
     void setNorm(const std::optional<Profile> &profile, int share);
 
+    // The dish's technological card as the ration keeps it.
+    const CardData &card() const { return m_card; }
+    void setCard(const CardData &card);
+
     // Text of a cell; empty for the blank row and for a cell out of range.
     QString text(int row, int column) const;
     QStringList row(int row) const;
@@ -91,6 +95,7 @@ Q_SIGNALS:
     void nameChanged(const QString &name);
     void dishChanged();
     void normChanged();
+    void cardChanged();
 
 private:
     void addToSums(const QStringList &texts);
@@ -105,6 +110,7 @@ private:
     int m_portions = 1;
     std::optional<Profile> m_profile;
     int m_share = 100;
+    CardData m_card;
     QList<QStringList> m_rows;
     std::array<double, ColumnCount - 1> m_sums{};
 };

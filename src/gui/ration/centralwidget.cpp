@@ -308,6 +308,7 @@ void TCentralWidget::loadRation(const Ration &ration)
         foldDish(false);
     m_editor->takeLoadedDish(m_dishPanel->yieldText(), m_dishPanel->portions());
     m_editor->takeLoadedNorm(ration.profile, ration.share);
+    m_editor->takeLoadedCard(ration.card);
     showNorm();
 }
 

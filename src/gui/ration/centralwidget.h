@@ -64,6 +64,7 @@ public:
     // undoable step.
     bool scale(RationScale::Mode mode, const QString &typed);
     DishPanel *dishPanel() const { return m_dishPanel; }
+    RationEditor *editor() const { return m_editor; }
 
     QVBoxLayout *MainLayout;
     QHBoxLayout *WorkingLayout;

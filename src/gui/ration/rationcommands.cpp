@@ -111,6 +111,16 @@ void NormCommand::apply() { m_model->setNorm(m_profile, m_share); }
 
 void NormCommand::revert() { m_model->setNorm(m_profileBefore, m_shareBefore); }
 
+CardCommand::CardCommand(RationModel *model, const CardData &card)
+    : m_model(model), m_before(model->card()), m_after(card)
+{
+    setText(tr("изменение технологической карты"));
+}
+
+void CardCommand::apply() { m_model->setCard(m_after); }
+
+void CardCommand::revert() { m_model->setCard(m_before); }
+
 ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield,
                            int portions, const QUndoCommand *shown)
     : m_model(model), m_yieldBefore(model->yield()), m_portionsBefore(model->portions()),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/norms/profiles.h"
+#include "core/ration/carddata.h"
 
 #include <QList>
 #include <QStringList>
@@ -149,6 +150,23 @@ private:
     int m_shareBefore;
     std::optional<Profile> m_profile;
     int m_share;
+};
+
+// New data of the dish's technological card: number, date, batch, technology.
+class CardCommand : public RationCommand
+{
+public:
+    CardCommand(RationModel *model, const CardData &card);
+    qsizetype storedRows() const override { return 0; }
+
+protected:
+    void apply() override;
+    void revert() override;
+
+private:
+    RationModel *m_model;
+    CardData m_before;
+    CardData m_after;
 };
 
 // Every row at once with a new mass and values, and the yield and the

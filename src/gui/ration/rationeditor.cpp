@@ -52,6 +52,12 @@ void RationEditor::takeLoadedNorm(const std::optional<Profile> &profile, int sha
     m_model->setNorm(profile, share);
 }
 
+void RationEditor::takeLoadedCard(const CardData &card)
+{
+    const QSignalBlocker blocker(m_model);
+    m_model->setCard(card);
+}
+
 void RationEditor::addProduct(const QString &name, const QString &mass, const QStringList &per100g)
 {
     m_history.push(new AddRowCommand(m_model, RationModel::productRow(name, mass, per100g)));
@@ -85,6 +91,25 @@ void RationEditor::changeNorm(const std::optional<Profile> &profile, int share)
 {
     if (profile != m_model->profile() || share != m_model->share())
         m_history.push(new NormCommand(m_model, profile, share));
+}
+
+bool RationEditor::changeCard(const CardData &card, QString *why)
+{
+    const QStringList problems = card.problems();
+    if (!problems.isEmpty()) {
+        if (why)
+            *why = problems.join(QLatin1Char('\n'));
+        return false;
+    }
+    if (card != m_model->card())
+        m_history.push(new CardCommand(m_model, card));
+    return true;
+}
+
+QList<double> RationEditor::wastes() const
+{
+    // Rows carry no waste of their own yet: each loses nothing.
+    return QList<double>(m_model->size(), 0.0);
 }
 
 bool RationEditor::changeMass(int row, const QString &typed, QString *why)

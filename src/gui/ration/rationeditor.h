@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/norms/profiles.h"
+#include "core/ration/carddata.h"
 #include "core/ration/rationscale.h"
 #include "gui/ration/undobudget.h"
 
@@ -37,6 +38,8 @@ public:
     void takeLoadedDish(const QString &yield, int portions);
     // The same for the profile and share of the day it is measured against.
     void takeLoadedNorm(const std::optional<Profile> &profile, int share);
+    // The same for the technological card.
+    void takeLoadedCard(const CardData &card);
 
     void addProduct(const QString &name, const QString &mass, const QStringList &per100g);
     // Removes the rows (any order, repeats allowed); returns whether a row
@@ -46,6 +49,12 @@ public:
     void changeDish(const QString &yield, int portions);
     // Measures the ration against another profile or share of the day.
     void changeNorm(const std::optional<Profile> &profile, int share);
+    // New data of the dish's technological card; refused (false) with the
+    // reasons, each naming its field, in why.
+    bool changeCard(const CardData &card, QString *why = nullptr);
+    // Each row's cold-processing waste, in per cent, as the technological
+    // card takes it.
+    QList<double> wastes() const;
     // A row's new mass as the user typed it; refused (false) for a row that
     // is not there or a text that is no mass, with the reason in why.
     bool changeMass(int row, const QString &typed, QString *why = nullptr);
