@@ -79,6 +79,7 @@ public:
     QAction *ToolsProfilesAction;
     QAction *FilePrintAction;
     QAction *FilePrintPreviewAction;
+    QAction *FileTechCardAction;
     QAction *FileCloseAction;
     QAction *FileCloseAllAction;
     QAction *ToolsFindAction;

@@ -7,6 +7,7 @@
 #include "gui/files/rationprinter.h"
 #include "gui/images/embeddedimages.h"
 #include "gui/ration/centralwidget.h"
+#include "gui/ration/techcarddialog.h"
 #include "gui/tools/foodsearch.h"
 
 #include <QCloseEvent>
@@ -88,6 +89,15 @@ void TCalculateForm::previewPrint()
 }
 
 void TCalculateForm::scale() { CentralWidget->ScaleSlot(); }
+
+void TCalculateForm::techCard()
+{
+    if (!m_techCard)
+        m_techCard = new TechCardDialog(CentralWidget->editor(), this);
+    m_techCard->show();
+    m_techCard->raise();
+    m_techCard->activateWindow();
+}
 
 bool TCalculateForm::showFood(const QString &text, NameMatch::Mode mode)
 {

@@ -5,12 +5,14 @@
 #include "core/platform/filestamp.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
 class QUndoStack;
 class Services;
 class TCentralWidget;
+class TechCardDialog;
 struct Ration;
 
 // One ration window of the workspace: a frame around the ration editor
@@ -57,6 +59,9 @@ public:
     void previewPrint();
     // Asks how to scale the ration and scales it.
     void scale();
+    // Shows the ration's technological card, in a window of its own that
+    // follows the ration.
+    void techCard();
     // Selects the first row of the food list on screen, from the top, whose
     // name matches and scrolls to it; returns false, leaving the list as it
     // was, when none does.
@@ -86,4 +91,5 @@ private:
     bool write(const QString &path);
 
     DocumentFile m_file;
+    QPointer<TechCardDialog> m_techCard;
 };
