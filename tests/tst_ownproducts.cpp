@@ -77,6 +77,42 @@ private Q_SLOTS:
         QCOMPARE(problems[0].reason, reason);
     }
 
+    // A product's waste is one more field; a file without it, as older
+    // programs wrote, reads and is written back as it was.
+    void waste_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("waste"); // "-": the line is refused
+        QTest::addColumn<bool>("writtenAsRead");
+        const QByteArray withWaste = Header.chopped(1) + "\twaste\n";
+        const QByteArray values = "78\t2\t0.4\t16\t77";
+        QTest::newRow("no column") << Header + line("Клубни", values) << "" << true;
+        QTest::newRow("waste") << withWaste + line("Клубни", values + "\t25") + line("Квас") << "25"
+                               << true;
+        QTest::newRow("decimal comma")
+            << withWaste + line("Клубни", values + "\t12,5") << "12.5" << false;
+        QTest::newRow("none") << withWaste + line("Клубни", values + "\t0") << "" << false;
+        QTest::newRow("100 %") << withWaste + line("Клубни", values + "\t100") << "-" << false;
+        QTest::newRow("negative") << withWaste + line("Клубни", values + "\t-5") << "-" << false;
+    }
+    void waste()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, waste);
+        QList<OwnProducts::Problem> problems;
+        const OwnProducts own = OwnProducts::fromTsv(data, &problems);
+        const FoodTable::Product *product = own.find(QStringLiteral("Клубни"));
+        QCOMPARE(product == nullptr, waste == "-");
+        if (product) {
+            QCOMPARE(product->waste, waste);
+            QVERIFY(problems.isEmpty());
+        } else {
+            QCOMPARE(problems.size(), 1);
+            QVERIFY2(problems[0].reason.contains("«Отходы, %»"), qPrintable(problems[0].reason));
+        }
+        QTEST(own.toTsv() == data, "writtenAsRead");
+    }
+
     void fileTooLarge()
     {
         QList<OwnProducts::Problem> problems;

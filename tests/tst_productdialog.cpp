@@ -81,6 +81,39 @@ private Q_SLOTS:
         if (accepted)
             QVERIFY(!dialog.product().values[Nutrients::Energy].contains(QLatin1Char(',')));
     }
+
+    void waste_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept"); // "-": refused
+        QTest::newRow("decimal comma") << "12,5"
+                                       << "12.5";
+        QTest::newRow("none") << "0"
+                              << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("100 %") << "100"
+                               << "-";
+        QTest::newRow("not a number") << "много"
+                                      << "-";
+    }
+    void waste()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        const OwnProducts own;
+        ProductDialog dialog(own, {});
+        dialog.setProduct({QStringLiteral("Клубни"), {"78", "2", "0.4", "16", "77"}, "25"});
+        QCOMPARE(dialog.WasteEdit->text(), QStringLiteral("25"));
+        dialog.WasteEdit->setText(typed);
+        QSignalSpy accepts(&dialog, &QDialog::accepted);
+        dialog.accept();
+        QCOMPARE(accepts.size(), kept == "-" ? 0 : 1);
+        if (kept == "-")
+            QVERIFY(MessageBox::history().value(0).text.contains("«Отходы, %»"));
+        else
+            QCOMPARE(dialog.product().waste, kept);
+    }
 };
 
 QTEST_MAIN(TestProductDialog)

@@ -21,6 +21,9 @@ public:
     struct Product {
         QString name;
         std::array<QString, ValueCount> values;
+        // The share lost to cold processing, in per cent, as Waste::read
+        // keeps it; empty for none. Only the user's own products have one.
+        QString waste = {};
 
         QStringList valueList() const { return {values.cbegin(), values.cend()}; }
     };

@@ -1,17 +1,19 @@
 #include "core/catalogue/ownproducts.h"
 
 #include "core/catalogue/namematch.h"
+#include "core/catalogue/waste.h"
 #include "core/nutrition/numbertext.h"
 #include "core/nutrition/nutrients.h"
 #include "core/platform/tsvlines.h"
 
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-enum { NameField = 1, FirstValue = 2, FieldCount = 2 + Nutrients::Count };
+enum { NameField = 1, FirstValue = 2, FieldCount = 2 + Nutrients::Count, WasteField = FieldCount };
 
 QString fieldTitle(const Nutrients::Nutrient &nutrient)
 {
@@ -35,7 +37,13 @@ bool isHeader(const QStringList &fields)
         if (numberOf(fields[c]))
             return false;
     }
-    return fields.size() == FieldCount;
+    return fields.size() == FieldCount || fields.size() == FieldCount + 1;
+}
+
+// A waste as a product keeps it: none is no text.
+QString keptWaste(const Waste::Reading &waste)
+{
+    return waste.percent == 0.0 ? QString() : waste.text;
 }
 
 // The product as it is kept: each value as the number rule reads it, with a
@@ -44,6 +52,8 @@ FoodTable::Product kept(FoodTable::Product product)
 {
     for (QString &value : product.values)
         value = NumberText::keptText(value);
+    const Waste::Reading waste = Waste::read(product.waste);
+    product.waste = waste.ok ? keptWaste(waste) : QString();
     return product;
 }
 
@@ -84,7 +94,7 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
         for (const TsvLines::Line &line : TsvLines::read(data, MaxLineLength, isHeader, &found)) {
             const QStringList &fields = line.fields;
             const int number = line.number;
-            if (fields.size() != FieldCount) {
+            if (fields.size() != FieldCount && fields.size() != FieldCount + 1) {
                 found.append({number, tr("%1 полей вместо %2").arg(fields.size()).arg(FieldCount)});
                 continue;
             }
@@ -93,6 +103,12 @@ OwnProducts OwnProducts::fromTsv(const QByteArray &data, QList<Problem> *problem
             QStringList values = fields.mid(FirstValue);
             for (int c = 0; c < Nutrients::Count; ++c)
                 product.values[size_t(c)] = values[c];
+            const Waste::Reading waste = Waste::read(fields.value(WasteField));
+            if (!waste.ok) {
+                found.append({number, waste.why});
+                continue;
+            }
+            product.waste = keptWaste(waste);
             const std::optional<Refusal> refusal = own.check(product.name, values);
             if (refusal && refusal->taken && taken) {
                 taken->append(product.name);
@@ -116,11 +132,18 @@ QByteArray OwnProducts::toTsv() const
     QString text = QStringLiteral("group\tproduct");
     for (const Nutrients::Nutrient &nutrient : Nutrients::all())
         text += QLatin1Char('\t') + QLatin1String(nutrient.fileKey);
+    // Without waste the file stays as older programs wrote and read it.
+    const bool waste = std::any_of(m_products.cbegin(), m_products.cend(),
+                                   [](const FoodTable::Product &p) { return !p.waste.isEmpty(); });
+    if (waste)
+        text += QStringLiteral("\twaste");
     text += QLatin1Char('\n');
     for (const FoodTable::Product &product : m_products) {
         text += groupName() + QLatin1Char('\t') + product.name;
         for (const QString &value : product.values)
             text += QLatin1Char('\t') + value;
+        if (!product.waste.isEmpty())
+            text += QLatin1Char('\t') + product.waste;
         text += QLatin1Char('\n');
     }
     return text.toUtf8();

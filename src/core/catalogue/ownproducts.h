@@ -13,9 +13,11 @@
 // The user's own products: a list kept in products.tsv, in the built-in
 // table's format (a header line, then group, product, water, protein, fat,
 // carbohydrates and kcal per line), every product in the group
-// «Мои продукты». Values are kept with a decimal point, whether typed or
-// read with a point or a comma. Names are unique: two names that differ only in case or in
-// е and ё are the same name.
+// «Мои продукты». A product that loses a share to cold processing has its
+// waste in per cent as one more field (and the header names it); a file
+// without any, as older programs wrote, is read as products without waste. Values are kept with a
+// decimal point, whether typed or read with a point or a comma. Names are unique: two names that
+// differ only in case or in е and ё are the same name.
 class OwnProducts
 {
     Q_DECLARE_TR_FUNCTIONS(OwnProducts)

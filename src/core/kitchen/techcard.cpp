@@ -1,6 +1,6 @@
 #include "core/kitchen/techcard.h"
 
-#include "core/kitchen/waste.h"
+#include "core/catalogue/waste.h"
 #include "core/nutrition/numbertext.h"
 #include "core/ration/dish.h"
 

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/ownproducts.h"
 #include "core/catalogue/productstore.h"
+#include "core/catalogue/waste.h"
 #include "core/nutrition/figuretext.h"
 #include "core/nutrition/numbertext.h"
 #include "core/nutrition/nutrients.h"
@@ -41,6 +42,12 @@ ProductDialog::ProductDialog(const OwnProducts &products, const QString &oldName
         }
     }
 
+    WasteEdit = new QLineEdit(QStringLiteral("0"), this);
+    WasteEdit->setObjectName(QStringLiteral("WasteEdit"));
+    WasteEdit->setAccessibleName(Waste::fieldName());
+    WasteEdit->setAlignment(Qt::AlignRight);
+    form->addRow(tr("&%1:").arg(Waste::fieldName()), WasteEdit);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Сохранить"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
@@ -60,6 +67,7 @@ void ProductDialog::setProduct(const FoodTable::Product &product)
     NameEdit->setText(product.name);
     for (int c = 0; c < Nutrients::Count; ++c)
         ValueEdits[c]->setText(product.values[size_t(c)]);
+    WasteEdit->setText(product.waste.isEmpty() ? QStringLiteral("0") : product.waste);
     m_energyTyped = true;
 }
 
@@ -69,6 +77,8 @@ FoodTable::Product ProductDialog::product() const
     product.name = NameEdit->text().trimmed();
     for (int c = 0; c < Nutrients::Count; ++c)
         product.values[size_t(c)] = NumberText::keptText(ValueEdits[c]->text());
+    const Waste::Reading waste = Waste::read(WasteEdit->text());
+    product.waste = waste.ok && waste.percent != 0.0 ? waste.text : QString();
     return product;
 }
 
@@ -86,6 +96,11 @@ void ProductDialog::accept()
     const QStringList values = typed.valueList();
     if (const auto refusal = m_products.check(typed.name, values, m_oldName)) {
         MessageBox::warning(this, tr("Продукт не сохранён"), refusal->message());
+        return;
+    }
+    const Waste::Reading waste = Waste::read(WasteEdit->text());
+    if (!waste.ok) {
+        MessageBox::warning(this, tr("Продукт не сохранён"), waste.why);
         return;
     }
     if (OwnProducts::energyStrays(values)) {

@@ -11,10 +11,10 @@ class QLineEdit;
 // Asks for one of the user's own products: its name, its water, protein,
 // fat and carbohydrates in grams per 100 g, and its energy in kcal per
 // 100 g, which is worked out from the nutrients as they are typed until the
-// user types an energy of their own. It is accepted only when the product
-// can be kept; a refusal names the field and why, and an energy far from the
-// worked-out one is confirmed first. Given a store, the dialog keeps the
-// product there itself and stays open, with what was typed, when it cannot.
+// user types an energy of their own, and its cold-processing waste. It is accepted only when the
+// product can be kept; a refusal names the field and why, and an energy far from the worked-out one
+// is confirmed first. Given a store, the dialog keeps the product there itself and stays open, with
+// what was typed, when it cannot.
 class ProductDialog : public QDialog
 {
     Q_OBJECT
@@ -31,6 +31,8 @@ public:
 
     QLineEdit *NameEdit;
     QLineEdit *ValueEdits[Nutrients::Count];
+    // «Отходы, %»: the share lost to cold processing, 0 for none.
+    QLineEdit *WasteEdit;
 
 public Q_SLOTS:
     void accept() override;

@@ -1,4 +1,4 @@
-#include "core/kitchen/waste.h"
+#include "core/catalogue/waste.h"
 
 #include "core/nutrition/figuretext.h"
 #include "core/nutrition/numbertext.h"
