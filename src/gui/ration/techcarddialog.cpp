@@ -66,6 +66,7 @@ TechCardDialog::TechCardDialog(RationEditor *editor, QWidget *parent)
     splitter->addWidget(fields);
     splitter->addWidget(CardView);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({330, 670});
 
     auto *buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Close, this);
