@@ -57,6 +57,14 @@ public:
     void previewPrint();
     // Asks how to scale the ration and scales it.
     void scale();
+    // Copies for a spreadsheet: in the food list the product selected, else
+    // the ration's rows selected, or all its rows and what stands under them
+    // when none is. A line edit with the focus copies its own text.
+    void copy();
+    // Saves the ration as CSV; adds the products and masses of a CSV file
+    // as one step.
+    void exportCsv();
+    void importCsv();
     // Selects the first row of the food list on screen, from the top, whose
     // name matches and scrolls to it; returns false, leaving the list as it
     // was, when none does.
@@ -85,5 +93,6 @@ private:
     // empty.
     bool write(const QString &path);
 
+    Services &m_services;
     DocumentFile m_file;
 };

@@ -40,6 +40,7 @@ public:
 
     RationModel *model() const;
     QUndoStack *undoStack() const;
+    RationEditor *editor() const { return m_editor; }
 
     // The ration as shown: name, every row of the table, the six totals.
     Ration ration() const;
