@@ -74,7 +74,9 @@ QString FigureTable::html(QChar decimalPoint) const
         out += QStringLiteral("<tr>");
         for (const Cell &cell : row) {
             if (!cell.number) {
-                out += QStringLiteral("<td>%1</td>").arg(HtmlText::escape(cell.text));
+                // Gnumeric takes a cell's "=1+2" for a formula here too.
+                out += QStringLiteral("<td>%1</td>")
+                           .arg(HtmlText::escape(CsvText::safeText(cell.text)));
                 continue;
             }
             // LibreOffice reads sdval (with sdnum naming its format), Excel
