@@ -45,6 +45,13 @@ QStringList columnTitles()
     return titles;
 }
 
+RowCaptions rowCaptions()
+{
+    return {
+        tr("ВСЕГО:"),  tr("Выход готового блюда, г"), tr("Порций"), tr("На 100 г"), tr("На порцию"),
+        tr("Профиль"), tr("Доля дневной нормы, %"),   tr("Норма")};
+}
+
 QStringList headLines(const QString &title)
 {
     return {
@@ -145,11 +152,12 @@ QStringList dishLines(const Ration &ration, const TableLook &look)
     if (!ration.hasDish())
         return {};
     const QString black = QStringLiteral("Black");
+    const RowCaptions captions = rowCaptions();
     const Dish dish(ration.totals, ration.yield, ration.portions);
     QStringList lines{DishLine};
-    lines += cellLines(black, tr("Выход готового блюда, г"), true);
+    lines += cellLines(black, captions.yield, true);
     lines += look.numberCell(black, look.printed ? FigureText::grams(dish.yield()) : ration.yield);
-    lines += cellLines(black, tr("Порций"), true);
+    lines += cellLines(black, captions.portions, true);
     QStringList portions = look.numberCell(black, QString::number(ration.portions));
     if (look.printed) {
         // On paper the number stands next to its caption, not at the row's end.
@@ -161,10 +169,10 @@ QStringList dishLines(const Ration &ration, const TableLook &look)
     lines.append(QStringLiteral("</tr>"));
     const QStringList values[] = {look.printed ? dish.shownPer100g() : dish.per100g(),
                                   look.printed ? dish.shownPerPortion() : dish.perPortion()};
-    const QString captions[] = {tr("На 100 г"), tr("На порцию")};
+    const QString titles[] = {captions.per100g, captions.perPortion};
     for (int i = 0; i < 2; ++i) {
         lines.append(QStringLiteral("<tr bgcolor=\"Silver\">"));
-        lines += cellLines(black, captions[i], true);
+        lines += cellLines(black, titles[i], true);
         for (const QString &value : values[i])
             lines += look.numberCell(black, value);
         lines.append(QStringLiteral("</tr>"));
@@ -182,20 +190,21 @@ QStringList normLines(const Ration &ration, const TableLook &look)
     if (!norm)
         return {};
     const QString black = QStringLiteral("Black");
+    const RowCaptions captions = rowCaptions();
     const QStringList fields = Profiles::fieldsOf(*ration.profile);
     QStringList lines{ProfileLineStart
                       + QStringLiteral(" data-sex=\"%1\" data-age=\"%2\" data-activity=\"%3\" "
                                        "data-share=\"%4\">")
                             .arg(fields[1], fields[2], fields[3])
                             .arg(ration.share)};
-    lines += cellLines(black, tr("Профиль"), true);
+    lines += cellLines(black, captions.profile, true);
     lines += cellLines(black, ration.profile->name, true);
     lines[lines.size() - 3].replace(QStringLiteral("<td>"), QStringLiteral("<td colspan=\"3\">"));
-    lines += cellLines(black, tr("Доля дневной нормы, %"), true);
+    lines += cellLines(black, captions.share, true);
     lines += look.numberCell(black, QString::number(ration.share));
     lines.last().append(QStringLiteral("<td></td>"));
     lines.append(QStringLiteral("</tr>"));
-    const QString titles[] = {tr("Норма"), norm->percentTitle()};
+    const QString titles[] = {captions.norm, norm->percentTitle()};
     for (int i = 0; i < 2; ++i) {
         lines.append(QStringLiteral("<tr bgcolor=\"Silver\">"));
         lines += cellLines(black, titles[i], true);
@@ -216,7 +225,7 @@ QStringList normLines(const Ration &ration, const TableLook &look)
 QStringList totalsRowLines(const QStringList &totals, const TableLook &look)
 {
     QStringList lines{QStringLiteral("<tr bgcolor=\"Grey\">")};
-    lines += cellLines(look.totalsColor, tr("ВСЕГО:"), true);
+    lines += cellLines(look.totalsColor, rowCaptions().totals, true);
     for (int c = 0; c < Ration::TotalCount; ++c)
         lines += look.numberCell(look.totalsColor, totals.value(c), true);
     lines.append(QStringLiteral("</tr>"));

@@ -36,6 +36,11 @@ extern const QString ProfileLineStart; // <tr bgcolor="Silver" id="profile"
 
 // Column titles of the page's header row.
 QStringList columnTitles();
+// Captions of the rows under a ration's own rows, wherever its table goes.
+struct RowCaptions {
+    QString totals, yield, portions, per100g, perPortion, profile, share, norm;
+};
+RowCaptions rowCaptions();
 
 // The head block: <html> ... </head>, with the page title (10 lines).
 QStringList headLines(const QString &title);

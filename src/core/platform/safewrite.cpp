@@ -239,7 +239,11 @@ QString proposedFileName(const QString &documentName)
 
 QString withHtmlSuffix(const QString &fileName)
 {
-    static const QString suffix = QStringLiteral(".html");
+    return withSuffix(fileName, QStringLiteral(".html"));
+}
+
+QString withSuffix(const QString &fileName, const QString &suffix)
+{
     return fileName.endsWith(suffix) ? fileName : fileName + suffix;
 }
 

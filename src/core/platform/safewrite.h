@@ -44,6 +44,8 @@ bool writeFile(const QString &path, const QByteArray &data, QString *error = nul
 
 // The name with ".html" appended, unless it already ends in ".html".
 QString withHtmlSuffix(const QString &fileName);
+// The same for another suffix (".csv").
+QString withSuffix(const QString &fileName, const QString &suffix);
 
 // A file name proposed for a document of this name: "Без_имени" for an
 // empty name, and a '/' (which would be taken for a folder) made '_'.

@@ -94,6 +94,9 @@ public:
     QAction *EditUndoAction;
     QAction *EditRedoAction;
     QAction *EditScaleAction;
+    QAction *EditCopyAction;
+    QAction *FileExportCsvAction;
+    QAction *FileImportCsvAction;
     QUndoGroup *UndoGroup;
 
     QMenu *FileMenu;

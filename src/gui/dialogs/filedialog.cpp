@@ -8,6 +8,7 @@
 
 namespace {
 std::optional<QString> nextFileName;
+QString nextFilter;
 QString folderLastUsed;
 
 // The chosen file, its folder remembered for the next dialog.
@@ -21,14 +22,21 @@ QString chosenFile(const QString &path)
 // The answer queued by a test, or the dialog's, as configure sets it up.
 template <typename Configure> QString ask(QWidget *parent, const QString &caption,
                                           const QString &dir, const QString &filter,
-                                          Configure configure)
+                                          Configure configure, QString *chosenFilter = nullptr)
 {
-    if (const std::optional<QString> queued = std::exchange(nextFileName, std::nullopt))
+    if (const std::optional<QString> queued = std::exchange(nextFileName, std::nullopt)) {
+        const QString queuedFilter = std::exchange(nextFilter, QString());
+        if (chosenFilter)
+            *chosenFilter =
+                queuedFilter.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0) : queuedFilter;
         return chosenFile(*queued);
+    }
     QFileDialog dialog(parent, caption, dir, filter);
     configure(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
+    if (chosenFilter)
+        *chosenFilter = dialog.selectedNameFilter();
     return chosenFile(dialog.selectedFiles().value(0));
 }
 } // namespace
@@ -41,19 +49,27 @@ QString FileDialog::lastFolder()
 
 void FileDialog::setLastFolder(const QString &folder) { folderLastUsed = folder; }
 
-void FileDialog::setNextFileName(const QString &fileName) { nextFileName = fileName; }
+void FileDialog::setNextFileName(const QString &fileName, const QString &filter)
+{
+    nextFileName = fileName;
+    nextFilter = filter;
+}
 
 QString FileDialog::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                 const QString &selection, const QString &filter)
+                                 const QString &selection, const QString &filter,
+                                 QString *chosenFilter)
 {
-    return ask(parent, caption, dir, filter, [&selection](QFileDialog &dialog) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        // The program asks about overwriting itself, about the file it will
-        // really write (which may carry an added suffix).
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        dialog.selectFile(selection);
-    });
+    return ask(
+        parent, caption, dir, filter,
+        [&selection](QFileDialog &dialog) {
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setFileMode(QFileDialog::AnyFile);
+            // The program asks about overwriting itself, about the file it
+            // will really write (which may carry an added suffix).
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+            dialog.selectFile(selection);
+        },
+        chosenFilter);
 }
 
 QString FileDialog::openFileName(QWidget *parent, const QString &caption, const QString &dir,

@@ -61,16 +61,17 @@ bool mayReplace(QWidget *parent, const QString &path, const DocumentFile *docume
 
 // Writes the page, once the user has agreed to everything replacing the
 // file at path asks; returns path, or an empty text after a message.
-QString write(QWidget *parent, const QString &path, const QString &text, DocumentFile *document)
+QString write(QWidget *parent, const QString &path, const QByteArray &bytes, DocumentFile *document)
 {
-    if (text.contains(QChar::ReplacementCharacter)
+    // U+FFFD in UTF-8.
+    if (bytes.contains("\xEF\xBF\xBD")
         && !confirm(parent, tr("Нечитаемые буквы"),
                     tr("Некоторые буквы прочитать не удалось, вместо них стоит знак «%1». "
                        "Сохранить файл так?")
                         .arg(QChar(QChar::ReplacementCharacter))))
         return QString();
     QString error;
-    if (!SafeWrite::writeFile(path, text.toUtf8(), &error)) {
+    if (!SafeWrite::writeFile(path, bytes, &error)) {
         MessageBox::critical(
             parent, tr("Ошибка сохранения"),
             tr("Не удалось сохранить файл «%1»: %2.").arg(QDir::toNativeSeparators(path), error));
@@ -94,7 +95,7 @@ QString PageSaver::save(QWidget *parent, const QString &caption, const QString &
     const QString path = SafeWrite::withHtmlSuffix(chosen);
     if (!mayReplace(parent, path, document, true))
         return QString();
-    return write(parent, path, text, document);
+    return write(parent, path, text.toUtf8(), document);
 }
 
 QString PageSaver::saveTo(QWidget *parent, const QString &path, const QString &text,
@@ -102,5 +103,12 @@ QString PageSaver::saveTo(QWidget *parent, const QString &path, const QString &t
 {
     if (!mayReplace(parent, path, document, false))
         return QString();
-    return write(parent, path, text, document);
+    return write(parent, path, text.toUtf8(), document);
+}
+
+QString PageSaver::saveChosen(QWidget *parent, const QString &path, const QByteArray &bytes)
+{
+    if (!mayReplace(parent, path, nullptr, true))
+        return QString();
+    return write(parent, path, bytes, nullptr);
 }

@@ -30,4 +30,7 @@ public:
     // are asked as by save().
     static QString saveTo(QWidget *parent, const QString &path, const QString &text,
                           DocumentFile *document);
+    // Writes a file of another kind to a path the user has just chosen,
+    // asking as save() does before a file there is replaced.
+    static QString saveChosen(QWidget *parent, const QString &path, const QByteArray &bytes);
 };

@@ -2,14 +2,20 @@
 
 #include "core/catalogue/foodmodel.h"
 #include "core/page/rationpage.h"
+#include "core/page/rationtable.h"
 #include "gui/dialogs/messagebox.h"
+#include "gui/files/csvfiles.h"
 #include "gui/files/pagesaver.h"
 #include "gui/files/rationprinter.h"
+#include "gui/files/tableclipboard.h"
 #include "gui/images/embeddedimages.h"
 #include "gui/ration/centralwidget.h"
 #include "gui/ration/techcarddialog.h"
+#include "gui/ration/rationeditor.h"
+#include "gui/ration/services.h"
 #include "gui/tools/foodsearch.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QItemSelectionModel>
@@ -21,7 +27,7 @@
 
 TCalculateForm::TCalculateForm(Services &services, QWidget *parent, const char *name,
                                Qt::WindowFlags fl)
-    : QMainWindow(parent, fl)
+    : QMainWindow(parent, fl), m_services(services)
 {
     if (name)
         setObjectName(QString::fromUtf8(name));
@@ -97,6 +103,46 @@ void TCalculateForm::techCard()
     m_techCard->show();
     m_techCard->raise();
     m_techCard->activateWindow();
+}
+
+void TCalculateForm::copy()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (auto *edit = qobject_cast<QLineEdit *>(focus); edit && isAncestorOf(edit)) {
+        edit->copy();
+        return;
+    }
+    if (focus == CentralWidget->FoodsList) {
+        const QModelIndex product = CentralWidget->selectedProduct();
+        if (!product.isValid())
+            return;
+        FigureTable table;
+        FigureTable::Row cells;
+        for (int c = 0; c < product.model()->columnCount(); ++c) {
+            table.titles.append(product.model()->headerData(c, Qt::Horizontal).toString());
+            const QString cell = TCentralWidget::foodText(product, c);
+            cells.append(c == 0 ? FigureTable::text(cell) : FigureTable::figure(cell));
+        }
+        table.rows.append(cells);
+        TableClipboard::put(table);
+        return;
+    }
+    QList<int> rows;
+    for (const QModelIndex &index : CentralWidget->FoodsTable->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    const Ration shown = CentralWidget->finishedRation();
+    TableClipboard::put(rows.isEmpty() ? RationTable::of(shown) : RationTable::rowsOf(shown, rows));
+}
+
+void TCalculateForm::exportCsv() { CsvFiles::exportRation(this, CentralWidget->finishedRation()); }
+
+void TCalculateForm::importCsv()
+{
+    const CsvFiles::Import import = CsvFiles::read(this, m_services.products().products());
+    CentralWidget->editor()->addRows(import.rows);
+    CsvFiles::report(this, import);
 }
 
 bool TCalculateForm::showFood(const QString &text, NameMatch::Mode mode)

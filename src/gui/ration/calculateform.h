@@ -62,6 +62,14 @@ public:
     // Shows the ration's technological card, in a window of its own that
     // follows the ration.
     void techCard();
+    // Copies for a spreadsheet: in the food list the product selected, else
+    // the ration's rows selected, or all its rows and what stands under them
+    // when none is. A line edit with the focus copies its own text.
+    void copy();
+    // Saves the ration as CSV; adds the products and masses of a CSV file
+    // as one step.
+    void exportCsv();
+    void importCsv();
     // Selects the first row of the food list on screen, from the top, whose
     // name matches and scrolls to it; returns false, leaving the list as it
     // was, when none does.
@@ -90,6 +98,7 @@ private:
     // empty.
     bool write(const QString &path);
 
+    Services &m_services;
     DocumentFile m_file;
     QPointer<TechCardDialog> m_techCard;
 };

@@ -40,6 +40,7 @@ public:
 
     RationModel *model() const;
     QUndoStack *undoStack() const;
+    RationEditor *editor() const { return m_editor; }
 
     // The ration as shown: name, every row of the table, the six totals.
     Ration ration() const;
@@ -64,7 +65,6 @@ public:
     // undoable step.
     bool scale(RationScale::Mode mode, const QString &typed);
     DishPanel *dishPanel() const { return m_dishPanel; }
-    RationEditor *editor() const { return m_editor; }
 
     QVBoxLayout *MainLayout;
     QHBoxLayout *WorkingLayout;

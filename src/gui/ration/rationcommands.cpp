@@ -31,6 +31,26 @@ void AddRowCommand::apply() { m_at = m_model->appendRow(m_row); }
 
 void AddRowCommand::revert() { m_model->removeRowsAt({m_at}); }
 
+AddRowsCommand::AddRowsCommand(RationModel *model, const QList<QStringList> &rows)
+    : m_model(model), m_rows(rows)
+{
+    if (rows.size() == 1)
+        setText(tr("добавление «%1»").arg(rows.first().value(RationModel::Name)));
+    else
+        setText(tr("добавление строк (%1)").arg(rows.size()));
+}
+
+void AddRowsCommand::apply()
+{
+    // Put in at once, so that the totals are worked out once.
+    m_at.clear();
+    for (qsizetype k = 0; k < m_rows.size(); ++k)
+        m_at.append(m_model->size() + int(k));
+    m_model->insertRowsAt(m_at, m_rows);
+}
+
+void AddRowsCommand::revert() { m_model->removeRowsAt(m_at); }
+
 RemoveRowsCommand::RemoveRowsCommand(RationModel *model, const QList<int> &rows)
     : m_model(model), m_positions(rows)
 {

@@ -59,6 +59,23 @@ private:
     int m_at = -1;
 };
 
+// Rows added at the end at once (from a file), taken back at once.
+class AddRowsCommand : public RationCommand
+{
+public:
+    AddRowsCommand(RationModel *model, const QList<QStringList> &rows);
+    qsizetype storedRows() const override { return m_rows.size(); }
+
+protected:
+    void apply() override;
+    void revert() override;
+
+private:
+    RationModel *m_model;
+    QList<QStringList> m_rows;
+    QList<int> m_at;
+};
+
 class RemoveRowsCommand : public RationCommand
 {
 public:

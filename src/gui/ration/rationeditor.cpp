@@ -63,6 +63,12 @@ void RationEditor::addProduct(const QString &name, const QString &mass, const QS
     m_history.push(new AddRowCommand(m_model, RationModel::productRow(name, mass, per100g)));
 }
 
+void RationEditor::addRows(const QList<QStringList> &rows)
+{
+    if (!rows.isEmpty())
+        m_history.push(new AddRowsCommand(m_model, rows));
+}
+
 bool RationEditor::removeRows(const QList<int> &rows)
 {
     if (rows.isEmpty())

@@ -42,6 +42,8 @@ public:
     void takeLoadedCard(const CardData &card);
 
     void addProduct(const QString &name, const QString &mass, const QStringList &per100g);
+    // Adds rows at the end as one step (none: no step).
+    void addRows(const QList<QStringList> &rows);
     // Removes the rows (any order, repeats allowed); returns whether a row
     // went. Removing the blank row works the totals out.
     bool removeRows(const QList<int> &rows);

@@ -1,0 +1,94 @@
+#include "core/page/rationtable.h"
+
+#include "core/nutrition/figuretext.h"
+#include "core/page/rationpage.h"
+#include "core/ration/dish.h"
+#include "core/ration/rationnorm.h"
+
+namespace RationTable {
+
+namespace {
+
+// Every cell of a ration's row is read here.
+QString cellOf(const QStringList &row, int column) { return row.value(column); }
+
+void appendRow(FigureTable &table, const QStringList &row)
+{
+    FigureTable::Row cells{FigureTable::text(cellOf(row, 0))};
+    bool blank = cells.first().text.isEmpty();
+    for (int c = 1; c < Ration::ColumnCount; ++c) {
+        cells.append(FigureTable::figure(cellOf(row, c)));
+        blank = blank && cells.last().text.isEmpty();
+    }
+    if (!blank)
+        table.rows.append(cells);
+}
+
+// A row of a caption and a figure under each total.
+FigureTable::Row captionRow(const QString &caption, const QStringList &figures)
+{
+    FigureTable::Row cells{FigureTable::text(caption)};
+    for (const QString &figure : figures)
+        cells.append(FigureTable::figure(figure));
+    return cells;
+}
+
+void appendDish(FigureTable &table, const Ration &ration, const RationPage::RowCaptions &captions)
+{
+    if (!ration.hasDish())
+        return;
+    const Dish dish(ration.totals, ration.yield, ration.portions);
+    table.rows.append({FigureTable::text(captions.yield),
+                       FigureTable::figure(FigureText::grams(dish.yield())),
+                       FigureTable::text(captions.portions),
+                       FigureTable::figure(QString::number(ration.portions))});
+    table.rows.append(captionRow(captions.per100g, dish.shownPer100g()));
+    table.rows.append(captionRow(captions.perPortion, dish.shownPerPortion()));
+}
+
+void appendNorm(FigureTable &table, const Ration &ration, const RationPage::RowCaptions &captions)
+{
+    const std::optional<RationNorm> norm = RationNorm::of(ration);
+    if (!norm)
+        return;
+    table.rows.append({FigureTable::text(captions.profile), FigureTable::text(ration.profile->name),
+                       FigureTable::text(captions.share),
+                       FigureTable::figure(QString::number(ration.share))});
+    QStringList norms{QString()};
+    QStringList percents{QString()};
+    for (const Nutrients::Nutrient &nutrient : Nutrients::all()) {
+        const RationNorm::Value &value = norm->value(nutrient.id);
+        norms.append(value.norm ? QString::number(*value.norm) : QString());
+        percents.append(RationNorm::percentText(value));
+    }
+    table.rows.append(captionRow(captions.norm, norms));
+    table.rows.append(captionRow(norm->percentTitle(), percents));
+}
+
+} // namespace
+
+FigureTable of(const Ration &ration)
+{
+    FigureTable table;
+    table.titles = RationPage::columnTitles();
+    for (const QStringList &row : ration.rows)
+        appendRow(table, row);
+    const RationPage::RowCaptions captions = RationPage::rowCaptions();
+    table.rows.append(captionRow(captions.totals, ration.totals));
+    appendDish(table, ration, captions);
+    appendNorm(table, ration, captions);
+    return table;
+}
+
+FigureTable rowsOf(const Ration &ration, const QList<int> &positions)
+{
+    FigureTable table;
+    table.titles = RationPage::columnTitles();
+    for (const int position : positions) {
+        if (position >= 0 && position < ration.rows.size())
+            appendRow(table, ration.rows.at(position));
+    }
+    return table;
+}
+
+} // namespace RationTable
