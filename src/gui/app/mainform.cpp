@@ -8,6 +8,7 @@
 #include "gui/app/programstyle.h"
 #include "gui/app/rationwindows.h"
 #include "gui/app/recentfilesmenu.h"
+#include "gui/app/summarywindow.h"
 #include "gui/app/userdataload.h"
 #include "gui/app/windowlistmenu.h"
 #include "gui/app/windowstate.h"
@@ -128,6 +129,8 @@ void TMainForm::FilePrintPreviewSlot() { runOn(activeRation(), &TCalculateForm::
 void TMainForm::WindowNextSlot() { Workspace->activateNextSubWindow(); }
 
 void TMainForm::WindowPreviousSlot() { Workspace->activatePreviousSubWindow(); }
+
+void TMainForm::WindowSummarySlot() { SummaryWindow::showFor(this, m_services, m_windows); }
 
 void TMainForm::ActiveWindowSlot()
 {

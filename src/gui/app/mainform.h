@@ -87,6 +87,7 @@ public:
     QAction *WindowTileHorizontalAction;
     QAction *WindowTileVerticalAction;
     QAction *WindowTileAction;
+    QAction *WindowSummaryAction;
     QAction *HelpContentsAction;
     QAction *HelpAboutAction;
     QAction *HelpAboutQtAction;
@@ -142,6 +143,7 @@ private Q_SLOTS:
     void WindowTileSlot();
     void WindowNextSlot();
     void WindowPreviousSlot();
+    void WindowSummarySlot();
     void HelpContentsSlot();
     void HelpAboutSlot();
     void HelpAboutQtSlot();

@@ -64,15 +64,21 @@ void RationPrinter::print(QWidget *parent, const Ration &ration)
 
 void RationPrinter::preview(QWidget *parent, const Ration &ration)
 {
-    QPrinter printer(QPrinter::ScreenResolution);
-    prepare(&printer, ration.name);
     QTextDocument document;
     setUpDocument(&document, RationPage::printText(ration, QDate::currentDate()));
+    previewPages(parent, ration.name, &document);
+}
+
+void RationPrinter::previewPages(QWidget *parent, const QString &documentName,
+                                 QTextDocument *document)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    prepare(&printer, documentName);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
     dialog.setWindowTitle(tr("Предварительный просмотр"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &document,
-                     [&document](QPrinter *target) { printOnPages(&document, target); });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, document,
+                     [document](QPrinter *target) { printOnPages(document, target); });
     dialog.exec();
 }
 

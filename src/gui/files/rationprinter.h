@@ -21,6 +21,7 @@ public:
     // The same for any document, a ration's or a help page: the dialog,
     // then every page of the document.
     static void printPages(QWidget *parent, const QString &documentName, QTextDocument *document);
+    static void previewPages(QWidget *parent, const QString &documentName, QTextDocument *document);
 
     // Gives a document the printout's font and wrapping and the HTML.
     static void setUpDocument(QTextDocument *document, const QString &html);
