@@ -42,7 +42,8 @@ QString html(const RationSummary &summary, const QDate &date)
     lines += {QStringLiteral("</table>"),
               QStringLiteral("<p>"),
               tr("Масса, вода, белки, жиры и углеводы — в граммах (г), энергия — в "
-                 "килокалориях (ккал), доли энергии — в процентах от энергии рациона."),
+                 "килокалориях (ккал); столбцы с «%» — доли белков, жиров и углеводов в "
+                 "энергии рациона, в процентах."),
               QStringLiteral("</p>"),
               QStringLiteral("</body>"),
               QStringLiteral("</html>")};

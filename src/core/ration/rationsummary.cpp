@@ -52,7 +52,7 @@ QStringList RationSummary::titles()
     for (const Nutrients::Nutrient &nutrient : Nutrients::all())
         titles.append(tr(nutrient.columnTitle));
     for (const Nutrients::Id id : Nutrients::energySources())
-        titles.append(tr("%1, % энергии").arg(tr(Nutrients::of(id).shareName)));
+        titles.append(tr("%1, %").arg(tr(Nutrients::of(id).shareName)));
     return titles;
 }
 

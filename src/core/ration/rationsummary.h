@@ -25,7 +25,8 @@ public:
         QStringList totals; // the mass, then each nutrient
         bool checked = true;
     };
-    // The columns: the caption, the totals, then each energy source's share.
+    // The columns: the caption, the totals, then each energy source's share
+    // of the energy, in per cent («Белки, %»).
     static constexpr int FirstShareColumn = 1 + Ration::TotalCount;
     static constexpr int ColumnCount = FirstShareColumn + Nutrients::EnergySourceCount;
 

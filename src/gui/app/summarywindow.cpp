@@ -51,6 +51,8 @@ SummaryWindow::SummaryWindow(Services &services, RationWindows *windows, QWidget
     SummaryTable->setAccessibleName(tr("Сводка рационов"));
     SummaryTable->setColumnCount(RationSummary::ColumnCount);
     SummaryTable->setHorizontalHeaderLabels(RationSummary::titles());
+    for (int c = RationSummary::FirstShareColumn; c < RationSummary::ColumnCount; ++c)
+        SummaryTable->horizontalHeaderItem(c)->setToolTip(tr("Доля в энергии рациона, %"));
     SummaryTable->verticalHeader()->hide();
     SummaryTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     SummaryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
