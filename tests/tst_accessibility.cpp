@@ -3,6 +3,7 @@
 // name; and a flat button shows when it has the focus.
 
 #include "gui/app/mainform.h"
+#include "gui/app/summarywindow.h"
 #include "gui/dialogs/messagebox.h"
 #include "gui/help/helpform.h"
 #include "gui/ration/massform.h"
@@ -104,6 +105,7 @@ private Q_SLOTS:
         QTest::newRow("help") << 2;
         QTest::newRow("mass") << 3;
         QTest::newRow("scale") << 4;
+        QTest::newRow("summary") << 5;
     }
     void dialogsNamed()
     {
@@ -117,7 +119,10 @@ private Q_SLOTS:
             dialog = std::make_unique<THelpForm>(form, "HelpForm", false);
         else if (which == 3)
             dialog = std::make_unique<TMassForm>(form, "MassForm", true);
-        else
+        else if (which == 5) {
+            main.trigger("WindowSummaryAction");
+            dialog.reset(form->findChild<SummaryWindow *>());
+        } else
             dialog =
                 std::make_unique<ScaleDialog>(QStringLiteral("150"), QStringLiteral("87"), form);
         dialog->show();

@@ -155,9 +155,10 @@ private Q_SLOTS:
         QCOMPARE(entries(form->ToolsMenu->actions()),
                  QStringList(
                      {"Найти", "-", "Энергетическая ценность", "-", "Мои продукты…", "Профили…"}));
-        QCOMPARE(entries(form->WindowMenu->actions()),
-                 QStringList({"Каскад", "Упорядочить по горизонтали", "Упорядочить по вертикали",
-                              "Замостить", "-", "Следующее", "Предыдущее"}));
+        QCOMPARE(
+            entries(form->WindowMenu->actions()),
+            QStringList({"Каскад", "Упорядочить по горизонтали", "Упорядочить по вертикали",
+                         "Замостить", "-", "Следующее", "Предыдущее", "-", "Сводка рационов…"}));
         QCOMPARE(entries(form->HelpMenu->actions()),
                  QStringList({"Разделы", "-", "О программе", "О библиотеке Qt"}));
 

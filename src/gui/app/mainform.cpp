@@ -1,13 +1,14 @@
 #include "gui/app/mainform.h"
 
-#include "core/energy/energyvalue.h"
-#include "core/page/rationpage.h"
 #include "core/platform/savedsettings.h"
+#include "core/ration/ration.h"
 #include "gui/app/actiontable.h"
+#include "gui/app/energyvaluecommands.h"
 #include "gui/app/helpcommands.h"
 #include "gui/app/programstyle.h"
 #include "gui/app/rationwindows.h"
 #include "gui/app/recentfilesmenu.h"
+#include "gui/app/summarywindow.h"
 #include "gui/app/userdataload.h"
 #include "gui/app/windowlistmenu.h"
 #include "gui/app/windowstate.h"
@@ -128,6 +129,8 @@ void TMainForm::FilePrintPreviewSlot() { runOn(activeRation(), &TCalculateForm::
 void TMainForm::WindowNextSlot() { Workspace->activateNextSubWindow(); }
 
 void TMainForm::WindowPreviousSlot() { Workspace->activatePreviousSubWindow(); }
+
+void TMainForm::WindowSummarySlot() { SummaryWindow::showFor(this, m_services, m_windows); }
 
 void TMainForm::ActiveWindowSlot()
 {
@@ -306,32 +309,16 @@ void TMainForm::findFood(const QString &text, NameMatch::Mode mode)
 
 void TMainForm::ToolsEnergyValueSlot()
 {
-    const TCalculateForm *ration = activeRation();
-    if (!ration)
-        return;
-    const std::optional<EnergyValue::Product> food = ration->selectedFood();
-    if (!food) {
-        MessageBox::warning(this, tr("Ошибка расчёта"),
-                            tr("Чтобы рассчитать энергетическую ценность продукта, необходимо его "
-                               "выбрать в списке!"));
-        return;
+    if (auto *dialog = EnergyValueCommands::open(this, activeRation())) {
+        DialogSlot::hold(this, &EnergyValueForm, dialog);
+        connect(dialog, &TEnergyValueForm::SaveEnergyValue, this,
+                &TMainForm::ToolsEnergyValueSaveSlot);
     }
-    auto *dialog = new TEnergyValueForm(this, "EnergyValueForm", true);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    DialogSlot::hold(this, &EnergyValueForm, dialog);
-    connect(dialog, &TEnergyValueForm::SaveEnergyValue, this, &TMainForm::ToolsEnergyValueSaveSlot);
-    dialog->showProduct(*food);
-    dialog->show();
 }
 
 void TMainForm::ToolsEnergyValueSaveSlot()
 {
-    const TCalculateForm *ration = activeRation();
-    const std::optional<EnergyValue::Product> food = ration ? ration->selectedFood() : std::nullopt;
-    if (food && EnergyValueForm)
-        PageSaver::save(
-            this, tr("Сохранить"), food->name,
-            RationPage::joinLines(EnergyValue::reportLines(*food, EnergyValueForm->shares())));
+    EnergyValueCommands::save(this, activeRation(), EnergyValueForm);
 }
 
 void TMainForm::HelpContentsSlot() { HelpCommands::showManual(this); }

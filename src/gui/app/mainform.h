@@ -88,6 +88,7 @@ public:
     QAction *WindowTileHorizontalAction;
     QAction *WindowTileVerticalAction;
     QAction *WindowTileAction;
+    QAction *WindowSummaryAction;
     QAction *HelpContentsAction;
     QAction *HelpAboutAction;
     QAction *HelpAboutQtAction;
@@ -146,6 +147,7 @@ private Q_SLOTS:
     void WindowTileSlot();
     void WindowNextSlot();
     void WindowPreviousSlot();
+    void WindowSummarySlot();
     void HelpContentsSlot();
     void HelpAboutSlot();
     void HelpAboutQtSlot();

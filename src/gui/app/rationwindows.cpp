@@ -146,6 +146,33 @@ TCalculateForm *RationWindows::windowOf(const QString &path) const
 
 bool RationWindows::isEmpty() const { return m_workspace->subWindowList().isEmpty(); }
 
+QList<TCalculateForm *> RationWindows::forms() const
+{
+    QList<TCalculateForm *> forms;
+    const QList<QMdiSubWindow *> windows = m_workspace->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        // A window being closed is no longer a ration window.
+        if (auto *form = qobject_cast<TCalculateForm *>(window->widget()))
+            forms.append(form);
+    }
+    return forms;
+}
+
+void RationWindows::bringForward(TCalculateForm *form)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+    if (!frame)
+        return;
+    QWidget *main = m_workspace->window();
+    if (main->isMinimized())
+        main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
+    main->raise();
+    main->activateWindow();
+    if (frame->isMinimized())
+        frame->showNormal();
+    m_workspace->setActiveSubWindow(frame);
+}
+
 void RationWindows::closeActive()
 {
     if (active())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 class QMdiArea;
@@ -45,6 +46,10 @@ public:
     // The open window of that file, if any.
     TCalculateForm *windowOf(const QString &path) const;
     bool isEmpty() const;
+    // Every window, in the workspace's order (the order they were opened).
+    QList<TCalculateForm *> forms() const;
+    // Makes the window the active one and brings the main window forward.
+    void bringForward(TCalculateForm *form);
 
     void closeActive();
     // Closes every listed window, current or not; a window whose user

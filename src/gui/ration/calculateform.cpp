@@ -40,6 +40,7 @@ TCalculateForm::TCalculateForm(Services &services, QWidget *parent, const char *
     resize(std::max(850, CentralWidget->sizeHint().width()), 550);
     connect(CentralWidget->undoStack(), &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
+    connect(CentralWidget, &TCentralWidget::totalsChanged, this, &TCalculateForm::totalsChanged);
 }
 
 bool TCalculateForm::save() { return write(m_file.path); }
@@ -84,6 +85,8 @@ void TCalculateForm::loadRation(const Ration &ration, bool hasName, const QStrin
 }
 
 Ration TCalculateForm::ration() const { return CentralWidget->ration(); }
+
+QStringList TCalculateForm::totals() const { return CentralWidget->totals(); }
 
 QUndoStack *TCalculateForm::undoStack() const { return CentralWidget->undoStack(); }
 

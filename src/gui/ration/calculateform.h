@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <optional>
 
@@ -50,6 +51,8 @@ public:
 
     // The ration as shown: name, rows and totals.
     Ration ration() const;
+    // Its totals alone, as shown.
+    QStringList totals() const;
     // The editor's changes, as steps that can be undone.
     QUndoStack *undoStack() const;
 
@@ -88,6 +91,8 @@ public:
 Q_SIGNALS:
     // The ration was loaded from or saved to a file.
     void fileNameChanged(const QString &path);
+    // The totals shown changed.
+    void totalsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -285,7 +285,10 @@ void TCentralWidget::updateTotals()
     FoodsTable->fitTotals(totals);
     m_dishPanel->setTotals(totals);
     showNorm();
+    Q_EMIT totalsChanged();
 }
+
+QStringList TCentralWidget::totals() const { return m_editor->totals(); }
 
 Ration TCentralWidget::ration() const
 {

@@ -44,6 +44,8 @@ public:
 
     // The ration as shown: name, every row of the table, the six totals.
     Ration ration() const;
+    // The totals alone, as shown under the table.
+    QStringList totals() const;
     // Puts a ration's rows after the ones shown (filling the blank row).
     // The name is set as given; the totals are worked out from the rows.
     // Nothing of it can be undone: the undo stack starts afresh.
@@ -95,6 +97,10 @@ public:
     QLabel *CarbohydratesValueLabel;
     QLabel *ProteinValueLabel;
     QLabel *CaloriesValueLabel;
+
+Q_SIGNALS:
+    // The totals shown changed.
+    void totalsChanged();
 
 protected Q_SLOTS:
     void LanguageChangeSlot();
