@@ -20,6 +20,10 @@ Ration rationNamed(const QString &name)
     r.portions = 3;
     r.profile = Profile{"Иван; \"старший\"",
                         {Person::Sex::Male, Person::Age::From30To44, Person::Activity::II}};
+    r.card.number = name;
+    r.card.date = QDate(2026, 1, 15);
+    r.card.batch = 100;
+    r.card.technology = "Варить; \"долго\",\r\nпотом остудить";
     return r;
 }
 
@@ -94,8 +98,8 @@ void TestCsv::roundTrip()
         }
     }
     QCOMPARE(table.rows.first().first().text, name);
-    // The rows, the totals, the dish's three and the norm's three.
-    QCOMPARE(table.rows.size(), 2 + 1 + 3 + 3);
+    // The rows, the totals, the dish's three, the norm's three and the card's four.
+    QCOMPARE(table.rows.size(), 2 + 1 + 3 + 3 + 4);
 }
 
 void TestCsv::import_data()

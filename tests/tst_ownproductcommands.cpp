@@ -85,6 +85,12 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history()[1].text,
                  QStringLiteral("Сохранено продуктов: 2, в файл «%1».")
                      .arg(QDir::toNativeSeparators(exported)));
+        // A file there stays unless the user agrees to replace it.
+        QVERIFY(writeBytes(exported, "kept"));
+        MessageBox::setNextAnswer(QMessageBox::No);
+        FileDialog::setNextFileName(exported);
+        OwnProductCommands::exportFile(nullptr, store);
+        QCOMPARE(contents(exported), QByteArray("kept"));
     }
 
     // A product that cannot be written stays in its dialog, as typed.

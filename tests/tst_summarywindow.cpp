@@ -1,3 +1,4 @@
+#include "core/page/csvtext.h"
 #include "gui/app/summarywindow.h"
 #include "gui/dialogs/filedialog.h"
 #include "gui/dialogs/printdialog.h"
@@ -5,7 +6,9 @@
 #include "gui/ration/centralwidget.h"
 #include "mainformharness.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -138,6 +141,27 @@ private Q_SLOTS:
         PrintDialog::setNextAnswer(true);
         m_summary->PrintButton->click();
         QVERIFY(MessageBox::history().isEmpty());
+    }
+
+    // The summary goes to a spreadsheet as figures: on the clipboard and in
+    // a CSV file, «Итого» to the last digit, in the file's dialect.
+    void copyAndExport()
+    {
+        start({{"100.5"}, {"100.25"}, {"0.125"}});
+        QGuiApplication::clipboard()->clear();
+        m_summary->CopyButton->click();
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains(QStringLiteral("Итого\t200") + QLocale().decimalPoint()
+                                 + QStringLiteral("875\t")),
+                 qPrintable(copied));
+        QTemporaryDir dir;
+        FileDialog::setNextFileName(dir.filePath(QStringLiteral("день")));
+        m_summary->ExportButton->click();
+        QFile file(dir.filePath(QStringLiteral("день.csv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QStringList> records =
+            CsvText::read(QString::fromUtf8(file.readAll()), QLatin1Char(';'));
+        QCOMPARE(records.value(4).mid(0, 3), QStringList({"Итого", "200,875", "200,875"}));
     }
 
 private:

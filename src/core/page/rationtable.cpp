@@ -65,6 +65,21 @@ void appendNorm(FigureTable &table, const Ration &ration, const RationPage::RowC
     table.rows.append(captionRow(norm->percentTitle(), percents));
 }
 
+void appendCard(FigureTable &table, const CardData &card)
+{
+    if (card.isEmpty())
+        return;
+    table.rows.append({FigureTable::text(CardData::numberField()), FigureTable::text(card.number)});
+    table.rows.append(
+        {FigureTable::text(CardData::dateField()),
+         FigureTable::text(card.date.isValid() ? card.date.toString(QStringLiteral("dd.MM.yyyy"))
+                                               : QString())});
+    table.rows.append({FigureTable::text(CardData::batchField()),
+                       FigureTable::figure(QString::number(card.batch))});
+    table.rows.append(
+        {FigureTable::text(CardData::technologyField()), FigureTable::text(card.technology)});
+}
+
 } // namespace
 
 FigureTable of(const Ration &ration)
@@ -77,6 +92,7 @@ FigureTable of(const Ration &ration)
     table.rows.append(captionRow(captions.totals, ration.totals));
     appendDish(table, ration, captions);
     appendNorm(table, ration, captions);
+    appendCard(table, ration.card);
     return table;
 }
 
@@ -88,6 +104,15 @@ FigureTable rowsOf(const Ration &ration, const QList<int> &positions)
         if (position >= 0 && position < ration.rows.size())
             appendRow(table, ration.rows.at(position));
     }
+    return table;
+}
+
+FigureTable ofTexts(const QStringList &titles, const QList<QStringList> &rows)
+{
+    FigureTable table;
+    table.titles = titles;
+    for (const QStringList &row : rows)
+        table.rows.append(captionRow(row.value(0), row.mid(1)));
     return table;
 }
 

@@ -1,10 +1,13 @@
 #include "gui/app/summarywindow.h"
 
 #include "core/norms/profilestore.h"
+#include "core/page/rationtable.h"
 #include "core/page/summarypage.h"
 #include "gui/app/rationwindows.h"
+#include "gui/files/csvfiles.h"
 #include "gui/files/pagesaver.h"
 #include "gui/files/rationprinter.h"
+#include "gui/files/tableclipboard.h"
 #include "gui/ration/calculateform.h"
 #include "gui/ration/services.h"
 #include "gui/widgets/named.h"
@@ -15,8 +18,10 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -78,6 +83,10 @@ SummaryWindow::SummaryWindow(Services &services, RationWindows *windows, QWidget
     PreviewButton = button(tr("Пр&едварительный просмотр"), "PreviewButton");
     SaveButton = button(tr("&Сохранить…"), "SaveButton");
     SaveButton->setToolTip(tr("Сохранить сводку как страницу HTML"));
+    CopyButton = button(tr("&Копировать"), "CopyButton");
+    CopyButton->setToolTip(tr("Скопировать сводку для электронной таблицы"));
+    ExportButton = button(tr("&Экспорт в CSV…"), "ExportButton");
+    ExportButton->setToolTip(tr("Сохранить сводку как файл CSV для электронной таблицы"));
     QPushButton *close = named(buttons->addButton(QDialogButtonBox::Close), "CloseButton");
     close->setText(tr("Закрыть"));
     close->setAccessibleName(tr("Закрыть"));
@@ -86,6 +95,11 @@ SummaryWindow::SummaryWindow(Services &services, RationWindows *windows, QWidget
     connect(PrintButton, &QPushButton::clicked, this, &SummaryWindow::print);
     connect(PreviewButton, &QPushButton::clicked, this, &SummaryWindow::preview);
     connect(SaveButton, &QPushButton::clicked, this, &SummaryWindow::save);
+    connect(CopyButton, &QPushButton::clicked, this, &SummaryWindow::copy);
+    connect(ExportButton, &QPushButton::clicked, this, &SummaryWindow::exportCsv);
+    auto *copyKey = new QShortcut(QKeySequence::Copy, this);
+    copyKey->setObjectName(QStringLiteral("CopyShortcut"));
+    connect(copyKey, &QShortcut::activated, this, &SummaryWindow::copy);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(&m_profiles, &ProfileStore::changed, this, &SummaryWindow::fillProfiles);
     connect(ProfileBox, &QComboBox::activated, this, &SummaryWindow::takeProfile);
@@ -251,3 +265,13 @@ void SummaryWindow::save()
     PageSaver::save(this, tr("Сохранить сводку"), SummaryPage::title(),
                     SummaryPage::html(m_summary, QDate::currentDate()));
 }
+
+FigureTable SummaryWindow::figures() const
+{
+    const RationSummary::Table shown = table();
+    return RationTable::ofTexts(shown.titles, shown.rows);
+}
+
+void SummaryWindow::copy() { TableClipboard::put(figures()); }
+
+void SummaryWindow::exportCsv() { CsvFiles::exportTable(this, figures(), SummaryPage::title()); }

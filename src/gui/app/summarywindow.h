@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/page/figuretable.h"
 #include "core/ration/rationsummary.h"
 
 #include <QDialog>
@@ -35,12 +36,16 @@ public:
     const RationSummary &summary() const { return m_summary; }
     // What the summary says, as column titles and rows of texts.
     RationSummary::Table table() const { return m_summary.table(); }
+    // The same as figures for a spreadsheet.
+    FigureTable figures() const;
 
     QComboBox *ProfileBox;
     QTableWidget *SummaryTable;
     QPushButton *PrintButton;
     QPushButton *PreviewButton;
     QPushButton *SaveButton;
+    QPushButton *CopyButton;
+    QPushButton *ExportButton;
 
 public Q_SLOTS:
     // Reads the windows again: which there are, their captions and totals.
@@ -48,6 +53,9 @@ public Q_SLOTS:
     void print();
     void preview();
     void save();
+    // The summary for a spreadsheet: on the clipboard, or as a CSV file.
+    void copy();
+    void exportCsv();
 
 private Q_SLOTS:
     void fillProfiles();

@@ -23,19 +23,23 @@ constexpr int ListedProblems = 20;
 
 bool CsvFiles::exportRation(QWidget *parent, const Ration &ration)
 {
+    return exportTable(parent, RationTable::of(ration), ration.name);
+}
+
+bool CsvFiles::exportTable(QWidget *parent, const FigureTable &table, const QString &name)
+{
     const QString semicolon = tr("CSV, точка с запятой и десятичная запятая (*.csv)");
     const QString comma = tr("CSV, запятая и десятичная точка (*.csv)");
     QString filter;
-    const QString chosen =
-        FileDialog::saveFileName(parent, tr("Экспорт в CSV"), FileDialog::lastFolder(),
-                                 SafeWrite::proposedFileName(ration.name),
-                                 semicolon + QStringLiteral(";;") + comma, &filter);
+    const QString chosen = FileDialog::saveFileName(
+        parent, tr("Экспорт в CSV"), FileDialog::lastFolder(), SafeWrite::proposedFileName(name),
+        semicolon + QStringLiteral(";;") + comma, &filter);
     if (chosen.isEmpty())
         return false;
     const auto dialect =
         filter == comma ? FigureTable::Dialect::Comma : FigureTable::Dialect::Semicolon;
     return !PageSaver::saveChosen(parent, SafeWrite::withSuffix(chosen, QStringLiteral(".csv")),
-                                  RationTable::of(ration).csvFile(dialect))
+                                  table.csvFile(dialect))
                 .isEmpty();
 }
 

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 
+class FigureTable;
 class OwnProducts;
 class QWidget;
 struct Ration;
@@ -23,6 +24,8 @@ public:
 
     // Returns whether the file was written.
     static bool exportRation(QWidget *parent, const Ration &ration);
+    // The same for any table of figures; name: the file name proposed.
+    static bool exportTable(QWidget *parent, const FigureTable &table, const QString &name);
 
     struct Import {
         QString path;

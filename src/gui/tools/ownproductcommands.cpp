@@ -5,11 +5,11 @@
 #include "core/nutrition/numbertext.h"
 #include "core/nutrition/nutrients.h"
 #include "core/platform/plainfile.h"
-#include "core/platform/safewrite.h"
 #include "core/ration/dish.h"
 #include "core/ration/ration.h"
 #include "gui/dialogs/filedialog.h"
 #include "gui/dialogs/messagebox.h"
+#include "gui/files/pagesaver.h"
 #include "gui/tools/productdialog.h"
 
 #include <QDir>
@@ -144,13 +144,11 @@ void OwnProductCommands::exportFile(QWidget *parent, const ProductStore &store)
                                  tr("Мои_продукты.tsv"), tsvFilter());
     if (path.isEmpty())
         return;
-    QString error;
-    const QString shownPath = QDir::toNativeSeparators(path);
-    if (!SafeWrite::writeFile(path, store.products().toTsv(), &error)) {
-        MessageBox::critical(parent, tr("Экспорт продуктов"),
-                             tr("Не удалось сохранить файл «%1»: %2.").arg(shownPath, error));
+    // A file there is replaced only when the user agrees, as a ration's is;
+    // what went wrong has been said.
+    if (PageSaver::saveChosen(parent, path, store.products().toTsv()).isEmpty())
         return;
-    }
+    const QString shownPath = QDir::toNativeSeparators(path);
     MessageBox::information(parent, tr("Экспорт продуктов"),
                             tr("Сохранено продуктов: %1, в файл «%2».")
                                 .arg(store.products().products().size())
