@@ -14,7 +14,7 @@ namespace {
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 // Length of the number at the start of text.mid(pos), or 0 when none.
-qsizetype numberLength(const QString &text, qsizetype pos)
+qsizetype numberLength(QStringView text, qsizetype pos)
 {
     const qsizetype n = text.size();
     qsizetype i = pos;
@@ -52,45 +52,45 @@ qsizetype numberLength(const QString &text, qsizetype pos)
 namespace {
 
 // The number of len characters at pos when they are one number written
-// plainly: a sign, digits and a point, at most 15 digits (a double holds them exactly) of which at
-// most 22 after the point (10^22 is the largest exact power of ten). One
-// division, correctly rounded, then gives what from_chars gives, at a
+// plainly: a sign, digits and a point, at most 15 digits (a double holds
+// them exactly, and so it does 10 to the power of those after the point).
+// One division, correctly rounded, then gives what from_chars gives, at a
 // fraction of its cost: a long ration's page has tens of thousands.
-bool plainValueAt(const QString &text, qsizetype pos, qsizetype len, double *value)
+bool plainValueAt(QStringView text, qsizetype pos, qsizetype len, double *value)
 {
-    static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const QChar *c = text.constData() + pos;
-    const QChar *end = c + len;
-    const bool negative = *c == QLatin1Char('-');
-    if (negative || *c == QLatin1Char('+'))
+    static constexpr double Powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char16_t *c = text.utf16() + pos;
+    const char16_t *const end = c + len;
+    const bool negative = *c == u'-';
+    if (negative || *c == u'+')
         ++c;
+    const char16_t *const first = c;
+    const char16_t *point = nullptr;
     quint64 mantissa = 0;
-    int digits = 0;
-    int decimals = -1; // digits after the point; -1 before it
     for (; c != end; ++c) {
-        const char16_t u = c->unicode();
-        if (u == u'.' && decimals < 0) {
-            decimals = 0;
-            continue;
-        }
-        if (u < u'0' || u > u'9' || ++digits > 15)
+        const auto digit = unsigned(*c) - unsigned(u'0');
+        if (digit < 10) {
+            // Past 15 digits the number is refused below, overflow and all.
+            mantissa = mantissa * 10 + digit;
+        } else if (*c == u'.' && point == nullptr) {
+            point = c;
+        } else {
             return false;
-        mantissa = mantissa * 10 + (u - u'0');
-        if (decimals >= 0)
-            ++decimals;
+        }
     }
-    if (digits == 0 || decimals > 22)
+    const qsizetype decimals = point ? end - point - 1 : 0;
+    const qsizetype digits = (end - first) - (point ? 1 : 0);
+    if (digits == 0 || digits > 15)
         return false;
-    const double magnitude = double(mantissa) / Powers[qMax(decimals, 0)];
+    const double magnitude = double(mantissa) / Powers[decimals];
     *value = negative ? -magnitude : magnitude;
     return true;
 }
 
 // The number of len characters at pos, which numberLength() found. A number
 // too small to hold reads 0; one too large reads as infinite.
-double valueAt(const QString &text, qsizetype pos, qsizetype len)
+double valueAt(QStringView text, qsizetype pos, qsizetype len)
 {
     double plain = 0.0;
     if (plainValueAt(text, pos, len, &plain))
@@ -108,8 +108,7 @@ double valueAt(const QString &text, qsizetype pos, qsizetype len)
     const std::from_chars_result read = std::from_chars(first, last, value);
     if (read.ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone: tell tiny from huge by the exponent.
-        const qsizetype e =
-            QStringView(text).mid(pos, len).indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+        const qsizetype e = text.mid(pos, len).indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
         const bool tiny = e >= 0 && text[e + pos + 1] == QLatin1Char('-');
         const double sign = *first == '-' ? -1.0 : 1.0;
         return tiny ? 0.0 : sign * HUGE_VAL;
@@ -119,7 +118,7 @@ double valueAt(const QString &text, qsizetype pos, qsizetype len)
 
 } // namespace
 
-float parse(const QString &text)
+float parse(QStringView text)
 {
     // A cell is mostly a plain number and nothing else: read in one pass.
     double plain = 0.0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // Numbers in a ration live only as texts: in food list cells, ration table
 // cells and total labels. These functions are the one place that turns such
@@ -15,7 +16,7 @@
 // Writing: six significant digits, 'g' style ("12.45", "1.798e+06", "0").
 namespace NumberText {
 
-float parse(const QString &text);
+float parse(QStringView text);
 QString format(double value);
 
 // Whether the whole text is one number as parse() reads them.

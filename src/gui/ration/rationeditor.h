@@ -59,7 +59,7 @@ Q_SIGNALS:
 private:
     // A row with a new mass, its values rescaled from the product's values
     // when it is a product of the table, else from the row's own.
-    static QStringList rowWithMass(const QStringList &row, const QString &mass);
+    static RationRow rowWithMass(const RationRow &row, const QString &mass);
     void showSums();
 
     RationModel *m_model;
