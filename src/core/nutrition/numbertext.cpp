@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <type_traits>
 
 namespace NumberText {
 
@@ -51,29 +52,29 @@ qsizetype numberLength(QStringView text, qsizetype pos)
 
 namespace {
 
-// The number of len characters at pos when they are one number written
-// plainly: a sign, digits and a point, at most 15 digits (a double holds
-// them exactly, and so it does 10 to the power of those after the point).
-// One division, correctly rounded, then gives what from_chars gives, at a
-// fraction of its cost: a long ration's page has tens of thousands.
-bool plainValueAt(QStringView text, qsizetype pos, qsizetype len, double *value)
+// The number from c to end when it is written plainly: a sign, digits
+// and a point, at most 15 digits (a double holds them exactly, and so it
+// does 10 to the power of those after the point). One division, correctly
+// rounded, then gives what from_chars gives, at a fraction of its cost: a
+// long ration's page has tens of thousands. Char is a byte or a UTF-16 unit.
+template <typename Char> bool plainValue(const Char *c, const Char *const end, double *value)
 {
     static constexpr double Powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const char16_t *c = text.utf16() + pos;
-    const char16_t *const end = c + len;
-    const bool negative = *c == u'-';
-    if (negative || *c == u'+')
+    if (c == end)
+        return false;
+    const bool negative = *c == Char('-');
+    if (negative || *c == Char('+'))
         ++c;
-    const char16_t *const first = c;
-    const char16_t *point = nullptr;
+    const Char *const first = c;
+    const Char *point = nullptr;
     quint64 mantissa = 0;
     for (; c != end; ++c) {
-        const auto digit = unsigned(*c) - unsigned(u'0');
+        const auto digit = unsigned(std::make_unsigned_t<Char>(*c)) - unsigned('0');
         if (digit < 10) {
             // Past 15 digits the number is refused below, overflow and all.
             mantissa = mantissa * 10 + digit;
-        } else if (*c == u'.' && point == nullptr) {
+        } else if (*c == Char('.') && point == nullptr) {
             point = c;
         } else {
             return false;
@@ -86,6 +87,12 @@ bool plainValueAt(QStringView text, qsizetype pos, qsizetype len, double *value)
     const double magnitude = double(mantissa) / Powers[decimals];
     *value = negative ? -magnitude : magnitude;
     return true;
+}
+
+bool plainValueAt(QStringView text, qsizetype pos, qsizetype len, double *value)
+{
+    const char16_t *from = text.utf16() + pos;
+    return plainValue(from, from + len, value);
 }
 
 // The number of len characters at pos, which numberLength() found. A number
@@ -118,11 +125,20 @@ double valueAt(QStringView text, qsizetype pos, qsizetype len)
 
 } // namespace
 
+bool parsePlain(QByteArrayView text, float *value)
+{
+    double plain = 0.0;
+    if (!plainValue(text.data(), text.data() + text.size(), &plain))
+        return false;
+    *value = float(plain);
+    return true;
+}
+
 float parse(QStringView text)
 {
     // A cell is mostly a plain number and nothing else: read in one pass.
     double plain = 0.0;
-    if (!text.isEmpty() && plainValueAt(text, 0, text.size(), &plain))
+    if (plainValue(text.utf16(), text.utf16() + text.size(), &plain))
         return float(plain);
     qsizetype pos = 0;
     while (pos < text.size() && text[pos].isSpace())

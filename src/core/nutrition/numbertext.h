@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -17,6 +18,10 @@
 namespace NumberText {
 
 float parse(QStringView text);
+// The same for a number written plainly in ASCII bytes (a sign, digits and
+// a point, at most 15 digits), as a saved page has them; false, and no
+// value, for any other text.
+bool parsePlain(QByteArrayView text, float *value);
 QString format(double value);
 
 // Whether the whole text is one number as parse() reads them.

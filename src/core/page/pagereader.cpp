@@ -1,5 +1,6 @@
 #include "core/page/pagereader.h"
 
+#include "core/nutrition/numbertext.h"
 #include "core/page/htmltext.h"
 #include "core/platform/trcontext.h"
 #include "core/ration/dish.h"
@@ -247,7 +248,7 @@ QString PageReader::pageText(QByteArrayView line)
     return text;
 }
 
-RationRow PageReader::readRow()
+RationRow PageReader::readRow(Ration::Sums &sums)
 {
     // Where the 20 lines after the marker end, found in one sweep; each text
     // stands on the middle line of its cell's three.
@@ -274,7 +275,16 @@ RationRow PageReader::readRow()
         cellEnds[c] = int(out - start);
     }
     joined.truncate(out - start);
-    return RationRow(std::move(joined), cellEnds);
+    RationRow row(std::move(joined), cellEnds);
+    // A number written plainly is read from its bytes, which are its text;
+    // any other text by the number rule.
+    for (int c = 1; c < Ration::ColumnCount; ++c) {
+        float value = 0.0f;
+        if (!NumberText::parsePlain(lines[c], &value))
+            value = NumberText::parse(row.cellView(c));
+        sums[c - 1] += double(value);
+    }
+    return row;
 }
 
 void PageReader::readDish()
@@ -357,9 +367,7 @@ RationPage::ReadResult PageReader::read()
             m_result.hasTitle = true;
         } else if (line == rowLine) {
             // A row marker among a row's lines is not another row.
-            RationRow row = readRow();
-            Ration::addRow(sums, row);
-            m_result.ration.rows.append(std::move(row));
+            m_result.ration.rows.append(readRow(sums));
         } else if (line == totalsLine) {
             hasTotals = true;
         } else if (line == endLine) {

@@ -42,8 +42,9 @@ private:
     // The same written to out (see pageTextTo); returns its end.
     char16_t *decodedTo(QByteArrayView bytes, char16_t *out, bool *entity);
     // A row whose marker was just read: its seven texts, the last one 20
-    // lines below the marker, where reading goes on.
-    RationRow readRow();
+    // lines below the marker, where reading goes on. Its numbers are
+    // added to sums as they are read.
+    RationRow readRow(Ration::Sums &sums);
 
     // The room past a text's bytes that decoding may write over: ASCII is
     // copied sixteen bytes at a time.

@@ -24,14 +24,6 @@ RationRow::RationRow(QString joined, const Ends &ends) : m_text(std::move(joined
     Q_ASSERT(ends.back() == m_text.size());
 }
 
-QStringView RationRow::cellView(int c) const
-{
-    if (c < 0 || c >= CellCount)
-        return {};
-    const int start = c == 0 ? 0 : m_ends[c - 1];
-    return QStringView(m_text).sliced(start, m_ends[c] - start);
-}
-
 void RationRow::setCell(int c, const QString &text)
 {
     if (c < 0 || c >= CellCount)

@@ -37,7 +37,13 @@ public:
 
     // A cell's text; empty for a cell out of range.
     QString cell(int c) const { return cellView(c).toString(); }
-    QStringView cellView(int c) const;
+    QStringView cellView(int c) const
+    {
+        if (c < 0 || c >= CellCount)
+            return {};
+        const int start = c == 0 ? 0 : m_ends[c - 1];
+        return QStringView(m_text).sliced(start, m_ends[c] - start);
+    }
     void setCell(int c, const QString &text);
     QStringList cells() const;
     // Whether every cell is empty.
@@ -57,4 +63,6 @@ private:
 // A row as its cells, for messages such as a failed comparison's.
 QDebug operator<<(QDebug debug, const RationRow &row);
 
+// A list moves its rows as bytes, as it does strings.
+Q_DECLARE_TYPEINFO(RationRow, Q_RELOCATABLE_TYPE);
 Q_DECLARE_METATYPE(RationRow)
