@@ -138,25 +138,30 @@ bool isPlainUtf8(QByteArrayView bytes)
             c += qCountTrailingZeroBits(high); // to the first byte above ASCII
         }
 #endif
-        const uchar lead = *c;
-        if (lead < 0x80) {
-            ++c;
-        } else if (lead >= 0xc2 && lead <= 0xdf) {
-            if (end - c < 2 || !continues(c[1]))
+        // A run of bytes above ASCII (a word in Cyrillic) is checked a
+        // sequence at a time, without looking for blocks of ASCII in it.
+        do {
+            const uchar lead = *c;
+            if (lead < 0x80) {
+                ++c;
+            } else if (lead >= 0xc2 && lead <= 0xdf) {
+                if (end - c < 2 || !continues(c[1]))
+                    return false;
+                c += 2;
+            } else if (lead >= 0xe0 && lead <= 0xef) {
+                if (end - c < 3 || !continues(c[1]) || !continues(c[2]))
+                    return false;
+                const uint code =
+                    uint(lead & 0x0f) << 12 | uint(c[1] & 0x3f) << 6 | uint(c[2] & 0x3f);
+                // Overlong, a surrogate, a noncharacter or the byte-order mark.
+                if (code < 0x800 || (code >= 0xd800 && code <= 0xdfff)
+                    || (code >= 0xfdd0 && code <= 0xfdef) || code >= 0xfffe || code == 0xfeff)
+                    return false;
+                c += 3;
+            } else {
                 return false;
-            c += 2;
-        } else if (lead >= 0xe0 && lead <= 0xef) {
-            if (end - c < 3 || !continues(c[1]) || !continues(c[2]))
-                return false;
-            const uint code = uint(lead & 0x0f) << 12 | uint(c[1] & 0x3f) << 6 | uint(c[2] & 0x3f);
-            // Overlong, a surrogate, a noncharacter or the byte-order mark.
-            if (code < 0x800 || (code >= 0xd800 && code <= 0xdfff)
-                || (code >= 0xfdd0 && code <= 0xfdef) || code >= 0xfffe || code == 0xfeff)
-                return false;
-            c += 3;
-        } else {
-            return false;
-        }
+            }
+        } while (c != end && *c >= 0x80);
     }
     return true;
 }
