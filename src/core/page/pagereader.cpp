@@ -79,9 +79,9 @@ void PageReader::findEnds(int count)
         if (end - from >= BlockSize) {
             const __m128i lf = _mm_set1_epi8('\n');
             quint64 found = 0;
+            const auto *block = reinterpret_cast<const __m128i *>(from);
             for (int k = 0; k < BlockSize / 16; ++k) {
-                const __m128i bytes =
-                    _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + 16 * k));
+                const __m128i bytes = _mm_loadu_si128(block + k);
                 found |= quint64(uint(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)))) << (16 * k);
             }
             for (; found != 0; found &= found - 1)
