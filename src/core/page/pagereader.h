@@ -57,11 +57,12 @@ private:
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
+    // The most lines looked ahead: a row's lines after its marker.
+    static constexpr int MostAhead = 3 * Ration::ColumnCount - 1;
+    // The bytes looked at a time for line ends.
+    static constexpr int BlockSize = 64;
     // The ends of the lines from m_pos on that are known: just after their
     // LF, or at the page's end; m_ends[m_first] ends the next line.
-    // The most: a row's lines after its marker.
-    static constexpr int MostAhead = 3 * Ration::ColumnCount - 1;
-    static constexpr int BlockSize = 64;
     std::array<const char *, MostAhead + BlockSize> m_ends{};
     int m_first = 0;
     int m_last = 0;
