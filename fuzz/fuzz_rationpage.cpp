@@ -25,7 +25,7 @@ void requireSame(const Ration &first, const Ration &second)
         std::abort();
     for (qsizetype r = 0; r < first.rows.size(); ++r) {
         for (int c = 0; c < Ration::ColumnCount; ++c) {
-            if (second.rows[r][c] != oneLine(first.rows[r][c]))
+            if (second.rows[r].cell(c) != oneLine(first.rows[r].cell(c)))
                 std::abort();
         }
     }

@@ -184,8 +184,8 @@ private Q_SLOTS:
         FileDialog::setNextFileName(path);
         main.trigger("FileImportCsvAction");
         QStringList names;
-        for (const QStringList &row : editor()->model()->rows())
-            names.append(row.value(0));
+        for (const RationRow &row : editor()->model()->rows())
+            names.append(row.cell(0));
         QCOMPARE(names, added);
         QCOMPARE(MessageBox::history().size(), listed < 0 ? 0 : 1);
         if (listed > 0)

@@ -113,7 +113,7 @@ private Q_SLOTS:
         loaded.yield = QStringLiteral("38.8");
         editor.loadRation(loaded);
         QVERIFY(editor.scale(Mode::Factor, QStringLiteral("0,3333")));
-        QCOMPARE(editor.ration().rows.at(0).at(1), QStringLiteral("50"));
+        QCOMPARE(editor.ration().rows.at(0).cell(1), QStringLiteral("50"));
         QCOMPARE(editor.ration().yield, QStringLiteral("13"));
         QVERIFY(!editor.dishPanel()->per100gTexts().contains(QStringLiteral("—")));
     }

@@ -559,40 +559,32 @@ private Q_SLOTS:
 
     void about()
     {
-        bool seen = false;
-        QPointer<QTimer> watch = whenDialogShows<QMessageBox>([&](QMessageBox *box) {
-            seen = true;
-            QCOMPARE(box->parentWidget(), nullptr);
-            QCOMPARE(box->windowTitle(), QStringLiteral("О программе"));
-            static const QRegularExpression text(QStringLiteral(
-                "^<h2>Rationix 1\\.0</h2>"
-                "<p align=justify>([^<]+)"
-                "<p align=justify>Программа для расчёта пищевой ценности блюд, исходя из массы "
-                "входящих в них продуктов\\.</p>"
-                " <p align=justify>([^<]+)</p>$"));
-            const QRegularExpressionMatch match = text.match(box->text());
-            QVERIFY2(match.hasMatch(), qPrintable(box->text()));
-            QVERIFY(!match.captured(1).trimmed().isEmpty());
-            QVERIFY(!match.captured(2).trimmed().isEmpty());
-            box->accept();
-        });
+        MessageBox::setNextAnswer(QMessageBox::Ok);
         trigger("HelpAboutAction");
-        delete watch;
-        QVERIFY(seen);
+        QCOMPARE(MessageBox::history().size(), 1);
+        const MessageBox::Shown box = MessageBox::history().first();
+        QVERIFY(box.parent.isNull());
+        QCOMPARE(box.title, QStringLiteral("О программе"));
+        static const QRegularExpression text(
+            QStringLiteral("^<h2>Rationix 1\\.0</h2>"
+                           "<p align=justify>([^<]+)"
+                           "<p align=justify>Программа для расчёта пищевой ценности блюд, исходя "
+                           "из массы входящих в них продуктов\\.</p>"
+                           " <p align=justify>([^<]+)</p>$"));
+        const QRegularExpressionMatch match = text.match(box.text);
+        QVERIFY2(match.hasMatch(), qPrintable(box.text));
+        QVERIFY(!match.captured(1).trimmed().isEmpty());
+        QVERIFY(!match.captured(2).trimmed().isEmpty());
     }
 
     void aboutQt()
     {
-        bool seen = false;
-        QPointer<QTimer> watch = whenDialogShows<QMessageBox>([&](QMessageBox *box) {
-            seen = true;
-            QCOMPARE(box->parentWidget(), form);
-            QCOMPARE(box->windowTitle(), QStringLiteral("Калькулятор калорий Korvent"));
-            box->accept();
-        });
+        MessageBox::setNextAnswer(QMessageBox::Ok);
         trigger("HelpAboutQtAction");
-        delete watch;
-        QVERIFY(seen);
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().parent.data(), static_cast<QWidget *>(form));
+        QCOMPARE(MessageBox::history().first().title,
+                 QStringLiteral("Калькулятор калорий Korvent"));
     }
 };
 

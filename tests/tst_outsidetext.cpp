@@ -119,12 +119,12 @@ private Q_SLOTS:
         editor->FoodsTable->selectionModel()->select(editor->FoodsTable->model()->index(0, 0),
                                                      QItemSelectionModel::Select);
         editor->RemoveButton->click();
-        QVERIFY(form->EditUndoAction->text().contains(ration.rows[0][0]));
+        QVERIFY(form->EditUndoAction->text().contains(ration.rows[0].cell(0)));
         Q_EMIT form->WindowMenu->aboutToShow();
         QCoreApplication::processEvents();
 
         const QStringList outside = {QDir::toNativeSeparators(path), folder, file, ration.name,
-                                     ration.rows[0][0]};
+                                     ration.rows[0].cell(0)};
         const QStringList found = renderedAsMarkup(outside);
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
         // The status bar shows the path as it is, and the window draws.

@@ -11,7 +11,7 @@ namespace {
 struct Plain {
     QString name;
     bool hasTitle = false;
-    QList<QStringList> rows;
+    QList<RationRow> rows;
     bool complete = false;
 };
 
@@ -108,6 +108,37 @@ private Q_SLOTS:
         QCOMPARE(read.ration.totals, Ration::totalsOf(expected.rows));
         QVERIFY(read.ration.sums);
         QCOMPARE(Ration::totalsOf(*read.ration.sums), read.ration.totals);
+    }
+
+    // Texts of every kind of character, with an entity past the first
+    // sixteen bytes, and the row's last text ending the page: read as they
+    // were written.
+    void textsReadBack_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii") << QStringLiteral("Soup 12345678901234567890");
+        QTest::newRow("entities past sixteen bytes") << QStringLiteral("1234567890123456<&>\"x");
+        QTest::newRow("two bytes") << QStringLiteral("Бобы отварные");
+        QTest::newRow("three bytes") << QStringLiteral("Суп — «домашний» №1 €");
+        QTest::newRow("four bytes") << QStringLiteral("Чай \U0001F600 с мёдом");
+        QTest::newRow("byte-order mark") << QStringLiteral("\uFEFFБобы");
+        QTest::newRow("empty") << QString();
+    }
+    void textsReadBack()
+    {
+        QFETCH(QString, text);
+        Ration ration;
+        ration.name = text;
+        ration.rows = {QStringList(Ration::ColumnCount, text)};
+        const QByteArray page = RationPage::fileText(ration).toUtf8();
+        const QByteArray body = page.mid(page.indexOf('\n') + 1);
+        const qsizetype rowEnd =
+            body.indexOf("\n</font></td>\n</tr>", body.indexOf(RationPage::RowLine.toUtf8()));
+        for (const QByteArray &bytes : {body, body.left(rowEnd)}) {
+            const RationPage::ReadResult read = RationPage::readUtf8Body(bytes);
+            QCOMPARE(read.ration.name, text);
+            QCOMPARE(read.ration.rows, ration.rows);
+        }
     }
 
     // Long names of one, two, three and four bytes a character, and of

@@ -165,7 +165,7 @@ private Q_SLOTS:
         bytes.insert(page.indexOf("Бобы"), '\x98');
         const RationFile::LoadResult result = RationFile::fromBytes(bytes);
         QCOMPARE(result.ration.name, sample().name);
-        QCOMPARE(result.ration.rows[0][0], QString(QChar::ReplacementCharacter) + "Бобы");
+        QCOMPARE(result.ration.rows[0].cell(0), QString(QChar::ReplacementCharacter) + "Бобы");
         QVERIFY(result.damaged && !result.recoded && !result.whole());
         QCOMPARE(result.warnings.size(), 1);
         QVERIFY(result.warnings[0].startsWith("Файл записан в UTF-8, но местами повреждён"));
@@ -192,7 +192,7 @@ private Q_SLOTS:
         QTest::newRow("long name")
             << RationPage::fileText(longName).toUtf8() << QStringList{cut} << 3;
         Ration longCell = sample();
-        longCell.rows[1][0] = QString(1000000, QLatin1Char('&'));
+        longCell.rows[1].setCell(0, QString(1000000, QLatin1Char('&')));
         QTest::newRow("long cell")
             << RationPage::fileText(longCell).toUtf8() << QStringList{cut} << 3;
         // Row markers one after another: those inside a row's lines are
@@ -220,8 +220,8 @@ private Q_SLOTS:
         QCOMPARE(result.warnings, warnings);
         QCOMPARE(result.ration.rows.size(), rows);
         QVERIFY(result.ration.name.size() <= RationPage::MaxTextLength);
-        for (const QStringList &row : result.ration.rows) {
-            for (const QString &cell : row)
+        for (const RationRow &row : result.ration.rows) {
+            for (const QString &cell : row.cells())
                 QVERIFY(cell.size() <= RationPage::MaxTextLength);
         }
     }

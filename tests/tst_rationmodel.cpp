@@ -6,14 +6,14 @@
 
 namespace {
 
-QStringList beans(const QString &mass)
+RationRow beans(const QString &mass)
 {
     return RationModel::productRow(QStringLiteral("Бобы"), mass, {"83", "6", "0.1", "8.3", "58"});
 }
 
-QList<QStringList> rowsOf(const RationModel &model)
+QList<RationRow> rowsOf(const RationModel &model)
 {
-    QList<QStringList> rows;
+    QList<RationRow> rows;
     for (int r = 0; r < model.size(); ++r)
         rows.append(model.row(r));
     return rows;
@@ -33,7 +33,7 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 1);
         QVERIFY(model.isBlank());
         QVERIFY(!(model.flags(model.index(0, RationModel::Mass)) & Qt::ItemIsEditable));
-        QCOMPARE(model.ration().rows, QList<QStringList>{QStringList(Ration::ColumnCount)});
+        QCOMPARE(model.ration().rows, QList<RationRow>{QStringList(Ration::ColumnCount)});
         QCOMPARE(model.appendRow(beans("150")), 0);
         QCOMPARE(model.rowCount(), 1);
         QCOMPARE(inserted.count(), 0);
@@ -52,20 +52,20 @@ private Q_SLOTS:
     // a name is a row, and the next product does not overwrite it.
     void loadedRows_data()
     {
-        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QList<RationRow>>("rows");
         QTest::addColumn<bool>("blank");
         QTest::newRow("one empty row")
-            << QList<QStringList>{QStringList(Ration::ColumnCount)} << true;
-        QTest::newRow("no rows") << QList<QStringList>{} << true;
+            << QList<RationRow>{QStringList(Ration::ColumnCount)} << true;
+        QTest::newRow("no rows") << QList<RationRow>{} << true;
         QTest::newRow("name without mass")
-            << QList<QStringList>{{"Суп", "", "", "", "", "", ""}} << false;
-        QTest::newRow("two empty rows") << QList<QStringList>{QStringList(Ration::ColumnCount),
-                                                              QStringList(Ration::ColumnCount)}
-                                        << false;
+            << QList<RationRow>{{"Суп", "", "", "", "", "", ""}} << false;
+        QTest::newRow("two empty rows")
+            << QList<RationRow>{QStringList(Ration::ColumnCount), QStringList(Ration::ColumnCount)}
+            << false;
     }
     void loadedRows()
     {
-        QFETCH(QList<QStringList>, rows);
+        QFETCH(QList<RationRow>, rows);
         QFETCH(bool, blank);
         RationModel model;
         model.setRows(rows);
@@ -73,7 +73,7 @@ private Q_SLOTS:
         const int before = model.size();
         model.appendRow(beans("10"));
         QCOMPARE(model.size(), before + 1);
-        QCOMPARE(model.row(model.size() - 1).at(1), QStringLiteral("10"));
+        QCOMPARE(model.row(model.size() - 1).cell(1), QStringLiteral("10"));
         if (!blank)
             QCOMPARE(model.row(0), rows.first());
     }
@@ -83,7 +83,7 @@ private Q_SLOTS:
     // sums (rows appended afterwards show it).
     void addedRowsAsSetRows_data()
     {
-        using Rows = QList<QStringList>;
+        using Rows = QList<RationRow>;
         QTest::addColumn<Rows>("held");
         QTest::addColumn<Rows>("added");
         const Rows three{beans("0.1"), beans("0.2"), beans("0.3")};
@@ -96,12 +96,12 @@ private Q_SLOTS:
     }
     void addedRowsAsSetRows()
     {
-        QFETCH(QList<QStringList>, held);
-        QFETCH(QList<QStringList>, added);
+        QFETCH(QList<RationRow>, held);
+        QFETCH(QList<RationRow>, added);
         for (const bool summed : {false, true}) {
             RationModel expected;
             RationModel model;
-            for (const QStringList &row : std::as_const(held)) {
+            for (const RationRow &row : std::as_const(held)) {
                 expected.appendRow(row);
                 model.appendRow(row);
             }
@@ -110,7 +110,7 @@ private Q_SLOTS:
             ration.rows = added;
             if (summed) {
                 ration.sums.emplace();
-                for (const QStringList &row : std::as_const(added))
+                for (const RationRow &row : std::as_const(added))
                     Ration::addRow(*ration.sums, row);
             }
             QSignalSpy totals(&model, &RationModel::totalsChanged);
@@ -148,13 +148,13 @@ private Q_SLOTS:
             } else if (what == 2) {
                 const QList<int> at{int(random.bounded(model.size())),
                                     int(random.bounded(model.size()))};
-                const QList<QStringList> taken = model.removeRowsAt(at);
+                const QList<RationRow> taken = model.removeRowsAt(at);
                 if (random.bounded(2)) {
                     QList<int> positions = at;
                     std::sort(positions.begin(), positions.end());
                     positions.erase(std::unique(positions.begin(), positions.end()),
                                     positions.end());
-                    const QList<QStringList> before = rowsOf(model);
+                    const QList<RationRow> before = rowsOf(model);
                     model.insertRowsAt(positions, taken);
                     QCOMPARE(model.removeRowsAt(positions), taken);
                     QCOMPARE(rowsOf(model), before);
@@ -172,10 +172,10 @@ private Q_SLOTS:
         RationModel model;
         for (const char *mass : {"10", "20", "30", "40"})
             model.appendRow(beans(QString::fromLatin1(mass)));
-        const QList<QStringList> taken = model.removeRowsAt({3, 1});
+        const QList<RationRow> taken = model.removeRowsAt({3, 1});
         QCOMPARE(taken.size(), 2);
-        QCOMPARE(taken[0].at(1), QStringLiteral("20"));
-        QCOMPARE(taken[1].at(1), QStringLiteral("40"));
+        QCOMPARE(taken[0].cell(1), QStringLiteral("20"));
+        QCOMPARE(taken[1].cell(1), QStringLiteral("40"));
         QCOMPARE(model.totals().first(), QStringLiteral("40"));
         model.insertRowsAt({1, 3}, taken);
         QStringList masses;
@@ -213,7 +213,7 @@ private Q_SLOTS:
         QFETCH(QString, mass);
         QFETCH(QStringList, per100g);
         QFETCH(QStringList, expected);
-        QCOMPARE(RationModel::withMass(row, mass, per100g), expected);
+        QCOMPARE(RationModel::withMass(row, mass, per100g).cells(), expected);
     }
 
     void shownTexts()

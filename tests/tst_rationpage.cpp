@@ -33,7 +33,7 @@ RationPage::ReadResult readText(const QByteArray &bytes)
 struct PlainPage {
     bool ok = false;
     QString name;
-    QList<QStringList> rows;
+    QList<RationRow> rows;
 };
 PlainPage readPlainly(const QString &text)
 {
@@ -98,9 +98,9 @@ private Q_SLOTS:
              {"Наименование", "Масса", "Вода", "Белок", "Жиры", "Углеводы", "ККал"})
             expected += cell("White", QString::fromUtf8(title));
         expected += "</tr>";
-        for (const QStringList &row : twoRows().rows) {
+        for (const RationRow &row : twoRows().rows) {
             expected += "<tr bgcolor=\"White\">";
-            for (const QString &text : row)
+            for (const QString &text : row.cells())
                 expected += cell("Black", text);
             expected += "</tr>";
         }
@@ -470,9 +470,9 @@ private Q_SLOTS:
                 return t.left(RationPage::MaxTextLength);
             };
             QCOMPARE(back.ration.name, capped(r.name));
-            for (QStringList &row : r.rows) {
-                for (QString &cell : row)
-                    cell = capped(cell);
+            for (RationRow &row : r.rows) {
+                for (int c = 0; c < Ration::ColumnCount; ++c)
+                    row.setCell(c, capped(row.cell(c)));
             }
             QCOMPARE(back.ration.rows, r.rows);
             QCOMPARE(back.ration.totals, Ration::totalsOf(r.rows));
@@ -594,7 +594,7 @@ private Q_SLOTS:
         QCOMPARE(back.ration.name, name);
         QCOMPARE(back.ration.rows.size(), row.isEmpty() ? 0 : 1);
         if (!row.isEmpty())
-            QCOMPARE(back.ration.rows.first(), row);
+            QCOMPARE(back.ration.rows.first().cells(), row);
     }
 };
 

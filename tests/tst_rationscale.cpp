@@ -6,8 +6,8 @@ using RationScale::Mode;
 
 namespace {
 
-const QList<QStringList> twoRows = {{"Хлеб", "100", "40", "8", "1", "50", "250"},
-                                    {"Масло", "50", "8", "0.5", "41", "0.4", "375"}};
+const QList<RationRow> twoRows = {{"Хлеб", "100", "40", "8", "1", "50", "250"},
+                                  {"Масло", "50", "8", "0.5", "41", "0.4", "375"}};
 
 } // namespace
 
@@ -20,7 +20,7 @@ class TestRationScale : public QObject
 private Q_SLOTS:
     void plan_data()
     {
-        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QList<RationRow>>("rows");
         QTest::addColumn<QString>("yield");
         QTest::addColumn<Mode>("mode");
         QTest::addColumn<QString>("typed");
@@ -85,30 +85,30 @@ private Q_SLOTS:
             << twoRows << "" << Mode::Factor << "10000" << QStringList{"1e+06", "500000"} << ""
             << "";
         QTest::newRow("a factor over the largest mass")
-            << QList<QStringList>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << "" << Mode::Factor
+            << QList<RationRow>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << "" << Mode::Factor
             << "2e6" << QStringList{"2000"} << ""
             << "";
         QTest::newRow("mass vanishes")
-            << QList<QStringList>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << "" << Mode::Factor
+            << QList<RationRow>{{"Соль", "0.001", "0", "0", "0", "0", "0"}} << "" << Mode::Factor
             << "1e-44" << QStringList() << ""
             << "«Соль» стала бы нулевой";
         QTest::newRow("row without mass")
-            << QList<QStringList>{twoRows[0], {"Вода", "0", "0", "0", "0", "0", "0"}} << ""
+            << QList<RationRow>{twoRows[0], {"Вода", "0", "0", "0", "0", "0", "0"}} << ""
             << Mode::Factor << "2" << QStringList() << ""
             << "«Вода» стала бы нулевой";
-        QTest::newRow("empty ration") << QList<QStringList>{QStringList(7)} << "" << Mode::Factor
-                                      << "2" << QStringList() << ""
-                                      << "нет продуктов";
+        QTest::newRow("empty ration")
+            << QList<RationRow>{QStringList(7)} << "" << Mode::Factor << "2" << QStringList() << ""
+            << "нет продуктов";
         QTest::newRow("no rows at all")
-            << QList<QStringList>() << "" << Mode::TotalMass << "2" << QStringList() << ""
+            << QList<RationRow>() << "" << Mode::TotalMass << "2" << QStringList() << ""
             << "нет продуктов";
         QTest::newRow("no energy to scale")
-            << QList<QStringList>{{"Вода", "200", "200", "0", "0", "0", "0"}} << ""
+            << QList<RationRow>{{"Вода", "200", "200", "0", "0", "0", "0"}} << ""
             << Mode::TotalEnergy << "100" << QStringList() << ""
             << "Энергия рациона равна нулю";
         QTest::newRow("no energy, by mass")
-            << QList<QStringList>{{"Вода", "200", "200", "0", "0", "0", "0"}} << ""
-            << Mode::TotalMass << "100" << QStringList{"100"} << ""
+            << QList<RationRow>{{"Вода", "200", "200", "0", "0", "0", "0"}} << "" << Mode::TotalMass
+            << "100" << QStringList{"100"} << ""
             << "";
         QTest::newRow("yield beyond the largest")
             << twoRows << "600000" << Mode::Factor << "2" << QStringList() << ""
@@ -120,7 +120,7 @@ private Q_SLOTS:
 
     void plan()
     {
-        QFETCH(QList<QStringList>, rows);
+        QFETCH(QList<RationRow>, rows);
         QFETCH(QString, yield);
         QFETCH(Mode, mode);
         QFETCH(QString, typed);
@@ -142,7 +142,7 @@ private Q_SLOTS:
     // a kitchen scale shows.
     void cookModes_data()
     {
-        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QList<RationRow>>("rows");
         QTest::addColumn<QString>("yield");
         QTest::addColumn<int>("portions");
         QTest::addColumn<Mode>("mode");
@@ -179,15 +179,15 @@ private Q_SLOTS:
             << twoRows << "130" << 1 << Mode::Factor << "1,234" << QStringList{"123", "61.7"}
             << "160" << 1 << "";
         QTest::newRow("a pinch rounded away")
-            << QList<QStringList>{{"Соль", "0.1", "0", "0", "0", "0", "0"}} << "" << 1
-            << Mode::Factor << "0,3" << QStringList() << "" << 0 << "«Соль» стала бы нулевой";
+            << QList<RationRow>{{"Соль", "0.1", "0", "0", "0", "0", "0"}} << "" << 1 << Mode::Factor
+            << "0,3" << QStringList() << "" << 0 << "«Соль» стала бы нулевой";
         QTest::newRow("a factor of one rounds nothing")
-            << QList<QStringList>{{"Соус", "33.33", "20", "1", "5", "2", "61"}} << "40.04" << 1
+            << QList<RationRow>{{"Соус", "33.33", "20", "1", "5", "2", "61"}} << "40.04" << 1
             << Mode::Factor << "1" << QStringList{"33.33"} << "40.04" << 1 << "";
     }
     void cookModes()
     {
-        QFETCH(QList<QStringList>, rows);
+        QFETCH(QList<RationRow>, rows);
         QFETCH(QString, yield);
         QFETCH(int, portions);
         QFETCH(Mode, mode);
@@ -245,7 +245,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, mass);
         QFETCH(QString, yield);
-        const QList<QStringList> rows{{"Сухари", mass, "0", "10", "1", "70", "330"}};
+        const QList<RationRow> rows{{"Сухари", mass, "0", "10", "1", "70", "330"}};
         QTEST(RationScale::fittedYield(rows, yield), "fitted");
     }
 };

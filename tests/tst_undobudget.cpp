@@ -10,9 +10,9 @@ namespace {
 
 // Three rows whose every text tells the step that wrote it, trailing zeros
 // and all, so that a state restored is known by its texts.
-QList<QStringList> rowsOfStep(int step)
+QList<RationRow> rowsOfStep(int step)
 {
-    QList<QStringList> rows;
+    QList<RationRow> rows;
     for (int r = 0; r < 3; ++r) {
         QStringList row{QStringLiteral("Продукт %1").arg(r)};
         for (int c = 1; c < RationModel::ColumnCount; ++c)
@@ -97,7 +97,7 @@ private Q_SLOTS:
         QCOMPARE(stack.count(), 2);
         QVERIFY(model.isBlank());
         stack.undo();
-        QCOMPARE(model.rows(), (QList<QStringList>{rowsOfStep(2).at(0), rowsOfStep(1).at(1)}));
+        QCOMPARE(model.rows(), (QList<RationRow>{rowsOfStep(2).at(0), rowsOfStep(1).at(1)}));
         stack.undo();
         QCOMPARE(model.rows(), rowsOfStep(1).mid(0, 2));
         QCOMPARE(model.name(), QStringLiteral("Обед"));

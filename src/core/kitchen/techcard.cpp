@@ -31,9 +31,9 @@ TechCard::Figures TechCard::figuresFor(const Ration &ration, const QList<double>
     figures.portions = dish.portions();
     figures.batch = std::clamp(batch, 1, MaxBatch);
     for (qsizetype i = 0; i < ration.rows.size(); ++i) {
-        const QStringList &row = ration.rows.at(i);
-        Ingredient ingredient{row.value(0), wastes.value(i, 0.0), {}};
-        ingredient.masses = massesOf(double(NumberText::parse(row.value(1))), ingredient.waste,
+        const RationRow &row = ration.rows.at(i);
+        Ingredient ingredient{row.cell(0), wastes.value(i, 0.0), {}};
+        ingredient.masses = massesOf(double(NumberText::parse(row.cellView(1))), ingredient.waste,
                                      figures.portions, figures.batch);
         add(figures.total, ingredient.masses);
         figures.ingredients.append(ingredient);

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <type_traits>
 
 namespace NumberText {
 
@@ -14,7 +15,7 @@ namespace {
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 // Length of the number at the start of text.mid(pos), or 0 when none.
-qsizetype numberLength(const QString &text, qsizetype pos)
+qsizetype numberLength(QStringView text, qsizetype pos)
 {
     const qsizetype n = text.size();
     qsizetype i = pos;
@@ -51,46 +52,52 @@ qsizetype numberLength(const QString &text, qsizetype pos)
 
 namespace {
 
-// The number of len characters at pos when they are one number written
-// plainly: a sign, digits and a point, at most 15 digits (a double holds them exactly) of which at
-// most 22 after the point (10^22 is the largest exact power of ten). One
-// division, correctly rounded, then gives what from_chars gives, at a
-// fraction of its cost: a long ration's page has tens of thousands.
-bool plainValueAt(const QString &text, qsizetype pos, qsizetype len, double *value)
+// The number from c to end when it is written plainly: a sign, digits
+// and a point, at most 15 digits (a double holds them exactly, and so it
+// does 10 to the power of those after the point). One division, correctly
+// rounded, then gives what from_chars gives, at a fraction of its cost: a
+// long ration's page has tens of thousands. Char is a byte or a UTF-16 unit.
+template <typename Char> bool plainValue(const Char *c, const Char *const end, double *value)
 {
-    static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const QChar *c = text.constData() + pos;
-    const QChar *end = c + len;
-    const bool negative = *c == QLatin1Char('-');
-    if (negative || *c == QLatin1Char('+'))
-        ++c;
-    quint64 mantissa = 0;
-    int digits = 0;
-    int decimals = -1; // digits after the point; -1 before it
-    for (; c != end; ++c) {
-        const char16_t u = c->unicode();
-        if (u == u'.' && decimals < 0) {
-            decimals = 0;
-            continue;
-        }
-        if (u < u'0' || u > u'9' || ++digits > 15)
-            return false;
-        mantissa = mantissa * 10 + (u - u'0');
-        if (decimals >= 0)
-            ++decimals;
-    }
-    if (digits == 0 || decimals > 22)
+    static constexpr double Powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (c == end)
         return false;
-    const double magnitude = double(mantissa) / Powers[qMax(decimals, 0)];
+    const bool negative = *c == Char('-');
+    if (negative || *c == Char('+'))
+        ++c;
+    const Char *const first = c;
+    const Char *point = nullptr;
+    quint64 mantissa = 0;
+    for (; c != end; ++c) {
+        const auto digit = unsigned(std::make_unsigned_t<Char>(*c)) - unsigned('0');
+        if (digit < 10) {
+            // Past 15 digits the number is refused below, overflow and all.
+            mantissa = mantissa * 10 + digit;
+        } else if (*c == Char('.') && point == nullptr) {
+            point = c;
+        } else {
+            return false;
+        }
+    }
+    const qsizetype decimals = point ? end - point - 1 : 0;
+    const qsizetype digits = (end - first) - (point ? 1 : 0);
+    if (digits == 0 || digits > 15)
+        return false;
+    const double magnitude = double(mantissa) / Powers[decimals];
     *value = negative ? -magnitude : magnitude;
     return true;
 }
 
+bool plainValueAt(QStringView text, qsizetype pos, qsizetype len, double *value)
+{
+    const char16_t *from = text.utf16() + pos;
+    return plainValue(from, from + len, value);
+}
+
 // The number of len characters at pos, which numberLength() found. A number
 // too small to hold reads 0; one too large reads as infinite.
-double valueAt(const QString &text, qsizetype pos, qsizetype len)
+double valueAt(QStringView text, qsizetype pos, qsizetype len)
 {
     double plain = 0.0;
     if (plainValueAt(text, pos, len, &plain))
@@ -108,8 +115,7 @@ double valueAt(const QString &text, qsizetype pos, qsizetype len)
     const std::from_chars_result read = std::from_chars(first, last, value);
     if (read.ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone: tell tiny from huge by the exponent.
-        const qsizetype e =
-            QStringView(text).mid(pos, len).indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+        const qsizetype e = text.mid(pos, len).indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
         const bool tiny = e >= 0 && text[e + pos + 1] == QLatin1Char('-');
         const double sign = *first == '-' ? -1.0 : 1.0;
         return tiny ? 0.0 : sign * HUGE_VAL;
@@ -119,11 +125,20 @@ double valueAt(const QString &text, qsizetype pos, qsizetype len)
 
 } // namespace
 
-float parse(const QString &text)
+bool parsePlain(QByteArrayView text, float *value)
+{
+    double plain = 0.0;
+    if (!plainValue(text.data(), text.data() + text.size(), &plain))
+        return false;
+    *value = float(plain);
+    return true;
+}
+
+float parse(QStringView text)
 {
     // A cell is mostly a plain number and nothing else: read in one pass.
     double plain = 0.0;
-    if (!text.isEmpty() && plainValueAt(text, 0, text.size(), &plain))
+    if (plainValue(text.utf16(), text.utf16() + text.size(), &plain))
         return float(plain);
     qsizetype pos = 0;
     while (pos < text.size() && text[pos].isSpace())

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // Numbers in a ration live only as texts: in food list cells, ration table
 // cells and total labels. These functions are the one place that turns such
@@ -15,7 +17,11 @@
 // Writing: six significant digits, 'g' style ("12.45", "1.798e+06", "0").
 namespace NumberText {
 
-float parse(const QString &text);
+float parse(QStringView text);
+// The same for a number written plainly in ASCII bytes (a sign, digits and
+// a point, at most 15 digits), as a saved page has them; false, and no
+// value, for any other text.
+bool parsePlain(QByteArrayView text, float *value);
 QString format(double value);
 
 // Whether the whole text is one number as parse() reads them.

@@ -1,5 +1,6 @@
 #include "core/page/pagereader.h"
 
+#include "core/nutrition/numbertext.h"
 #include "core/page/cardrows.h"
 #include "core/page/htmltext.h"
 #include "core/platform/trcontext.h"
@@ -11,6 +12,7 @@
 #include <QtAlgorithms>
 
 #include <algorithm>
+#include <array>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -30,30 +32,6 @@ void cutToLongest(QString &text, qsizetype longest, bool *cut)
         --length;
     text.truncate(length);
     *cut = true;
-}
-
-// Where each of the next count lines from `from` on ends: just after its
-// LF, or at `end`. A page is mostly short lines of tags: sixteen bytes are
-// looked at a time where the processor can, all the line breaks among them
-// at once.
-void lineEnds(const char *from, const char *end, int count, const char **ends)
-{
-    int n = 0;
-#ifdef __SSE2__
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (; n < count && end - from >= 16; from += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
-        for (auto found = uint(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
-             found != 0 && n < count; found &= found - 1)
-            ends[n++] = from + qCountTrailingZeroBits(found) + 1;
-    }
-#endif
-    for (; n < count && from != end; ++from) {
-        if (*from == '\n')
-            ends[n++] = from + 1;
-    }
-    while (n < count)
-        ends[n++] = end;
 }
 
 // The line from begin to its end, without its line break.
@@ -80,82 +58,234 @@ QString quoted(QStringView text)
 
 } // namespace
 
+void PageReader::findEnds(int count)
+{
+    Q_ASSERT(count <= MostAhead);
+    if (m_last - m_first >= count)
+        return;
+    // The ends not yet read to the front, leaving room for a block's.
+    std::copy(m_ends.begin() + m_first, m_ends.begin() + m_last, m_ends.begin());
+    m_last -= m_first;
+    m_first = 0;
+    const char *const end = m_bytes.data() + m_bytes.size();
+    while (m_last < count) {
+        const char *from = m_scanned;
+        if (from == end) {
+            // Past the page's end every line ends there.
+            m_ends[m_last++] = end;
+            continue;
+        }
+#ifdef __SSE2__
+        // A page is mostly short lines of tags: the line breaks of 64 bytes
+        // are found at once where the processor can.
+        if (end - from >= BlockSize) {
+            const __m128i lf = _mm_set1_epi8('\n');
+            quint64 found = 0;
+            const auto *block = reinterpret_cast<const __m128i *>(from);
+            for (int k = 0; k < BlockSize / 16; ++k) {
+                const __m128i bytes = _mm_loadu_si128(block + k);
+                found |= quint64(uint(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)))) << (16 * k);
+            }
+            for (; found != 0; found &= found - 1)
+                m_ends[m_last++] = from + qCountTrailingZeroBits(found) + 1;
+            m_scanned = from + BlockSize;
+            continue;
+        }
+#endif
+        // Less than a block is left: the rest of the page, a byte at a time.
+        for (; from != end; ++from) {
+            if (*from == '\n')
+                m_ends[m_last++] = from + 1;
+        }
+        m_scanned = end;
+    }
+}
+
 QByteArrayView PageReader::nextLine()
 {
+    findEnds(1);
     const char *begin = m_bytes.data() + m_pos;
-    const char *end = nullptr;
-    lineEnds(begin, m_bytes.data() + m_bytes.size(), 1, &end);
+    const char *end = m_ends[m_first++];
     m_pos = end - m_bytes.data();
     return lineBetween(begin, end);
 }
 
-QByteArrayView PageReader::lineAhead(int count) const
+QByteArrayView PageReader::lineAhead(int count)
 {
-    QVarLengthArray<const char *, 12> ends(count);
-    const char *begin = m_bytes.data() + m_pos;
-    lineEnds(begin, m_bytes.data() + m_bytes.size(), count, ends.data());
-    return lineBetween(count >= 2 ? ends[count - 2] : begin, ends[count - 1]);
+    findEnds(count);
+    const char *begin = count >= 2 ? m_ends[m_first + count - 2] : m_bytes.data() + m_pos;
+    return lineBetween(begin, m_ends[m_first + count - 1]);
+}
+
+char16_t *PageReader::decodedTo(QByteArrayView bytes, char16_t *out, bool *entity)
+{
+    // Numbers and tags are ASCII, copied as they are while looking for an
+    // entity; other texts go through the UTF-8 decoder.
+    const char *c = bytes.data();
+    const char *const end = c + bytes.size();
+    char16_t *const start = out;
+    bool ascii = true;
+    bool ampersand = false;
+#ifdef __SSE2__
+    // Sixteen bytes at a time while the page has them, those past the text
+    // left out of the test: most texts are shorter than that.
+    const char *const pageEnd = m_bytes.data() + m_bytes.size();
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i amp = _mm_set1_epi8('&');
+    while (c < end && pageEnd - c >= 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(c));
+        const uint taken = end - c >= 16 ? 0xffffu : (1u << (end - c)) - 1;
+        if ((uint(_mm_movemask_epi8(chunk)) & taken) != 0) {
+            ascii = false;
+            break;
+        }
+        ampersand = ampersand || (uint(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, amp))) & taken) != 0;
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_unpacklo_epi8(chunk, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 8), _mm_unpackhi_epi8(chunk, zero));
+        const qsizetype step = qMin(qsizetype(16), qsizetype(end - c));
+        c += step;
+        out += step;
+    }
+#endif
+    for (; ascii && c != end; ++c) {
+        if (uchar(*c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+        ampersand = ampersand || *c == '&';
+        *out++ = char16_t(*c);
+    }
+    *entity = ampersand;
+    if (ascii)
+        return out;
+    // An '&' is the same byte whatever stands around it.
+    *entity = bytes.contains('&');
+    // Letters of two bytes (Cyrillic) and signs of three are decoded here,
+    // as the decoder would; anything else goes to the decoder, the text
+    // from its start. UTF-8 takes no more UTF-16 units than bytes.
+    const auto continues = [](char b) {
+        return (uchar(b) & 0xc0) == 0x80;
+    };
+    while (c != end) {
+        const auto lead = uchar(*c);
+        if (lead < 0x80) {
+            *out++ = lead;
+            ++c;
+        } else if (lead >= 0xc2 && lead <= 0xdf && end - c >= 2 && continues(c[1])) {
+            *out++ = char16_t((lead & 0x1f) << 6 | (uchar(c[1]) & 0x3f));
+            c += 2;
+        } else if (lead >= 0xe0 && lead <= 0xef && end - c >= 3 && continues(c[1])
+                   && continues(c[2])) {
+            const auto unit =
+                char16_t((lead & 0x0f) << 12 | (uchar(c[1]) & 0x3f) << 6 | (uchar(c[2]) & 0x3f));
+            // Overlong forms and surrogates are the decoder's to replace.
+            if (unit < 0x800 || (unit >= 0xd800 && unit <= 0xdfff))
+                break;
+            *out++ = unit;
+            c += 3;
+        } else {
+            break;
+        }
+    }
+    if (c == end)
+        return out;
+    return reinterpret_cast<char16_t *>(
+        m_utf8.appendToBuffer(reinterpret_cast<QChar *>(start), bytes));
 }
 
 QString PageReader::decoded(QByteArrayView bytes, bool *entity)
 {
-    // Numbers and tags are ASCII, copied as they are while looking for an
-    // entity; other texts go through the UTF-8 decoder.
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    bool ampersand = false;
-    for (const char c : bytes) {
-        if (uchar(c) >= 0x80) {
-            // UTF-8 takes no more UTF-16 units than bytes.
-            text.truncate(m_utf8.appendToBuffer(text.data(), bytes) - text.constData());
-            *entity = text.contains(QLatin1Char('&'));
-            return text;
-        }
-        ampersand = ampersand || c == '&';
-        *out++ = char16_t(c);
-    }
-    *entity = ampersand;
+    QString text(bytes.size() + Slack, Qt::Uninitialized);
+    auto *start = reinterpret_cast<char16_t *>(text.data());
+    text.truncate(decodedTo(bytes, start, entity) - start);
     return text;
 }
 
-QString PageReader::pageText(QByteArrayView line)
+QString PageReader::longText(QByteArrayView line)
 {
-    // An entity stands for one character in at most six; a line of no more
-    // bytes than that window holds no more characters.
+    // The window's characters come from at most three bytes each; a line
+    // longer than those bytes and a character has more characters than
+    // the window, and is cut whatever they are.
     const qsizetype window = RationPage::MaxTextLength * 6;
+    const qsizetype prefix = 3 * window + 3;
     bool entity = false;
-    if (line.size() > window) {
-        // The window's characters come from at most three bytes each; a
-        // line longer than those bytes and a character has more characters
-        // than the window, and is cut whatever they are.
-        const qsizetype prefix = 3 * window + 3;
-        const QString head = decoded(line.first(qMin(line.size(), prefix)), &entity);
-        QString text = HtmlText::unescape(head.left(window));
-        if (text.size() > RationPage::MaxTextLength || head.size() > window || line.size() > prefix)
-            cutToLongest(text, RationPage::MaxTextLength, &m_result.cut);
-        return text;
-    }
-    QString text = decoded(line, &entity);
-    if (entity)
-        text = HtmlText::unescape(text);
-    if (text.size() > RationPage::MaxTextLength)
+    const QString head = decoded(line.first(qMin(line.size(), prefix)), &entity);
+    QString text = HtmlText::unescape(head.left(window));
+    if (text.size() > RationPage::MaxTextLength || head.size() > window || line.size() > prefix)
         cutToLongest(text, RationPage::MaxTextLength, &m_result.cut);
     return text;
 }
 
-QStringList PageReader::readRow()
+char16_t *PageReader::pageTextTo(QByteArrayView line, char16_t *out)
+{
+    // An entity stands for one character in at most six; a line of no more
+    // bytes than that window holds no more characters.
+    const qsizetype window = RationPage::MaxTextLength * 6;
+    QString text;
+    if (line.size() > window) {
+        text = longText(line);
+    } else {
+        bool entity = false;
+        char16_t *const end = decodedTo(line, out, &entity);
+        if (!entity && end - out <= RationPage::MaxTextLength)
+            return end;
+        text = QStringView(out, end).toString();
+        if (entity)
+            text = HtmlText::unescape(text);
+        if (text.size() > RationPage::MaxTextLength)
+            cutToLongest(text, RationPage::MaxTextLength, &m_result.cut);
+    }
+    // Unescaping and cutting only shorten a text: it fits where it was.
+    std::copy_n(reinterpret_cast<const char16_t *>(text.constData()), text.size(), out);
+    return out + text.size();
+}
+
+QString PageReader::pageText(QByteArrayView line)
+{
+    if (line.size() > RationPage::MaxTextLength * 6)
+        return longText(line);
+    QString text(line.size() + Slack, Qt::Uninitialized);
+    auto *start = reinterpret_cast<char16_t *>(text.data());
+    text.truncate(pageTextTo(line, start) - start);
+    return text;
+}
+
+RationRow PageReader::readRow(Ration::Sums &sums)
 {
     // Where the 20 lines after the marker end, found in one sweep; each text
     // stands on the middle line of its cell's three.
-    constexpr int Lines = 3 * Ration::ColumnCount - 1;
-    const char *ends[Lines];
-    lineEnds(m_bytes.data() + m_pos, m_bytes.data() + m_bytes.size(), Lines, ends);
-    QStringList row(Ration::ColumnCount);
+    constexpr int Lines = MostAhead;
+    findEnds(Lines);
+    const char *const *ends = m_ends.data() + m_first;
+    std::array<QByteArrayView, Ration::ColumnCount> lines;
+    qsizetype bytes = 0;
     for (int c = 0; c < Ration::ColumnCount; ++c) {
         const int line = 3 * c; // the text's line is ends[line] to ends[line + 1]
-        row[c] = pageText(lineBetween(ends[line], ends[line + 1]));
+        lines[c] = lineBetween(ends[line], ends[line + 1]);
+        bytes += lines[c].size();
     }
     m_pos = ends[Lines - 1] - m_bytes.data();
+    m_first += Lines;
+    // The row's texts one after another in one string, which no text
+    // outgrows: it is no longer than its bytes.
+    QString joined(bytes + Slack, Qt::Uninitialized);
+    auto *const start = reinterpret_cast<char16_t *>(joined.data());
+    char16_t *out = start;
+    RationRow::Ends cellEnds{};
+    for (int c = 0; c < Ration::ColumnCount; ++c) {
+        out = pageTextTo(lines[c], out);
+        cellEnds[c] = int(out - start);
+    }
+    joined.truncate(out - start);
+    RationRow row(std::move(joined), cellEnds);
+    // A number written plainly is read from its bytes, which are its text;
+    // any other text by the number rule.
+    for (int c = 1; c < Ration::ColumnCount; ++c) {
+        float value = 0.0f;
+        if (!NumberText::parsePlain(lines[c], &value))
+            value = NumberText::parse(row.cellView(c));
+        sums[c - 1] += double(value);
+    }
     return row;
 }
 
@@ -281,9 +411,7 @@ RationPage::ReadResult PageReader::read()
             m_result.hasTitle = true;
         } else if (line == rowLine) {
             // A row marker among a row's lines is not another row.
-            QStringList row = readRow();
-            Ration::addRow(sums, row);
-            m_result.ration.rows.append(std::move(row));
+            m_result.ration.rows.append(readRow(sums));
         } else if (line == totalsLine) {
             hasTotals = true;
         } else if (line == endLine) {

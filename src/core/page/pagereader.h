@@ -5,6 +5,8 @@
 #include <QByteArrayView>
 #include <QStringDecoder>
 
+#include <array>
+
 // Reads the page that follows the magic line in one pass over its UTF-8
 // bytes: every line is looked at once, where it stands, only the texts
 // taken are decoded, and each row's values are added to the totals as the
@@ -14,7 +16,7 @@ class PageReader
 public:
     // The bytes must be valid UTF-8; they are read as they are, a
     // byte-order mark included.
-    explicit PageReader(QByteArrayView utf8) : m_bytes(utf8) { }
+    explicit PageReader(QByteArrayView utf8) : m_bytes(utf8), m_scanned(utf8.data()) { }
 
     RationPage::ReadResult read();
 
@@ -22,15 +24,31 @@ private:
     // The next line, without its line break; an empty line past the end.
     QByteArrayView nextLine();
     // The line count lines after the one last read, without moving on.
-    QByteArrayView lineAhead(int count) const;
+    QByteArrayView lineAhead(int count);
+    // Makes the ends of the next count lines known (at most MostAhead):
+    // the page is looked at a block at a time, each byte once, and the
+    // ends of its lines kept until they are read.
+    void findEnds(int count);
 
     // A text of the page, unescaped and cut to the longest allowed.
     QString pageText(QByteArrayView line);
+    // The same written to out, which has room for line.size() + Slack
+    // UTF-16 units; returns the end of what was written.
+    char16_t *pageTextTo(QByteArrayView line, char16_t *out);
+    // The text of a line longer than the longest text's entities can take.
+    QString longText(QByteArrayView line);
     // The bytes' text; *entity says whether it holds an '&'.
     QString decoded(QByteArrayView bytes, bool *entity);
+    // The same written to out (see pageTextTo); returns its end.
+    char16_t *decodedTo(QByteArrayView bytes, char16_t *out, bool *entity);
     // A row whose marker was just read: its seven texts, the last one 20
-    // lines below the marker, where reading goes on.
-    QStringList readRow();
+    // lines below the marker, where reading goes on. Its numbers are
+    // added to sums as they are read.
+    RationRow readRow(Ration::Sums &sums);
+
+    // The room past a text's bytes that decoding may write over: ASCII is
+    // copied sixteen bytes at a time.
+    static constexpr qsizetype Slack = 16;
     // The yield and portions of the dish row whose marker was just read.
     void readDish();
     // The profile and share of the profile row whose first line was just
@@ -44,6 +62,17 @@ private:
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
+    // The most lines looked ahead: a row's lines after its marker.
+    static constexpr int MostAhead = 3 * Ration::ColumnCount - 1;
+    // The bytes looked at a time for line ends.
+    static constexpr int BlockSize = 64;
+    // The ends of the lines from m_pos on that are known: just after their
+    // LF, or at the page's end; m_ends[m_first] ends the next line.
+    std::array<const char *, MostAhead + BlockSize> m_ends{};
+    int m_first = 0;
+    int m_last = 0;
+    // How far the page has been looked at for line ends.
+    const char *m_scanned;
     QStringDecoder m_utf8{QStringDecoder::Utf8,
                           QStringDecoder::Flag::Stateless
                               | QStringDecoder::Flag::ConvertInitialBom};

@@ -14,6 +14,8 @@
 #include <QDate>
 #include <QFileDevice>
 
+#include <algorithm>
+
 namespace RationPage {
 
 const QString MagicLine = QStringLiteral("<!--Rationix_doc-->");
@@ -33,6 +35,19 @@ QString oneLine(const QString &text)
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return line;
+}
+
+// Appends a cell's text as oneLine() writes it; most cells need no change
+// and are copied as they stand.
+void appendOneLine(QString &text, QStringView cell)
+{
+    const bool plain = std::none_of(cell.begin(), cell.end(), [](QChar c) {
+        return c == u'<' || c == u'>' || c == u'&' || c == u'"' || c == u'\r' || c == u'\n';
+    });
+    if (plain)
+        text += cell;
+    else
+        text += oneLine(cell.toString());
 }
 
 } // namespace
@@ -123,7 +138,7 @@ struct TableLook {
 
 // The ration's rows, 23 lines each, straight into the text: a long ration
 // is written without a list of its lines.
-void appendRows(QString &text, const QList<QStringList> &rows, const TableLook &look)
+void appendRows(QString &text, const QList<RationRow> &rows, const TableLook &look)
 {
     const QString black = QStringLiteral("Black");
     const QString placeholder = QStringLiteral("%1");
@@ -131,13 +146,13 @@ void appendRows(QString &text, const QList<QStringList> &rows, const TableLook &
     const QStringList valueCell = look.numberCell(black, placeholder);
     const QString close = QLatin1Char('\n') + nameCell[2] + QLatin1Char('\n');
     const QString end = QStringLiteral("</tr>\n");
-    for (const QStringList &row : rows) {
+    for (const RationRow &row : rows) {
         text += RowLine;
         text += QLatin1Char('\n');
         for (int c = 0; c < Ration::ColumnCount; ++c) {
             text += (c == 0 ? nameCell : valueCell)[0];
             text += QLatin1Char('\n');
-            text += oneLine(row.value(c));
+            appendOneLine(text, row.cellView(c));
             text += close;
         }
         text += end;

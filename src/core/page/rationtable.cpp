@@ -10,9 +10,9 @@ namespace RationTable {
 namespace {
 
 // Every cell of a ration's row is read here.
-QString cellOf(const QStringList &row, int column) { return row.value(column); }
+QString cellOf(const RationRow &row, int column) { return row.cell(column); }
 
-void appendRow(FigureTable &table, const QStringList &row)
+void appendRow(FigureTable &table, const RationRow &row)
 {
     FigureTable::Row cells{FigureTable::text(cellOf(row, 0))};
     bool blank = cells.first().text.isEmpty();
@@ -86,7 +86,7 @@ FigureTable of(const Ration &ration)
 {
     FigureTable table;
     table.titles = RationPage::columnTitles();
-    for (const QStringList &row : ration.rows)
+    for (const RationRow &row : ration.rows)
         appendRow(table, row);
     const RationPage::RowCaptions captions = RationPage::rowCaptions();
     table.rows.append(captionRow(captions.totals, ration.totals));

@@ -115,9 +115,19 @@ bool isPlainUtf8(QByteArrayView bytes)
         return (b & 0xc0) == 0x80;
     };
     while (c != end) {
-        // Sixteen bytes of ASCII at a time where the processor can, as most
-        // of a page is.
+        // Sixty-four bytes of ASCII at a time where the processor can, as
+        // most of a page is, then sixteen.
 #ifdef __SSE2__
+        if (end - c >= 64) {
+            const auto *block = reinterpret_cast<const __m128i *>(c);
+            const __m128i any =
+                _mm_or_si128(_mm_or_si128(_mm_loadu_si128(block), _mm_loadu_si128(block + 1)),
+                             _mm_or_si128(_mm_loadu_si128(block + 2), _mm_loadu_si128(block + 3)));
+            if (_mm_movemask_epi8(any) == 0) {
+                c += 64;
+                continue;
+            }
+        }
         if (end - c >= 16) {
             const auto high =
                 uint(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(c))));
@@ -128,25 +138,30 @@ bool isPlainUtf8(QByteArrayView bytes)
             c += qCountTrailingZeroBits(high); // to the first byte above ASCII
         }
 #endif
-        const uchar lead = *c;
-        if (lead < 0x80) {
-            ++c;
-        } else if (lead >= 0xc2 && lead <= 0xdf) {
-            if (end - c < 2 || !continues(c[1]))
+        // A run of bytes above ASCII (a word in Cyrillic) is checked a
+        // sequence at a time, without looking for blocks of ASCII in it.
+        do {
+            const uchar lead = *c;
+            if (lead < 0x80) {
+                ++c;
+            } else if (lead >= 0xc2 && lead <= 0xdf) {
+                if (end - c < 2 || !continues(c[1]))
+                    return false;
+                c += 2;
+            } else if (lead >= 0xe0 && lead <= 0xef) {
+                if (end - c < 3 || !continues(c[1]) || !continues(c[2]))
+                    return false;
+                const uint code =
+                    uint(lead & 0x0f) << 12 | uint(c[1] & 0x3f) << 6 | uint(c[2] & 0x3f);
+                // Overlong, a surrogate, a noncharacter or the byte-order mark.
+                if (code < 0x800 || (code >= 0xd800 && code <= 0xdfff)
+                    || (code >= 0xfdd0 && code <= 0xfdef) || code >= 0xfffe || code == 0xfeff)
+                    return false;
+                c += 3;
+            } else {
                 return false;
-            c += 2;
-        } else if (lead >= 0xe0 && lead <= 0xef) {
-            if (end - c < 3 || !continues(c[1]) || !continues(c[2]))
-                return false;
-            const uint code = uint(lead & 0x0f) << 12 | uint(c[1] & 0x3f) << 6 | uint(c[2] & 0x3f);
-            // Overlong, a surrogate, a noncharacter or the byte-order mark.
-            if (code < 0x800 || (code >= 0xd800 && code <= 0xdfff)
-                || (code >= 0xfdd0 && code <= 0xfdef) || code >= 0xfffe || code == 0xfeff)
-                return false;
-            c += 3;
-        } else {
-            return false;
-        }
+            }
+        } while (c != end && *c >= 0x80);
     }
     return true;
 }

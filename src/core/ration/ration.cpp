@@ -2,20 +2,18 @@
 
 #include "core/nutrition/numbertext.h"
 
-QStringList Ration::totalsOf(const QList<QStringList> &rows)
+QStringList Ration::totalsOf(const QList<RationRow> &rows)
 {
     Sums sums{};
-    for (const QStringList &row : rows)
+    for (const RationRow &row : rows)
         addRow(sums, row);
     return totalsOf(sums);
 }
 
-void Ration::addRow(Sums &sums, const QStringList &row)
+void Ration::addRow(Sums &sums, const RationRow &row)
 {
-    const qsizetype cells = qMin(row.size(), qsizetype(ColumnCount));
-    for (qsizetype c = 1; c < cells; ++c)
-        sums[c - 1] += double(NumberText::parse(row.at(c)));
-    // A missing cell reads 0, and adding 0 changes no sum.
+    for (int c = 1; c < ColumnCount; ++c)
+        sums[c - 1] += double(NumberText::parse(row.cellView(c)));
 }
 
 QStringList Ration::totalsOf(const Sums &sums)

@@ -3,6 +3,7 @@
 #include "core/norms/profiles.h"
 #include "core/nutrition/nutrients.h"
 #include "core/ration/carddata.h"
+#include "core/ration/rationrow.h"
 
 #include <QList>
 #include <QString>
@@ -19,13 +20,13 @@
 // It may be measured against a person's daily need (a profile and a share),
 // and described by a kitchen's technological card.
 struct Ration {
-    static constexpr int ColumnCount = 1 + Nutrients::WithMassCount;
+    static constexpr int ColumnCount = RationRow::CellCount;
     static constexpr int TotalCount = Nutrients::WithMassCount;
     // The column of a nutrient in a row: after the name and the mass.
     static constexpr int columnOf(Nutrients::Id id) { return 1 + Nutrients::afterMass(id); }
 
     QString name;
-    QList<QStringList> rows;
+    QList<RationRow> rows;
     QStringList totals;
     QString yield;
     int portions = 1;
@@ -52,10 +53,10 @@ struct Ration {
 
     // Totals that equal the sum of the rows' cells as shown: each cell read
     // by the number rule, summed, written with six significant digits.
-    static QStringList totalsOf(const QList<QStringList> &rows);
+    static QStringList totalsOf(const QList<RationRow> &rows);
     // Adds a row's cells (mass to energy), each read by the number rule;
     // rows added in order give the sums totalsOf writes.
-    static void addRow(Sums &sums, const QStringList &row);
+    static void addRow(Sums &sums, const RationRow &row);
     // The sums as totals show them: six significant digits.
     static QStringList totalsOf(const Sums &sums);
 };

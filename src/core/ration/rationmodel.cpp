@@ -92,46 +92,35 @@ QString RationModel::text(int row, int column) const
 {
     if (row < 0 || row >= m_rows.size())
         return {};
-    return m_rows[row].value(column);
+    return m_rows[row].cell(column);
 }
 
-QStringList RationModel::row(int row) const
+RationRow RationModel::row(int row) const
 {
     if (row < 0 || row >= m_rows.size())
-        return QStringList(ColumnCount);
+        return {};
     return m_rows[row];
 }
 
-void RationModel::addToSums(const QStringList &texts) { Ration::addRow(m_sums, texts); }
+void RationModel::addToSums(const RationRow &row) { Ration::addRow(m_sums, row); }
 
 void RationModel::recomputeSums()
 {
     m_sums.fill(0.0);
-    for (const QStringList &texts : std::as_const(m_rows))
-        addToSums(texts);
+    for (const RationRow &row : std::as_const(m_rows))
+        addToSums(row);
     Q_EMIT totalsChanged();
 }
 
-namespace {
-
-QStringList padded(QStringList cells)
-{
-    while (cells.size() < RationModel::ColumnCount)
-        cells.append(QString());
-    return cells;
-}
-
-} // namespace
-
-void RationModel::putRow(int at, const QStringList &cells)
+void RationModel::putRow(int at, const RationRow &row)
 {
     if (m_rows.isEmpty()) {
-        m_rows.append(cells);
+        m_rows.append(row);
         Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
         return;
     }
     beginInsertRows({}, at, at);
-    m_rows.insert(at, cells);
+    m_rows.insert(at, row);
     endInsertRows();
 }
 
@@ -147,29 +136,28 @@ void RationModel::takeRow(int at)
     endRemoveRows();
 }
 
-int RationModel::appendRow(const QStringList &texts)
+int RationModel::appendRow(const RationRow &row)
 {
-    const QStringList cells = padded(texts);
-    putRow(int(m_rows.size()), cells);
+    putRow(int(m_rows.size()), row);
     // Summing in row order gives the same totals as summing them all anew.
-    addToSums(cells);
+    addToSums(row);
     Q_EMIT totalsChanged();
     return int(m_rows.size()) - 1;
 }
 
-void RationModel::insertRowsAt(const QList<int> &positions, const QList<QStringList> &rows)
+void RationModel::insertRowsAt(const QList<int> &positions, const QList<RationRow> &rows)
 {
     for (qsizetype k = 0; k < positions.size() && k < rows.size(); ++k)
         putRow(std::clamp(positions[k], 0, int(m_rows.size())), rows[k]);
     recomputeSums();
 }
 
-QList<QStringList> RationModel::removeRowsAt(QList<int> positions)
+QList<RationRow> RationModel::removeRowsAt(QList<int> positions)
 {
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     positions.removeIf([this](int at) { return at < 0 || at >= m_rows.size(); });
-    QList<QStringList> removed;
+    QList<RationRow> removed;
     for (const int at : std::as_const(positions))
         removed.append(m_rows[at]);
     if (removed.isEmpty())
@@ -181,7 +169,7 @@ QList<QStringList> RationModel::removeRowsAt(QList<int> positions)
     return removed;
 }
 
-void RationModel::replaceRow(int row, const QStringList &texts)
+void RationModel::replaceRow(int row, const RationRow &texts)
 {
     if (row < 0 || row >= m_rows.size())
         return;
@@ -190,52 +178,41 @@ void RationModel::replaceRow(int row, const QStringList &texts)
     recomputeSums();
 }
 
-void RationModel::setRows(const QList<QStringList> &rows)
+void RationModel::setRows(const QList<RationRow> &rows)
 {
     beginResetModel();
     // One row of empty texts is how a ration with no rows is written.
-    const bool blank = rows.size() == 1
-        && std::all_of(rows[0].cbegin(), rows[0].cend(),
-                       [](const QString &t) { return t.isEmpty(); });
+    const bool blank = rows.size() == 1 && rows[0].isEmpty();
     m_rows.clear();
-    if (!blank) {
-        for (const QStringList &cells : rows)
-            m_rows.append(padded(cells));
-    }
+    if (!blank)
+        m_rows = rows;
     endResetModel();
     recomputeSums();
 }
 
 void RationModel::addRows(const Ration &ration)
 {
-    const QList<QStringList> &rows = ration.rows;
-    const auto full = [](const QStringList &cells) {
-        return cells.size() >= ColumnCount;
-    };
-    const auto empty = [](const QStringList &cells) {
-        return std::all_of(cells.cbegin(), cells.cend(),
-                           [](const QString &t) { return t.isEmpty(); });
-    };
+    const QList<RationRow> &rows = ration.rows;
     beginResetModel();
-    if (m_rows.size() + rows.size() == 1 && empty(m_rows.isEmpty() ? rows[0] : m_rows[0])) {
+    if (m_rows.size() + rows.size() == 1 && (m_rows.isEmpty() ? rows[0] : m_rows[0]).isEmpty()) {
         // One row of empty texts is how a ration with no rows is written.
         m_rows.clear();
         m_sums.fill(0.0);
-    } else if (m_rows.isEmpty() && std::all_of(rows.cbegin(), rows.cend(), full)) {
+    } else if (m_rows.isEmpty()) {
         m_rows = rows;
         if (ration.sums) {
             m_sums = *ration.sums;
         } else {
             m_sums.fill(0.0);
-            for (const QStringList &cells : rows)
-                addToSums(cells);
+            for (const RationRow &row : rows)
+                addToSums(row);
         }
     } else {
         // Summing on in row order gives the same sums as summing them all anew.
         m_rows.reserve(m_rows.size() + rows.size());
-        for (const QStringList &cells : rows) {
-            m_rows.append(padded(cells));
-            addToSums(m_rows.constLast());
+        for (const RationRow &row : rows) {
+            m_rows.append(row);
+            addToSums(row);
         }
     }
     endResetModel();
@@ -256,7 +233,7 @@ Ration RationModel::ration() const
     r.name = m_name;
     r.rows = m_rows;
     if (r.rows.isEmpty())
-        r.rows.append(QStringList(ColumnCount));
+        r.rows.append(RationRow());
     r.totals = totals();
     r.yield = m_yield;
     r.portions = m_portions;
@@ -266,8 +243,8 @@ Ration RationModel::ration() const
     return r;
 }
 
-QStringList RationModel::productRow(const QString &product, const QString &mass,
-                                    const QStringList &per100g)
+RationRow RationModel::productRow(const QString &product, const QString &mass,
+                                  const QStringList &per100g)
 {
     QStringList texts{product, mass};
     for (const Nutrients::Nutrient &nutrient : Nutrients::all())
@@ -275,18 +252,18 @@ QStringList RationModel::productRow(const QString &product, const QString &mass,
     return texts;
 }
 
-QStringList RationModel::withMass(const QStringList &row, const QString &mass,
-                                  const QStringList &per100g)
+RationRow RationModel::withMass(const RationRow &row, const QString &mass,
+                                const QStringList &per100g)
 {
     if (!per100g.isEmpty())
-        return productRow(row.value(Name), mass, per100g);
-    QStringList texts{row.value(Name), mass};
-    const double oldMass = double(NumberText::parse(row.value(Mass)));
+        return productRow(row.cell(Name), mass, per100g);
+    QStringList texts{row.cell(Name), mass};
+    const double oldMass = double(NumberText::parse(row.cellView(Mass)));
     const double newMass = double(NumberText::parse(mass));
     for (int c = FirstNutrient; c < ColumnCount; ++c) {
-        const double value = double(NumberText::parse(row.value(c)));
+        const double value = double(NumberText::parse(row.cellView(c)));
         // With no old mass to go by, a value cannot be rescaled: it stays.
-        texts.append(oldMass > 0.0 ? NumberText::format(value * newMass / oldMass) : row.value(c));
+        texts.append(oldMass > 0.0 ? NumberText::format(value * newMass / oldMass) : row.cell(c));
     }
     return texts;
 }

@@ -52,24 +52,24 @@ public:
 
     // Text of a cell; empty for the blank row and for a cell out of range.
     QString text(int row, int column) const;
-    QStringList row(int row) const;
-    const QList<QStringList> &rows() const { return m_rows; }
+    RationRow row(int row) const;
+    const QList<RationRow> &rows() const { return m_rows; }
     // True while the ration holds no row: the view shows one blank row.
     bool isBlank() const { return m_rows.isEmpty(); }
     // Rows the ration holds (0 while blank).
     int size() const { return int(m_rows.size()); }
 
     // Adds a row at the end (filling the blank row); returns its index.
-    int appendRow(const QStringList &texts);
+    int appendRow(const RationRow &row);
     // Puts rows back at the given positions (ascending), as removeRowsAt
     // took them.
-    void insertRowsAt(const QList<int> &positions, const QList<QStringList> &rows);
+    void insertRowsAt(const QList<int> &positions, const QList<RationRow> &rows);
     // Removes the rows at the given positions (any order, repeats allowed)
     // and returns them in ascending order of position.
-    QList<QStringList> removeRowsAt(QList<int> positions);
-    void replaceRow(int row, const QStringList &texts);
+    QList<RationRow> removeRowsAt(QList<int> positions);
+    void replaceRow(int row, const RationRow &texts);
     // Replaces every row at once (the ration of a file).
-    void setRows(const QList<QStringList> &rows);
+    void setRows(const QList<RationRow> &rows);
     // The same as setRows(rows() + ration's rows), without copying them:
     // a model without rows shares the ration's and takes its sums when it
     // has them; the sums of rows held go on over the ration's.
@@ -83,12 +83,12 @@ public:
 
     // The cells of a product added with a mass: the mass as given, each
     // per-100-g value scaled to it.
-    static QStringList productRow(const QString &product, const QString &mass,
-                                  const QStringList &per100g);
+    static RationRow productRow(const QString &product, const QString &mass,
+                                const QStringList &per100g);
     // A row's texts with a new mass: per100g when the product is known,
     // else the row's own values scaled by new mass / old mass.
-    static QStringList withMass(const QStringList &row, const QString &mass,
-                                const QStringList &per100g = {});
+    static RationRow withMass(const RationRow &row, const QString &mass,
+                              const QStringList &per100g = {});
 
 Q_SIGNALS:
     void totalsChanged();
@@ -98,11 +98,11 @@ Q_SIGNALS:
     void cardChanged();
 
 private:
-    void addToSums(const QStringList &texts);
+    void addToSums(const RationRow &row);
     void recomputeSums();
     // A row in or out at a position; a ration without rows shows one blank
     // row, which the first row fills and the last one leaves behind.
-    void putRow(int at, const QStringList &cells);
+    void putRow(int at, const RationRow &row);
     void takeRow(int at);
 
     QString m_name;
@@ -111,6 +111,6 @@ private:
     std::optional<Profile> m_profile;
     int m_share = 100;
     CardData m_card;
-    QList<QStringList> m_rows;
+    QList<RationRow> m_rows;
     std::array<double, ColumnCount - 1> m_sums{};
 };

@@ -31,11 +31,10 @@ QString askFor(Mode mode)
     }
 }
 
-bool isBlank(const QList<QStringList> &rows)
+bool isBlank(const QList<RationRow> &rows)
 {
-    return std::all_of(rows.cbegin(), rows.cend(), [](const QStringList &row) {
-        return std::all_of(row.cbegin(), row.cend(), [](const QString &t) { return t.isEmpty(); });
-    });
+    return std::all_of(rows.cbegin(), rows.cend(),
+                       [](const RationRow &row) { return row.isEmpty(); });
 }
 
 Plan refused(const QString &why)
@@ -50,7 +49,7 @@ double stepFor(double grams) { return grams < 100.0 ? 0.1 : 1.0; }
 
 // The factor that takes the ration to the typed target, or NaN with the
 // reason in *why. number is positive and finite.
-double factorFor(const QList<QStringList> &rows, const QString &yield, Mode mode, double number,
+double factorFor(const QList<RationRow> &rows, const QString &yield, Mode mode, double number,
                  int portions, QString *why)
 {
     switch (mode) {
@@ -97,7 +96,7 @@ double roundedMass(double grams)
     return step < 1.0 ? std::round(rounded * 10.0) / 10.0 : rounded;
 }
 
-QString fittedYield(const QList<QStringList> &scaledRows, const QString &yield)
+QString fittedYield(const QList<RationRow> &scaledRows, const QString &yield)
 {
     if (yield.isEmpty())
         return yield;
@@ -111,7 +110,7 @@ QString fittedYield(const QList<QStringList> &scaledRows, const QString &yield)
 
 QString nothingToScale() { return tr("В рационе нет продуктов: масштабировать нечего."); }
 
-Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const QString &typed,
+Plan plan(const QList<RationRow> &rows, const QString &yield, Mode mode, const QString &typed,
           int portions)
 {
     if (isBlank(rows))
@@ -139,11 +138,11 @@ Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const
     const auto scaled = [factor](double grams) {
         return factor == 1.0 ? grams : roundedMass(grams * factor);
     };
-    for (const QStringList &row : rows) {
-        const double mass = scaled(double(NumberText::parse(row.value(MassColumn))));
-        const QString text = factor == 1.0 ? row.value(MassColumn) : NumberText::format(mass);
+    for (const RationRow &row : rows) {
+        const double mass = scaled(double(NumberText::parse(row.cellView(MassColumn))));
+        const QString text = factor == 1.0 ? row.cell(MassColumn) : NumberText::format(mass);
         if (!std::isfinite(mass) || !MassInput::read(text).ok) {
-            const QString name = row.value(0);
+            const QString name = row.cell(0);
             return refused(mass >= 1.0 ? tr("Масса «%1» стала бы больше %2 г.")
                                              .arg(name, QString::number(MassInput::MaxMass, 'f', 0))
                                        : tr("Масса «%1» стала бы нулевой или слишком малой: её не "

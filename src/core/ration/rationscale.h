@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ration/rationrow.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -33,7 +35,7 @@ struct Plan {
 // rows: the ration's rows (Ration::ColumnCount texts each); yield: the dish's yield as
 // accepted ("" when none); typed: the factor or target as the user typed
 // it, with a decimal point or comma; portions: the dish's portions now.
-Plan plan(const QList<QStringList> &rows, const QString &yield, Mode mode, const QString &typed,
+Plan plan(const QList<RationRow> &rows, const QString &yield, Mode mode, const QString &typed,
           int portions = 1);
 
 // A scaled mass in grams to a tenth of a gram below 100 g, to the gram from
@@ -42,7 +44,7 @@ double roundedMass(double grams);
 
 // The planned yield, or, when the rows as scaled (and rounded) hold more
 // dry matter than it, the least yield that holds them.
-QString fittedYield(const QList<QStringList> &scaledRows, const QString &yield);
+QString fittedYield(const QList<RationRow> &scaledRows, const QString &yield);
 
 // Why a ration without products is not scaled.
 QString nothingToScale();

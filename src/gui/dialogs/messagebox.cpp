@@ -54,13 +54,13 @@ void MessageBox::information(QWidget *parent, const QString &title, const QStrin
 
 void MessageBox::about(QWidget *parent, const QString &title, const QString &text)
 {
-    if (!answeredUnseen({QMessageBox::Information, title, text}))
+    if (!answeredUnseen({QMessageBox::Information, title, text, parent}))
         QMessageBox::about(parent, title, text);
 }
 
 void MessageBox::aboutQt(QWidget *parent, const QString &title)
 {
-    if (!answeredUnseen({QMessageBox::Information, title, QString()}))
+    if (!answeredUnseen({QMessageBox::Information, title, QString(), parent}))
         QMessageBox::aboutQt(parent, title);
 }
 
@@ -92,7 +92,7 @@ MessageBox::Button MessageBox::ask(QWidget *parent, QMessageBox::Icon icon, cons
                                    Button defaultAnswer, Button escapeAnswer)
 {
     Button answer = choices.isEmpty() ? QMessageBox::Ok : defaultAnswer;
-    if (answeredUnseen({icon, title, text}, &answer))
+    if (answeredUnseen({icon, title, text, parent}, &answer))
         return answer;
 
     QMessageBox box(icon, title, QString(), QMessageBox::NoButton, parent);

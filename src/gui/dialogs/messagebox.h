@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 
 // Every message box of the program goes through here, so that tests can
@@ -46,6 +47,8 @@ public:
         QMessageBox::Icon icon;
         QString title;
         QString text;
+        // The window the box stands over; none for a box of its own.
+        QPointer<QWidget> parent;
     };
     static const QList<Shown> &history();
     static void clearHistory();

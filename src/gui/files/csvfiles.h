@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ration/rationrow.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QStringList>
@@ -29,8 +31,8 @@ public:
 
     struct Import {
         QString path;
-        QList<QStringList> rows; // the ration's rows to add
-        QStringList problems;    // the lines not taken, each with why
+        QList<RationRow> rows; // the ration's rows to add
+        QStringList problems;  // the lines not taken, each with why
     };
     // Asks for a file and reads it; a file that cannot be read, or is no
     // text, is reported here and gives no rows.

@@ -4,6 +4,7 @@
 #include "core/ration/rationmodel.h"
 
 #include <algorithm>
+#include <utility>
 
 TR_CONTEXT(TCentralWidget)
 
@@ -21,21 +22,20 @@ void RationCommand::undo()
         revert();
 }
 
-AddRowCommand::AddRowCommand(RationModel *model, const QStringList &row)
-    : m_model(model), m_row(row)
+AddRowCommand::AddRowCommand(RationModel *model, const RationRow &row) : m_model(model), m_row(row)
 {
-    setText(tr("добавление «%1»").arg(row.value(RationModel::Name)));
+    setText(tr("добавление «%1»").arg(row.cell(RationModel::Name)));
 }
 
 void AddRowCommand::apply() { m_at = m_model->appendRow(m_row); }
 
 void AddRowCommand::revert() { m_model->removeRowsAt({m_at}); }
 
-AddRowsCommand::AddRowsCommand(RationModel *model, const QList<QStringList> &rows)
+AddRowsCommand::AddRowsCommand(RationModel *model, const QList<RationRow> &rows)
     : m_model(model), m_rows(rows)
 {
     if (rows.size() == 1)
-        setText(tr("добавление «%1»").arg(rows.first().value(RationModel::Name)));
+        setText(tr("добавление «%1»").arg(rows.first().cell(RationModel::Name)));
     else
         setText(tr("добавление строк (%1)").arg(rows.size()));
 }
@@ -66,10 +66,10 @@ void RemoveRowsCommand::apply() { m_rows = m_model->removeRowsAt(m_positions); }
 
 void RemoveRowsCommand::revert() { m_model->insertRowsAt(m_positions, m_rows); }
 
-ChangeRowCommand::ChangeRowCommand(RationModel *model, int row, const QStringList &texts)
+ChangeRowCommand::ChangeRowCommand(RationModel *model, int row, const RationRow &texts)
     : m_model(model), m_row(row), m_before(model->row(row)), m_after(texts)
 {
-    setText(tr("изменение массы «%1»").arg(m_before.value(RationModel::Name)));
+    setText(tr("изменение массы «%1»").arg(m_before.cell(RationModel::Name)));
 }
 
 void ChangeRowCommand::apply() { m_model->replaceRow(m_row, m_after); }
@@ -141,7 +141,7 @@ void CardCommand::apply() { m_model->setCard(m_after); }
 
 void CardCommand::revert() { m_model->setCard(m_before); }
 
-ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield,
+ScaleCommand::ScaleCommand(RationModel *model, const QList<RationRow> &rows, const QString &yield,
                            int portions, const QUndoCommand *shown)
     : m_model(model), m_yieldBefore(model->yield()), m_portionsBefore(model->portions()),
       m_after(pack(rows)), m_yield(yield), m_portions(portions)
@@ -156,13 +156,13 @@ ScaleCommand::ScaleCommand(RationModel *model, const QList<QStringList> &rows, c
         m_before = pack(model->rows());
 }
 
-ScaleCommand::Cells ScaleCommand::pack(const QList<QStringList> &rows)
+ScaleCommand::Cells ScaleCommand::pack(const QList<RationRow> &rows)
 {
     Cells cells;
     cells.ends.reserve(rows.size() * CellsPerRow);
-    for (const QStringList &row : rows) {
+    for (const RationRow &row : rows) {
         for (int c = 1; c <= CellsPerRow; ++c) {
-            cells.texts += row.value(c);
+            cells.texts += row.cellView(c);
             cells.ends.append(cells.texts.size());
         }
     }
@@ -170,23 +170,27 @@ ScaleCommand::Cells ScaleCommand::pack(const QList<QStringList> &rows)
     return cells;
 }
 
-QList<QStringList> ScaleCommand::unpack(const Cells &cells) const
+QList<RationRow> ScaleCommand::unpack(const Cells &cells) const
 {
-    const QList<QStringList> &shown = m_model->rows();
-    QList<QStringList> rows;
+    const QList<RationRow> &shown = m_model->rows();
+    QList<RationRow> rows;
     rows.reserve(shown.size());
     qsizetype k = 0;
     qsizetype start = 0;
-    for (const QStringList &row : shown) {
-        QStringList texts;
-        texts.reserve(1 + CellsPerRow);
-        texts.append(row.value(0));
+    for (const RationRow &row : shown) {
+        // The name, then the row's packed texts as they stand.
+        const QStringView name = row.cellView(0);
+        RationRow::Ends ends{};
+        ends[0] = int(name.size());
+        const qsizetype first = start;
         for (int c = 1; c <= CellsPerRow; ++c) {
-            const qsizetype end = cells.ends.value(k++, start);
-            texts.append(cells.texts.mid(start, end - start));
-            start = end;
+            start = cells.ends.value(k++, start);
+            ends[c] = int(name.size() + start - first);
         }
-        rows.append(texts);
+        QString joined;
+        joined.reserve(ends.back());
+        joined.append(name).append(QStringView(cells.texts).sliced(first, start - first));
+        rows.append(RationRow(std::move(joined), ends));
     }
     return rows;
 }

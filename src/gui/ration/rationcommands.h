@@ -2,6 +2,7 @@
 
 #include "core/norms/profiles.h"
 #include "core/ration/carddata.h"
+#include "core/ration/rationrow.h"
 
 #include <QList>
 #include <QStringList>
@@ -46,7 +47,7 @@ private:
 class AddRowCommand : public RationCommand
 {
 public:
-    AddRowCommand(RationModel *model, const QStringList &row);
+    AddRowCommand(RationModel *model, const RationRow &row);
     qsizetype storedRows() const override { return 1; }
 
 protected:
@@ -55,7 +56,7 @@ protected:
 
 private:
     RationModel *m_model;
-    QStringList m_row;
+    RationRow m_row;
     int m_at = -1;
 };
 
@@ -63,7 +64,7 @@ private:
 class AddRowsCommand : public RationCommand
 {
 public:
-    AddRowsCommand(RationModel *model, const QList<QStringList> &rows);
+    AddRowsCommand(RationModel *model, const QList<RationRow> &rows);
     qsizetype storedRows() const override { return m_rows.size(); }
 
 protected:
@@ -72,7 +73,7 @@ protected:
 
 private:
     RationModel *m_model;
-    QList<QStringList> m_rows;
+    QList<RationRow> m_rows;
     QList<int> m_at;
 };
 
@@ -89,13 +90,13 @@ protected:
 private:
     RationModel *m_model;
     QList<int> m_positions;
-    QList<QStringList> m_rows;
+    QList<RationRow> m_rows;
 };
 
 class ChangeRowCommand : public RationCommand
 {
 public:
-    ChangeRowCommand(RationModel *model, int row, const QStringList &texts);
+    ChangeRowCommand(RationModel *model, int row, const RationRow &texts);
     qsizetype storedRows() const override { return 2; }
 
 protected:
@@ -105,8 +106,8 @@ protected:
 private:
     RationModel *m_model;
     int m_row;
-    QStringList m_before;
-    QStringList m_after;
+    RationRow m_before;
+    RationRow m_after;
 };
 
 // Typing in the name field: consecutive edits merge into one step.
@@ -197,7 +198,7 @@ public:
     // rows: the ration's rows as they are to be, in the same order.
     // shown: the step whose result the ration shows, if any; when that is a
     // scaling too, the two share the texts between them.
-    ScaleCommand(RationModel *model, const QList<QStringList> &rows, const QString &yield,
+    ScaleCommand(RationModel *model, const QList<RationRow> &rows, const QString &yield,
                  int portions, const QUndoCommand *shown = nullptr);
     qsizetype storedRows() const override { return 2 * m_before.ends.size() / CellsPerRow; }
 
@@ -206,16 +207,16 @@ protected:
     void revert() override;
 
 private:
-    static constexpr int CellsPerRow = 6;
+    static constexpr int CellsPerRow = RationRow::CellCount - 1;
     // Every text of a row but its name, one after another, and the end of
     // each in texts. Copies share their data.
     struct Cells {
         QString texts;
         QList<qsizetype> ends;
     };
-    static Cells pack(const QList<QStringList> &rows);
+    static Cells pack(const QList<RationRow> &rows);
     // The rows with the packed texts after the names the ration shows.
-    QList<QStringList> unpack(const Cells &cells) const;
+    QList<RationRow> unpack(const Cells &cells) const;
 
     RationModel *m_model;
     Cells m_before;

@@ -63,7 +63,7 @@ void RationEditor::addProduct(const QString &name, const QString &mass, const QS
     m_history.push(new AddRowCommand(m_model, RationModel::productRow(name, mass, per100g)));
 }
 
-void RationEditor::addRows(const QList<QStringList> &rows)
+void RationEditor::addRows(const QList<RationRow> &rows)
 {
     if (!rows.isEmpty())
         m_history.push(new AddRowsCommand(m_model, rows));
@@ -128,23 +128,23 @@ bool RationEditor::changeMass(int row, const QString &typed, QString *why)
             *why = reading.why;
         return false;
     }
-    const QStringList old = m_model->row(row);
-    if (reading.mass != old.value(RationModel::Mass))
+    const RationRow old = m_model->row(row);
+    if (reading.mass != old.cellView(RationModel::Mass))
         m_history.push(new ChangeRowCommand(m_model, row, rowWithMass(old, reading.mass)));
     return true;
 }
 
-QStringList RationEditor::rowWithMass(const QStringList &row, const QString &mass)
+RationRow RationEditor::rowWithMass(const RationRow &row, const QString &mass)
 {
     QStringList per100g;
-    if (const FoodTable::Product *known = FoodTable::builtIn().find(row.value(RationModel::Name)))
+    if (const FoodTable::Product *known = FoodTable::builtIn().find(row.cell(RationModel::Name)))
         per100g = known->valueList();
     return RationModel::withMass(row, mass, per100g);
 }
 
 bool RationEditor::scale(RationScale::Mode mode, const QString &typed, QString *why)
 {
-    const QList<QStringList> rows = m_model->rows();
+    const QList<RationRow> rows = m_model->rows();
     const QString yield = m_model->yield();
     const RationScale::Plan plan = RationScale::plan(rows, yield, mode, typed, m_model->portions());
     if (!plan.ok) {
@@ -152,7 +152,7 @@ bool RationEditor::scale(RationScale::Mode mode, const QString &typed, QString *
             *why = plan.why;
         return false;
     }
-    QList<QStringList> scaled;
+    QList<RationRow> scaled;
     scaled.reserve(rows.size());
     for (qsizetype r = 0; r < rows.size(); ++r)
         scaled.append(rowWithMass(rows[r], plan.masses.value(r)));

@@ -43,7 +43,7 @@ public:
 
     void addProduct(const QString &name, const QString &mass, const QStringList &per100g);
     // Adds rows at the end as one step (none: no step).
-    void addRows(const QList<QStringList> &rows);
+    void addRows(const QList<RationRow> &rows);
     // Removes the rows (any order, repeats allowed); returns whether a row
     // went. Removing the blank row works the totals out.
     bool removeRows(const QList<int> &rows);
@@ -70,7 +70,7 @@ Q_SIGNALS:
 private:
     // A row with a new mass, its values rescaled from the product's values
     // when it is a product of the table, else from the row's own.
-    static QStringList rowWithMass(const QStringList &row, const QString &mass);
+    static RationRow rowWithMass(const RationRow &row, const QString &mass);
     void showSums();
 
     RationModel *m_model;

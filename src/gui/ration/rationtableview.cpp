@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -57,16 +58,22 @@ void RationTableView::fitColumns()
     const QFontMetrics titles = horizontalHeader()->fontMetrics();
     const int margin = cellMargin(this) + 20;
     const QStringList totals = m_model->totals();
+    std::array<QStringView, RationModel::ColumnCount> longest{};
+    for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c)
+        longest[c] = totals.at(c - RationModel::Mass);
+    // Looked at where they stand, row by row: a long ration has many.
+    for (const RationRow &row : m_model->rows()) {
+        for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
+            const QStringView text = row.cellView(c);
+            if (text.size() > longest[c].size())
+                longest[c] = text;
+        }
+    }
     for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
         const QString title = m_model->headerData(c, Qt::Horizontal).toString();
-        QString longest = totals.value(c - RationModel::Mass);
-        for (int r = 0; r < m_model->size(); ++r) {
-            const QString text = m_model->text(r, c);
-            if (text.size() > longest.size())
-                longest = text;
-        }
-        setColumnWidth(
-            c, std::max({48, titles.horizontalAdvance(title) + margin, cellWidth(longest)}));
+        setColumnWidth(c,
+                       std::max({48, titles.horizontalAdvance(title) + margin,
+                                 cellWidth(longest[c].toString())}));
     }
     fitName();
 }
