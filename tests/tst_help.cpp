@@ -1,5 +1,4 @@
 #include "core/platform/manuallocator.h"
-#include "dialogs.h"
 #include "fifo.h"
 #include "filebytes.h"
 #include "gui/app/mainform.h"
@@ -15,7 +14,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -245,29 +243,25 @@ private Q_SLOTS:
     // over the main window.
     void noManualAsksInOrder()
     {
-        QStringList seen;
-        QPointer<QTimer> boxWatch = whenDialogShows<QMessageBox>([&](QMessageBox *box) {
-            seen.append(QStringLiteral("warning"));
-            QCOMPARE(box->parentWidget(), form);
-            QCOMPARE(box->icon(), QMessageBox::Warning);
-            QCOMPARE(box->windowTitle(), QStringLiteral("Справка не найдена"));
-            box->accept();
-        });
-        QPointer<QTimer> fileWatch = whenDialogShows<QFileDialog>([&](QFileDialog *dialog) {
-            seen.append(QStringLiteral("file"));
-            QCOMPARE(dialog->parentWidget(), form);
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Открыть справку"));
-            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
-            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
-            QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Файл HTML (*.html)")});
-            QCOMPARE(QFileInfo(dialog->directory().path()).canonicalFilePath(),
-                     QFileInfo(at("home")).canonicalFilePath());
-            dialog->reject();
-        });
+        MessageBox::clearHistory();
+        FileDialog::clearHistory();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        FileDialog::setNextFileName(QString()); // cancelled
         trigger("HelpContentsAction");
-        delete boxWatch;
-        delete fileWatch;
-        QCOMPARE(seen, QStringList({"warning", "file"}));
+        QCOMPARE(MessageBox::history().size(), 1);
+        const MessageBox::Shown warning = MessageBox::history().first();
+        QCOMPARE(warning.parent.data(), static_cast<QWidget *>(form));
+        QCOMPARE(warning.icon, QMessageBox::Warning);
+        QCOMPARE(warning.title, QStringLiteral("Справка не найдена"));
+        QCOMPARE(FileDialog::history().size(), 1);
+        const FileDialog::Asked file = FileDialog::history().first();
+        QCOMPARE(file.boxesBefore, 1); // after the warning
+        QCOMPARE(file.parent.data(), static_cast<QWidget *>(form));
+        QCOMPARE(file.caption, QStringLiteral("Открыть справку"));
+        QVERIFY(!file.save);
+        QCOMPARE(file.filter, QStringLiteral("Файл HTML (*.html)"));
+        QCOMPARE(QFileInfo(file.dir).canonicalFilePath(),
+                 QFileInfo(at("home")).canonicalFilePath());
         QCOMPARE(helpWindows().size(), 1);
         QVERIFY(helpWindows().first()->isMaximized());
     }

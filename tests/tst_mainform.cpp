@@ -146,12 +146,11 @@ private Q_SLOTS:
         QCOMPARE(form->EditUndoAction->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
         QCOMPARE(form->EditRedoAction->shortcuts(),
                  QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
-        QCOMPARE(
-            entries(form->FileMenu->actions()),
-            QStringList({"Создать", "Загрузить", "Сохранить", "Сохранить как…",
-                         "Сохранить как продукт…", "Экспорт в CSV…", "Импорт из CSV…", "-",
-                         "Закрыть", "Закрыть всё", "-", "Печать", "Предварительный просмотр",
-                         "Технологическая карта…", "-", "Недавние файлы", "-", "Выход"}));
+        QCOMPARE(entries(form->FileMenu->actions()),
+                 QStringList({"Создать", "Загрузить", "Сохранить", "Сохранить как…",
+                              "Сохранить как продукт…", "Экспорт в CSV…", "Импорт из CSV…", "-",
+                              "Закрыть", "Закрыть всё", "-", "Печать", "Предварительный просмотр",
+                              "Технологическая карта…", "-", "Недавние файлы", "-", "Выход"}));
         QCOMPARE(entries(form->ToolsMenu->actions()),
                  QStringList(
                      {"Найти", "-", "Энергетическая ценность", "-", "Мои продукты…", "Профили…"}));

@@ -1,6 +1,6 @@
 #include "core/catalogue/foodtable.h"
-#include "core/kitchen/techcard.h"
 #include "core/catalogue/waste.h"
+#include "core/kitchen/techcard.h"
 #include "core/kitchen/wastenorms.h"
 #include "core/nutrition/figuretext.h"
 #include "core/page/techcardpage.h"

@@ -1,5 +1,7 @@
 #include "gui/dialogs/filedialog.h"
 
+#include "gui/dialogs/messagebox.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +12,7 @@ namespace {
 std::optional<QString> nextFileName;
 QString nextFilter;
 QString folderLastUsed;
+QList<FileDialog::Asked> asked;
 
 // The chosen file, its folder remembered for the next dialog.
 QString chosenFile(const QString &path)
@@ -20,10 +23,11 @@ QString chosenFile(const QString &path)
 }
 
 // The answer queued by a test, or the dialog's, as configure sets it up.
-template <typename Configure> QString ask(QWidget *parent, const QString &caption,
-                                          const QString &dir, const QString &filter,
-                                          Configure configure, QString *chosenFilter = nullptr)
+template <typename Configure>
+QString ask(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+            Configure configure, QString *chosenFilter = nullptr, bool save = false)
 {
+    asked.append({parent, caption, dir, filter, save, MessageBox::history().size()});
     if (const std::optional<QString> queued = std::exchange(nextFileName, std::nullopt)) {
         const QString queuedFilter = std::exchange(nextFilter, QString());
         if (chosenFilter)
@@ -47,6 +51,10 @@ QString FileDialog::lastFolder()
                                                                           : folderLastUsed;
 }
 
+const QList<FileDialog::Asked> &FileDialog::history() { return asked; }
+
+void FileDialog::clearHistory() { asked.clear(); }
+
 void FileDialog::setLastFolder(const QString &folder) { folderLastUsed = folder; }
 
 void FileDialog::setNextFileName(const QString &fileName, const QString &filter)
@@ -69,7 +77,7 @@ QString FileDialog::saveFileName(QWidget *parent, const QString &caption, const 
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
             dialog.selectFile(selection);
         },
-        chosenFilter);
+        chosenFilter, true);
 }
 
 QString FileDialog::openFileName(QWidget *parent, const QString &caption, const QString &dir,

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 // The program's file dialogs. Tests answer them without showing anything
 // through setNextFileName (an empty name stands for a cancelled dialog, no
@@ -25,4 +26,18 @@ public:
     static void setLastFolder(const QString &folder);
 
     static void setNextFileName(const QString &fileName, const QString &filter = QString());
+
+    // What each dialog was asked, answered by a test or by the user.
+    struct Asked {
+        QPointer<QWidget> parent;
+        QString caption;
+        QString dir;
+        QString filter;
+        bool save = false;
+        // The message boxes shown before it (MessageBox::history()): the
+        // order of the two kinds of questions.
+        qsizetype boxesBefore = 0;
+    };
+    static const QList<Asked> &history();
+    static void clearHistory();
 };

@@ -10,9 +10,9 @@
 #include "gui/files/tableclipboard.h"
 #include "gui/images/embeddedimages.h"
 #include "gui/ration/centralwidget.h"
-#include "gui/ration/techcarddialog.h"
 #include "gui/ration/rationeditor.h"
 #include "gui/ration/services.h"
+#include "gui/ration/techcarddialog.h"
 #include "gui/tools/foodsearch.h"
 
 #include <QApplication>
