@@ -62,7 +62,8 @@ SummaryWindow::SummaryWindow(Services &services, RationWindows *windows, QWidget
     SummaryTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     SummaryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SummaryTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    SummaryTable->horizontalHeader()->setStretchLastSection(true);
+    // The captions take what room is left, the figures what they need.
+    SummaryTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(SummaryTable);
     auto *hint = named(new QLabel(tr("Флажок включает рацион в «Итого»; двойной щелчок по "
                                      "строке открывает окно рациона."),
