@@ -2,6 +2,7 @@
 #include "core/catalogue/ownproducts.h"
 #include "core/page/csvimport.h"
 #include "core/page/csvtext.h"
+#include "core/page/rationpage.h"
 #include "core/page/rationtable.h"
 
 #include <QTest>
@@ -50,7 +51,44 @@ private Q_SLOTS:
     void roundTrip();
     void import_data();
     void import();
+    void wasteColumns_data();
+    void wasteColumns();
 };
+
+// The waste and the gross mass of every row, copied or exported, when any
+// row has a waste; no more columns than before otherwise.
+void TestCsv::wasteColumns_data()
+{
+    QTest::addColumn<QString>("waste"); // of the first row
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::newRow("none") << "" << QStringList() << QStringList();
+    QTest::newRow("35 %") << "35" << QStringList{"35", "230.8"} << QStringList{"0", "1000000.0"};
+}
+
+void TestCsv::wasteColumns()
+{
+    QFETCH(QString, waste);
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    Ration r = rationNamed("Картофель");
+    r.rows[0].setWaste(waste);
+    const QStringList titles = RationPage::columnTitles();
+    const QStringList wasteTitles = titles + QStringList{"Отходы, %", "Брутто, г"};
+    const QList<FigureTable> tables{RationTable::of(r), RationTable::rowsOf(r, {0, 1})};
+    for (const FigureTable &table : tables) {
+        QCOMPARE(table.titles, first.isEmpty() ? titles : wasteTitles);
+        for (int k = 0; k < 2; ++k) {
+            QStringList extra;
+            for (const FigureTable::Cell &cell : table.rows[k].mid(titles.size()))
+                extra.append(cell.text);
+            QCOMPARE(extra, k == 0 ? first : second);
+        }
+        // the totals row keeps its columns
+        if (table.rows.size() > 2)
+            QCOMPARE(table.rows[2].size(), titles.size());
+    }
+}
 
 void TestCsv::roundTrip_data()
 {

@@ -10,6 +10,7 @@
 #include "testservices.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -332,6 +333,7 @@ private Q_SLOTS:
             editor.findChild<QComboBox *>(QStringLiteral("ProfileBox")),
             editor.dishPanel()->findChild<QLineEdit *>(QStringLiteral("YieldEdit")),
             editor.dishPanel()->findChild<QSpinBox *>(QStringLiteral("PortionsSpin")),
+            editor.dishPanel()->findChild<QCheckBox *>(QStringLiteral("WasteCheck")),
             editor.RationEdit};
         QTRY_COMPARE(QApplication::focusWidget(), editor.RationEdit);
         for (QWidget *next : expected) {

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDate>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(CardData)
@@ -361,6 +362,69 @@ private Q_SLOTS:
         const QStringList lines = text.split('\n');
         QCOMPARE(lines.filter("<tr").size(), lines.filter("</tr>").size());
         QVERIFY(lines.indexOf("</table>") > lines.indexOf(CardRows::CardLine));
+    }
+
+    // The rows' wastes come back from their page; a waste that is no waste
+    // or names no row is named and not taken, and the plain rule passes over
+    // the waste's rows.
+    void wasteRoundTrip_data()
+    {
+        QTest::addColumn<QString>("edit"); // a text replaced in the written page, "from|to"
+        QTest::addColumn<QStringList>("wastesBack");
+        QTest::addColumn<QStringList>("ignored");
+        const QStringList kept{"", "35.5"};
+        const QStringList none{"", ""};
+        QTest::newRow("kept") << "" << kept << QStringList();
+        QTest::newRow("comma") << "data-waste=\"35.5\"|data-waste=\"35,5\"" << kept
+                               << QStringList();
+        QTest::newRow("zero is none")
+            << "data-waste=\"35.5\"|data-waste=\"0\"" << none << QStringList();
+        QTest::newRow("not a number") << "data-waste=\"35.5\"|data-waste=\"abc\"" << none
+                                      << QStringList{"отходы «abc» строки 2"};
+        QTest::newRow("100") << "data-waste=\"35.5\"|data-waste=\"100\"" << none
+                             << QStringList{"отходы «100» строки 2"};
+        QTest::newRow("negative") << "data-waste=\"35.5\"|data-waste=\"-1\"" << none
+                                  << QStringList{"отходы «-1» строки 2"};
+        QTest::newRow("empty") << "data-waste=\"35.5\"|data-waste=\"\"" << none
+                               << QStringList{"отходы «» строки 2"};
+        QTest::newRow("no such row")
+            << "data-row=\"2\"|data-row=\"3\"" << none << QStringList{"отходы «35.5» строки «3»"};
+        QTest::newRow("row 0") << "data-row=\"2\"|data-row=\"0\"" << none
+                               << QStringList{"отходы «35.5» строки «0»"};
+        QTest::newRow("first row")
+            << "data-row=\"2\"|data-row=\"1\"" << QStringList{"35.5", ""} << QStringList();
+    }
+    void wasteRoundTrip()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QStringList, wastesBack);
+        Ration r = twoRows();
+        r.rows[1].setWaste("35.5");
+        r.card.number = "7";
+        QString text = RationPage::fileText(r);
+        // the gross mass stands in the row for the eye: 50 / 0.645
+        QVERIFY(text.contains("\n77.5\n"));
+        if (!edit.isEmpty()) {
+            QVERIFY(text.contains(edit.section('|', 0, 0)));
+            text.replace(edit.section('|', 0, 0), edit.section('|', 1));
+        }
+        const auto back = readText(text.toUtf8());
+        QCOMPARE(back.status, RationPage::ReadResult::Ok);
+        QTEST(back.ignored, "ignored");
+        QCOMPARE(back.ration.rows.size(), r.rows.size());
+        for (int k = 0; k < r.rows.size(); ++k) {
+            QCOMPARE(back.ration.rows[k].cells(), r.rows[k].cells());
+            QCOMPARE(back.ration.rows[k].waste(), wastesBack[k]);
+        }
+        QCOMPARE(back.ration.card, r.card);
+        const PlainPage plain = readPlainly(text);
+        QCOMPARE(plain.rows, twoRows().rows);
+        const QStringList lines = text.split('\n');
+        QCOMPARE(lines.filter("<tr").size(), lines.filter("</tr>").size());
+        const qsizetype waste =
+            lines.indexOf(QRegularExpression("<tr bgcolor=\"Silver\" id=\"waste\" .*"));
+        QVERIFY(waste > lines.indexOf(CardRows::CardLine));
+        QVERIFY(lines.indexOf("</table>") > waste);
     }
 
     // A dish page read by the plain rule: the same name and rows, nothing more.

@@ -12,6 +12,8 @@ namespace Waste {
 
 QString fieldName() { return tr("Отходы, %"); }
 
+QString grossFieldName() { return tr("Брутто, г"); }
+
 Reading read(const QString &typed)
 {
     Reading reading;

@@ -12,6 +12,8 @@ constexpr double Limit = 100.0;
 
 // The field's caption, which every refusal names.
 QString fieldName();
+// The caption of the gross mass it gives, in grams.
+QString grossFieldName();
 
 struct Reading {
     bool ok = false;

@@ -3,6 +3,7 @@
 #include "core/nutrition/numbertext.h"
 #include "core/page/cardrows.h"
 #include "core/page/htmltext.h"
+#include "core/page/wasterows.h"
 #include "core/platform/trcontext.h"
 #include "core/ration/dish.h"
 #include "core/ration/rationnorm.h"
@@ -43,17 +44,6 @@ QByteArrayView lineBetween(const char *begin, const char *end)
     if (line.endsWith('\r'))
         line.chop(1);
     return line;
-}
-
-// A text the page gave that was not taken, as the user is told of it: in
-// quotes, and a long one shortened.
-QString quoted(QStringView text)
-{
-    constexpr qsizetype Shown = 40;
-    QString shown = text.left(Shown).toString();
-    if (text.size() > Shown)
-        shown.replace(Shown - 1, 1, QChar(0x2026));
-    return QChar(0x00ab) + shown + QChar(0x00bb);
 }
 
 } // namespace
@@ -298,36 +288,23 @@ void PageReader::readDish()
     ration.yield = Dish::acceptsYield(yield) ? yield : QString();
     // An empty yield is a dish whose products are not weighed after cooking.
     if (ration.yield.isEmpty() && !yield.isEmpty())
-        m_result.ignored.append(tr("выход готового блюда %1").arg(quoted(yield)));
+        m_result.ignored.append(tr("выход готового блюда %1").arg(RationPage::quoted(yield)));
     bool ok = false;
     const QString portionsText = decoded(lineAhead(11), &entity);
     const int portions = portionsText.toInt(&ok);
     ration.portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;
     if (ration.portions != portions)
         m_result.ignored.append(
-            tr("число порций %1").arg(quoted(HtmlText::unescape(portionsText))));
+            tr("число порций %1").arg(RationPage::quoted(HtmlText::unescape(portionsText))));
 }
-
-namespace {
-// The value of an attribute of a tag line: data-age="30-44" gives 30-44.
-QString attribute(QByteArrayView line, QByteArrayView name)
-{
-    const QByteArray key = name.toByteArray() + "=\"";
-    const qsizetype at = line.indexOf(key);
-    if (at < 0)
-        return {};
-    const qsizetype from = at + key.size();
-    const qsizetype to = line.indexOf('"', from);
-    return to < 0 ? QString() : QString::fromUtf8(line.sliced(from, to - from));
-}
-} // namespace
 
 void PageReader::readProfile(QByteArrayView line)
 {
     bool entity = false;
     const QStringList fields{HtmlText::unescape(decoded(lineAhead(5), &entity)).trimmed(),
-                             attribute(line, "data-sex"), attribute(line, "data-age"),
-                             attribute(line, "data-activity")};
+                             RationPage::attribute(line, "data-sex"),
+                             RationPage::attribute(line, "data-age"),
+                             RationPage::attribute(line, "data-activity")};
     Ration &ration = m_result.ration;
     Profiles::Refusal refusal;
     std::optional<Profile> profile = Profiles::fromFields(fields, &refusal);
@@ -337,16 +314,16 @@ void PageReader::readProfile(QByteArrayView line)
     }
     if (!profile) {
         m_result.ignored.append(
-            tr("профиль %1 (%2)").arg(quoted(fields[0]), refusal.message().chopped(1)));
+            tr("профиль %1 (%2)").arg(RationPage::quoted(fields[0]), refusal.message().chopped(1)));
         return;
     }
     ration.profile = profile;
-    const QString shareText = attribute(line, "data-share");
+    const QString shareText = RationPage::attribute(line, "data-share");
     bool ok = false;
     const int share = shareText.toInt(&ok);
     ration.share = ok && RationNorm::acceptsShare(share) ? share : 100;
     if (ration.share != share)
-        m_result.ignored.append(tr("доля дневной нормы %1").arg(quoted(shareText)));
+        m_result.ignored.append(tr("доля дневной нормы %1").arg(RationPage::quoted(shareText)));
 }
 
 void PageReader::readCard()
@@ -356,16 +333,17 @@ void PageReader::readCard()
     if (CardData::numberProblem(number).isEmpty())
         card.number = number;
     else
-        m_result.ignored.append(tr("номер карты %1").arg(quoted(number)));
+        m_result.ignored.append(tr("номер карты %1").arg(RationPage::quoted(number)));
     const QString date = pageText(lineAhead(11)).trimmed();
     card.date = QDate::fromString(date, CardRows::DateFormat);
     if (!card.date.isValid() && !date.isEmpty())
-        m_result.ignored.append(tr("дата карты %1").arg(quoted(date)));
+        m_result.ignored.append(tr("дата карты %1").arg(RationPage::quoted(date)));
     const QString batch = pageText(lineAhead(17));
     const CardData::BatchReading reading = CardData::readBatch(batch);
     card.batch = reading.batch;
     if (!reading.ok)
-        m_result.ignored.append(tr("количество порций для закладки %1").arg(quoted(batch)));
+        m_result.ignored.append(
+            tr("количество порций для закладки %1").arg(RationPage::quoted(batch)));
 }
 
 void PageReader::readTechnology()
@@ -394,7 +372,9 @@ RationPage::ReadResult PageReader::read()
     static const QByteArray titleLine = RationPage::TitleLine.toLatin1();
     static const QByteArray rowLine = RationPage::RowLine.toLatin1();
     static const QByteArray dishLine = RationPage::DishLine.toLatin1();
+    static const QByteArray extraStart = RationPage::ExtraLineStart.toLatin1();
     static const QByteArray profileStart = RationPage::ProfileLineStart.toLatin1();
+    static const QByteArray wasteStart = WasteRows::LineStart.toLatin1();
     static const QByteArray cardLine = CardRows::CardLine.toLatin1();
     static const QByteArray technologyLine = CardRows::TechnologyLine.toLatin1();
     static const QByteArray totalsLine = QByteArrayLiteral("<tr bgcolor=\"Grey\">");
@@ -404,6 +384,7 @@ RationPage::ReadResult PageReader::read()
     bool hasTotals = false;
     bool hasEnd = false;
     Ration::Sums sums{};
+    QList<WasteRows::Entry> wastes;
     while (m_pos < m_bytes.size()) {
         const QByteArrayView line = nextLine();
         if (line == titleLine) {
@@ -418,14 +399,20 @@ RationPage::ReadResult PageReader::read()
             hasEnd = true;
         } else if (line == dishLine) {
             readDish();
-        } else if (line.startsWith(profileStart)) {
-            readProfile(line);
         } else if (line == cardLine) {
             readCard();
         } else if (line == technologyLine) {
             readTechnology();
+        } else if (line.startsWith(extraStart)) {
+            // One test passes over every other line, as it did the profile's.
+            if (line.startsWith(profileStart))
+                readProfile(line);
+            else if (line.startsWith(wasteStart))
+                wastes.append(WasteRows::entryOf(line));
         }
     }
+    // The rows a waste row names may come after it.
+    m_result.ignored += WasteRows::take(m_result.ration.rows, wastes);
     m_result.complete = hasTotals && hasEnd;
     m_result.ration.totals = Ration::totalsOf(sums);
     m_result.ration.sums = sums;

@@ -8,6 +8,7 @@
 #include "core/page/cardrows.h"
 #include "core/page/htmltext.h"
 #include "core/page/pagereader.h"
+#include "core/page/wasterows.h"
 #include "core/ration/dish.h"
 #include "core/ration/rationnorm.h"
 
@@ -23,6 +24,7 @@ const QString TitleLine = QStringLiteral("<title>");
 const QString RowLine = QStringLiteral("<tr bgcolor=\"White\">");
 const QString DishLine = QStringLiteral("<tr bgcolor=\"Silver\" id=\"dish\">");
 const QString ProfileLineStart = QStringLiteral("<tr bgcolor=\"Silver\" id=\"profile\"");
+const QString ExtraLineStart = QStringLiteral("<tr bgcolor=\"Silver\" id=\"");
 
 TR_CONTEXT(RationPage)
 
@@ -255,14 +257,36 @@ void appendTable(QString &text, const Ration &ration, const TableLook &look)
     appendLines(text, dishLines(ration, look));
     appendLines(text, normLines(ration, look));
     // The card prints on a page of its own.
-    if (!look.printed)
+    if (!look.printed) {
         appendLines(text, CardRows::lines(ration.card));
+        appendLines(text, WasteRows::lines(ration.rows));
+    }
     appendLines(text, {QStringLiteral("</table>")});
 }
 
 } // namespace
 
 QStringList fileLines(const Ration &ration) { return splitLines(fileText(ration)); }
+
+QString attribute(QByteArrayView line, QByteArrayView name)
+{
+    const QByteArray key = name.toByteArray() + "=\"";
+    const qsizetype at = line.indexOf(key);
+    if (at < 0)
+        return {};
+    const qsizetype from = at + key.size();
+    const qsizetype to = line.indexOf('"', from);
+    return to < 0 ? QString() : QString::fromUtf8(line.sliced(from, to - from));
+}
+
+QString quoted(QStringView text)
+{
+    constexpr qsizetype Shown = 40;
+    QString shown = text.left(Shown).toString();
+    if (text.size() > Shown)
+        shown.replace(Shown - 1, 1, QChar(0x2026));
+    return QChar(0x00ab) + shown + QChar(0x00bb);
+}
 
 QString joinLines(const QStringList &lines)
 {

@@ -33,6 +33,9 @@ extern const QString DishLine;  // <tr bgcolor="Silver" id="dish">
 // data-sex="male" data-age="30-44" data-activity="2" data-share="100">;
 // the profile's name stands 5 lines below it.
 extern const QString ProfileLineStart; // <tr bgcolor="Silver" id="profile"
+// How every row line with attributes of its own starts (the profile's, the
+// waste's).
+extern const QString ExtraLineStart; // <tr bgcolor="Silver" id="
 
 // Column titles of the page's header row.
 QStringList columnTitles();
@@ -56,6 +59,13 @@ QString fileText(const Ration &ration);
 // The page that printing lays out: the name and the given date, the table
 // across the page, the units, and the energy structure when there is any.
 QString printText(const Ration &ration, const QDate &date);
+
+// The value of an attribute of a tag line: data-age="30-44" gives 30-44;
+// empty when the line has none.
+QString attribute(QByteArrayView line, QByteArrayView name);
+// A text the page gave that was not taken, as the load report names it: in
+// quotes, and a long one shortened.
+QString quoted(QStringView text);
 
 // Joins lines into text, every line followed by LF.
 QString joinLines(const QStringList &lines);

@@ -1,9 +1,13 @@
 #include "core/page/rationtable.h"
 
+#include "core/catalogue/waste.h"
 #include "core/nutrition/figuretext.h"
 #include "core/page/rationpage.h"
 #include "core/ration/dish.h"
+#include "core/ration/rationmodel.h"
 #include "core/ration/rationnorm.h"
+
+#include <algorithm>
 
 namespace RationTable {
 
@@ -12,7 +16,23 @@ namespace {
 // Every cell of a ration's row is read here.
 QString cellOf(const RationRow &row, int column) { return row.cell(column); }
 
-void appendRow(FigureTable &table, const RationRow &row)
+// Whether any row loses a share to cold processing: its table then has the
+// waste and the gross mass of every row.
+bool hasWaste(const QList<RationRow> &rows)
+{
+    return std::any_of(rows.cbegin(), rows.cend(),
+                       [](const RationRow &row) { return !row.wasteView().isEmpty(); });
+}
+
+QStringList titlesOf(const Ration &ration)
+{
+    QStringList titles = RationPage::columnTitles();
+    if (hasWaste(ration.rows))
+        titles << Waste::fieldName() << Waste::grossFieldName();
+    return titles;
+}
+
+void appendRow(FigureTable &table, const RationRow &row, bool waste)
 {
     FigureTable::Row cells{FigureTable::text(cellOf(row, 0))};
     bool blank = cells.first().text.isEmpty();
@@ -20,8 +40,14 @@ void appendRow(FigureTable &table, const RationRow &row)
         cells.append(FigureTable::figure(cellOf(row, c)));
         blank = blank && cells.last().text.isEmpty();
     }
-    if (!blank)
-        table.rows.append(cells);
+    if (blank)
+        return;
+    if (waste) {
+        cells.append(
+            FigureTable::figure(row.wasteView().isEmpty() ? QStringLiteral("0") : row.waste()));
+        cells.append(FigureTable::figure(RationModel::grossText(row)));
+    }
+    table.rows.append(cells);
 }
 
 // A row of a caption and a figure under each total.
@@ -85,9 +111,10 @@ void appendCard(FigureTable &table, const CardData &card)
 FigureTable of(const Ration &ration)
 {
     FigureTable table;
-    table.titles = RationPage::columnTitles();
+    table.titles = titlesOf(ration);
+    const bool waste = hasWaste(ration.rows);
     for (const RationRow &row : ration.rows)
-        appendRow(table, row);
+        appendRow(table, row, waste);
     const RationPage::RowCaptions captions = RationPage::rowCaptions();
     table.rows.append(captionRow(captions.totals, ration.totals));
     appendDish(table, ration, captions);
@@ -99,10 +126,11 @@ FigureTable of(const Ration &ration)
 FigureTable rowsOf(const Ration &ration, const QList<int> &positions)
 {
     FigureTable table;
-    table.titles = RationPage::columnTitles();
+    table.titles = titlesOf(ration);
+    const bool waste = hasWaste(ration.rows);
     for (const int position : positions) {
         if (position >= 0 && position < ration.rows.size())
-            appendRow(table, ration.rows.at(position));
+            appendRow(table, ration.rows.at(position), waste);
     }
     return table;
 }

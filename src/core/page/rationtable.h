@@ -9,7 +9,8 @@
 // titles: its rows (the name a text, the mass and the values numbers), its
 // totals, and the rows of the dish and of the norm where it has them, with
 // the figures the window shows there, and its technological card's data
-// where it has any. A row that is all blank (the one of a
+// where it has any. When any row has a waste, every row has two more
+// columns: its waste and its gross mass. A row that is all blank (the one of a
 // ration without products) is left out.
 namespace RationTable {
 

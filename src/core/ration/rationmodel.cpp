@@ -1,5 +1,6 @@
 #include "core/ration/rationmodel.h"
 
+#include "core/catalogue/waste.h"
 #include "core/nutrition/numbertext.h"
 #include "core/nutrition/nutrients.h"
 
@@ -16,15 +17,47 @@ int RationModel::rowCount(const QModelIndex &parent) const
 
 int RationModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    if (parent.isValid())
+        return 0;
+    return m_showsWaste ? GrossColumn + 1 : ColumnCount;
+}
+
+void RationModel::setShowsWaste(bool shown)
+{
+    if (shown == m_showsWaste)
+        return;
+    if (shown)
+        beginInsertColumns({}, WasteColumn, GrossColumn);
+    else
+        beginRemoveColumns({}, WasteColumn, GrossColumn);
+    m_showsWaste = shown;
+    if (shown)
+        endInsertColumns();
+    else
+        endRemoveColumns();
+    Q_EMIT showsWasteChanged(shown);
+}
+
+QString RationModel::grossText(const RationRow &row)
+{
+    return Waste::grossText(double(NumberText::parse(row.cellView(Mass))), row.wastePercent());
 }
 
 QVariant RationModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return text(index.row(), index.column());
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        if (index.column() < ColumnCount)
+            return text(index.row(), index.column());
+        if (isBlank() || index.row() >= size())
+            return QString();
+        const RationRow &row = m_rows[index.row()];
+        if (index.column() == GrossColumn)
+            return grossText(row);
+        // A row without waste loses none of its product.
+        return row.wasteView().isEmpty() ? QStringLiteral("0") : row.waste();
+    }
     if (role == Qt::TextAlignmentRole && index.column() != Name)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -36,6 +69,10 @@ QVariant RationModel::headerData(int section, Qt::Orientation orientation, int r
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
+    if (section == WasteColumn && m_showsWaste)
+        return Waste::fieldName();
+    if (section == GrossColumn && m_showsWaste)
+        return Waste::grossFieldName();
     if (section < 0 || section >= ColumnCount)
         return {};
     const char *title = "Наименование";
@@ -49,7 +86,7 @@ QVariant RationModel::headerData(int section, Qt::Orientation orientation, int r
 Qt::ItemFlags RationModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() == Mass && !isBlank())
+    if (index.isValid() && (index.column() == Mass || index.column() == WasteColumn) && !isBlank())
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -116,7 +153,7 @@ void RationModel::putRow(int at, const RationRow &row)
 {
     if (m_rows.isEmpty()) {
         m_rows.append(row);
-        Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
+        Q_EMIT dataChanged(index(0, 0), index(0, columnCount() - 1));
         return;
     }
     beginInsertRows({}, at, at);
@@ -128,7 +165,7 @@ void RationModel::takeRow(int at)
 {
     if (m_rows.size() == 1) {
         m_rows.clear();
-        Q_EMIT dataChanged(index(0, 0), index(0, ColumnCount - 1));
+        Q_EMIT dataChanged(index(0, 0), index(0, columnCount() - 1));
         return;
     }
     beginRemoveRows({}, at, at);
@@ -174,7 +211,7 @@ void RationModel::replaceRow(int row, const RationRow &texts)
     if (row < 0 || row >= m_rows.size())
         return;
     m_rows[row] = texts;
-    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
     recomputeSums();
 }
 
@@ -255,15 +292,22 @@ RationRow RationModel::productRow(const QString &product, const QString &mass,
 RationRow RationModel::withMass(const RationRow &row, const QString &mass,
                                 const QStringList &per100g)
 {
-    if (!per100g.isEmpty())
-        return productRow(row.cell(Name), mass, per100g);
-    QStringList texts{row.cell(Name), mass};
-    const double oldMass = double(NumberText::parse(row.cellView(Mass)));
-    const double newMass = double(NumberText::parse(mass));
-    for (int c = FirstNutrient; c < ColumnCount; ++c) {
-        const double value = double(NumberText::parse(row.cellView(c)));
-        // With no old mass to go by, a value cannot be rescaled: it stays.
-        texts.append(oldMass > 0.0 ? NumberText::format(value * newMass / oldMass) : row.cell(c));
+    RationRow result;
+    if (!per100g.isEmpty()) {
+        result = productRow(row.cell(Name), mass, per100g);
+    } else {
+        QStringList texts{row.cell(Name), mass};
+        const double oldMass = double(NumberText::parse(row.cellView(Mass)));
+        const double newMass = double(NumberText::parse(mass));
+        for (int c = FirstNutrient; c < ColumnCount; ++c) {
+            const double value = double(NumberText::parse(row.cellView(c)));
+            // With no old mass to go by, a value cannot be rescaled: it stays.
+            texts.append(oldMass > 0.0 ? NumberText::format(value * newMass / oldMass)
+                                       : row.cell(c));
+        }
+        result = texts;
     }
-    return texts;
+    // The share peeled off stays whatever the mass.
+    result.setWaste(row.waste());
+    return result;
 }

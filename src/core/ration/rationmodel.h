@@ -18,8 +18,17 @@ class RationModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    // The nutrients follow the mass, in their order.
-    enum Column { Name, Mass, FirstNutrient, ColumnCount = Ration::ColumnCount };
+    // The nutrients follow the mass, in their order. A row's cells are the
+    // ColumnCount first columns; while the waste is shown, two more follow
+    // them: the row's waste and the gross mass it gives.
+    enum Column {
+        Name,
+        Mass,
+        FirstNutrient,
+        ColumnCount = Ration::ColumnCount,
+        WasteColumn = ColumnCount,
+        GrossColumn
+    };
     static constexpr int columnOf(Nutrients::Id id) { return Ration::columnOf(id); }
 
     explicit RationModel(QObject *parent = nullptr);
@@ -30,6 +39,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Whether the rows' waste and gross mass are shown as two columns more:
+    // a setting of the view, not of the ration (off for a new model).
+    bool showsWaste() const { return m_showsWaste; }
+    void setShowsWaste(bool shown);
+    // The gross mass of a row as shown: its mass with the waste peeled off
+    // added back.
+    static QString grossText(const RationRow &row);
 
     QString name() const { return m_name; }
     void setName(const QString &name);
@@ -96,6 +113,7 @@ Q_SIGNALS:
     void dishChanged();
     void normChanged();
     void cardChanged();
+    void showsWasteChanged(bool shown);
 
 private:
     void addToSums(const RationRow &row);
@@ -111,6 +129,7 @@ private:
     std::optional<Profile> m_profile;
     int m_share = 100;
     CardData m_card;
+    bool m_showsWaste = false;
     QList<RationRow> m_rows;
     std::array<double, ColumnCount - 1> m_sums{};
 };

@@ -24,6 +24,18 @@ RationRow::RationRow(QString joined, const Ends &ends) : m_text(std::move(joined
     Q_ASSERT(ends.back() == m_text.size());
 }
 
+void RationRow::setWaste(const QString &waste)
+{
+    m_text.truncate(m_ends.back());
+    m_text += waste;
+}
+
+double RationRow::wastePercent() const
+{
+    // Kept with a point, as the C locale reads it; none reads 0.
+    return wasteView().isEmpty() ? 0.0 : wasteView().toDouble();
+}
+
 void RationRow::setCell(int c, const QString &text)
 {
     if (c < 0 || c >= CellCount)
@@ -44,4 +56,10 @@ QStringList RationRow::cells() const
     return list;
 }
 
-QDebug operator<<(QDebug debug, const RationRow &row) { return debug << row.cells(); }
+QDebug operator<<(QDebug debug, const RationRow &row)
+{
+    debug << row.cells();
+    if (!row.wasteView().isEmpty())
+        debug << "waste" << row.waste();
+    return debug;
+}

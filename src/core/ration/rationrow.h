@@ -16,7 +16,9 @@ class QDebug;
 // then each nutrient, as texts. The cells stand one after another in one
 // text, so that a row costs one allocation however many cells it has: a
 // long ration is read, held and undone a row at a time, not a cell at a
-// time.
+// time. A row may also lose a share of its product to cold processing (its
+// waste, in per cent); its text follows the last cell in the same string,
+// so that a row without one costs nothing more.
 class RationRow
 {
 public:
@@ -32,7 +34,7 @@ public:
     RationRow(const QStringList &cells); // NOLINT(google-explicit-constructor)
     RationRow(std::initializer_list<QString> cells);
     // The cells written one after another in joined, cell c ending at
-    // ends[c] (ascending, the last at joined's end).
+    // ends[c] (ascending, the last at joined's end); no waste.
     RationRow(QString joined, const Ends &ends);
 
     // A cell's text; empty for a cell out of range.
@@ -46,8 +48,16 @@ public:
     }
     void setCell(int c, const QString &text);
     QStringList cells() const;
-    // Whether every cell is empty.
+    // Whether every cell is empty and there is no waste.
     bool isEmpty() const { return m_text.isEmpty(); }
+
+    // The waste as Waste::read keeps it ('.' as the decimal point); empty
+    // for none.
+    QStringView wasteView() const { return QStringView(m_text).sliced(m_ends.back()); }
+    QString waste() const { return wasteView().toString(); }
+    void setWaste(const QString &waste);
+    // The waste as a number: 0 for none.
+    double wastePercent() const;
 
     friend bool operator==(const RationRow &a, const RationRow &b)
     {

@@ -78,6 +78,8 @@ TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *
     // Checked once the editor has closed, so that a refusal can say why.
     connect(FoodsTable, &RationTableView::massEntered, this, &TCentralWidget::changeMass,
             Qt::QueuedConnection);
+    connect(FoodsTable, &RationTableView::wasteEntered, this, &TCentralWidget::changeWaste,
+            Qt::QueuedConnection);
     RationLayout->addWidget(FoodsTable, 1);
     // Width gained by the window goes to the ration.
     WorkingSplitter->setStretchFactor(0, 0);
@@ -127,6 +129,9 @@ TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *
     connect(model(), &RationModel::nameChanged, this, &TCentralWidget::NameChangedSlot);
     connect(m_editor, &RationEditor::totalsChanged, this, &TCentralWidget::updateTotals);
     connect(m_dishPanel, &DishPanel::dishChanged, this, &TCentralWidget::DishEditedSlot);
+    // Showing the waste is the window's setting: no step, nothing modified.
+    connect(m_dishPanel, &DishPanel::wasteShown, model(), &RationModel::setShowsWaste);
+    connect(model(), &RationModel::showsWasteChanged, m_dishPanel, &DishPanel::setShowsWaste);
     connect(model(), &RationModel::dishChanged, this, &TCentralWidget::showDish);
     connect(m_normPanel, &NormPanel::normChosen, m_editor, &RationEditor::changeNorm);
     connect(model(), &RationModel::normChanged, this, &TCentralWidget::showNorm);
@@ -202,7 +207,13 @@ void TCentralWidget::AddSlot()
     QStringList per100g;
     for (int c = 0; c < Nutrients::Count; ++c)
         per100g.append(foodText(product, FoodModel::columnOf(Nutrients::Id(c))));
-    m_editor->addProduct(foodText(product, 0), mass, per100g);
+    const QString name = foodText(product, 0);
+    // An own product stands in its own group, and may lose a share of its own.
+    const FoodTable::Product *own = product.parent().data().toString() == OwnProducts::groupName()
+        ? m_services.products().products().find(name)
+        : nullptr;
+    m_editor->addProduct(name, mass, per100g,
+                         m_editor->wasteFor(name, own ? own->waste : QString()));
     FoodsTable->scrollTo(model()->index(model()->rowCount() - 1, 0));
     m_foodPane->productAdded();
 }
@@ -214,6 +225,16 @@ void TCentralWidget::RemoveSlot()
         rows.append(index.row());
     if (m_editor->removeRows(rows))
         FoodsTable->clearSelection();
+}
+
+bool TCentralWidget::changeWaste(int row, const QString &typed)
+{
+    QString why;
+    if (m_editor->changeWaste(row, typed, &why))
+        return true;
+    if (!why.isEmpty())
+        MessageBox::warning(this, tr("Rationix"), why);
+    return false;
 }
 
 bool TCentralWidget::changeMass(int row, const QString &typed)
@@ -312,6 +333,10 @@ void TCentralWidget::loadRation(const Ration &ration)
     m_editor->takeLoadedDish(m_dishPanel->yieldText(), m_dishPanel->portions());
     m_editor->takeLoadedNorm(ration.profile, ration.share);
     m_editor->takeLoadedCard(ration.card);
+    // A ration that keeps a waste shows it.
+    if (std::any_of(ration.rows.cbegin(), ration.rows.cend(),
+                    [](const RationRow &row) { return !row.wasteView().isEmpty(); }))
+        model()->setShowsWaste(true);
     showNorm();
 }
 

@@ -60,6 +60,8 @@ public:
     // Gives a row a new mass as the user typed it: refused with the reason
     // shown when it is no mass, else an undoable step.
     bool changeMass(int row, const QString &typed);
+    // The same for a row's waste.
+    bool changeWaste(int row, const QString &typed);
     // The ration to save or print: a yield typed but not yet entered is
     // taken first (or refused, keeping the one before).
     Ration finishedRation();

@@ -11,6 +11,7 @@
 #include "gui/widgets/wraplabel.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,10 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     m_portionsSpin->setAccessibleName(tr("Порций"));
     m_portionsSpin->setRange(1, Dish::MaxPortions);
     portionsLabel->setBuddy(m_portionsSpin);
+    // A cook weighs what is bought: the rows' waste and gross mass.
+    m_wasteCheck = new QCheckBox(tr("Отходы и брутто"), this);
+    m_wasteCheck->setObjectName(QStringLiteral("WasteCheck"));
+    m_wasteCheck->setAccessibleName(tr("Отходы и брутто"));
     m_fitLabel = new WrapLabel(this);
     m_fitLabel->setObjectName(QStringLiteral("YieldFitLabel"));
     QPalette warning = m_fitLabel->palette();
@@ -84,6 +89,7 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
     inputLayout->addWidget(m_yieldEdit);
     inputLayout->addWidget(portionsLabel);
     inputLayout->addWidget(m_portionsSpin);
+    inputLayout->addWidget(m_wasteCheck);
     inputLayout->addWidget(m_fitLabel, 1);
 
     QStringList captions{tr("Масса")};
@@ -113,6 +119,7 @@ DishPanel::DishPanel(QWidget *parent) : QWidget(parent)
 
     connect(m_yieldEdit, &QLineEdit::editingFinished, this, &DishPanel::takeYield);
     connect(m_portionsSpin, &QSpinBox::valueChanged, this, &DishPanel::takePortions);
+    connect(m_wasteCheck, &QCheckBox::toggled, this, &DishPanel::wasteShown);
     setRowTitleWidth(rowTitleWidth());
     showValues();
 }
@@ -145,6 +152,14 @@ void DishPanel::setFolded(bool folded) { m_details->setVisible(!folded); }
 bool DishPanel::isFolded() const { return m_details->isHidden(); }
 
 int DishPanel::portions() const { return m_portionsSpin->value(); }
+
+bool DishPanel::showsWaste() const { return m_wasteCheck->isChecked(); }
+
+void DishPanel::setShowsWaste(bool shown)
+{
+    const QSignalBlocker blocker(m_wasteCheck);
+    m_wasteCheck->setChecked(shown);
+}
 
 void DishPanel::setDish(const QString &yieldText, int portions)
 {

@@ -5,6 +5,7 @@
 
 class ColumnStrip;
 class EnergyBar;
+class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -37,6 +38,11 @@ public:
     // that is not a number the panel would take is shown as none.
     void setDish(const QString &yieldText, int portions);
 
+    // Whether the table shows the rows' waste and gross mass, as the check
+    // box says; set without wasteShown().
+    bool showsWaste() const;
+    void setShowsWaste(bool shown);
+
     // The texts shown in the rows "На 100 г" and "На порцию".
     QStringList per100gTexts() const;
     QStringList perPortionTexts() const;
@@ -58,6 +64,8 @@ public:
 Q_SIGNALS:
     // The user changed the yield or the number of portions.
     void dishChanged();
+    // The user turned the waste's columns on or off.
+    void wasteShown(bool shown);
 
 private Q_SLOTS:
     void takeYield();
@@ -70,6 +78,7 @@ private:
 
     QLineEdit *m_yieldEdit = nullptr;
     QSpinBox *m_portionsSpin = nullptr;
+    QCheckBox *m_wasteCheck = nullptr;
     QLabel *m_fitLabel = nullptr; // says why no values are shown
     QList<QLabel *> m_per100g;
     QList<QLabel *> m_perPortion;

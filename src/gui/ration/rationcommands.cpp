@@ -76,6 +76,22 @@ void ChangeRowCommand::apply() { m_model->replaceRow(m_row, m_after); }
 
 void ChangeRowCommand::revert() { m_model->replaceRow(m_row, m_before); }
 
+namespace {
+
+RationRow withWaste(RationRow row, const QString &waste)
+{
+    row.setWaste(waste);
+    return row;
+}
+
+} // namespace
+
+WasteCommand::WasteCommand(RationModel *model, int row, const QString &waste)
+    : ChangeRowCommand(model, row, withWaste(model->row(row), waste))
+{
+    setText(tr("изменение отходов «%1»").arg(model->text(row, RationModel::Name)));
+}
+
 RenameCommand::RenameCommand(RationModel *model, const QString &before, const QString &after)
     : m_model(model), m_before(before), m_after(after)
 {
@@ -190,7 +206,12 @@ QList<RationRow> ScaleCommand::unpack(const Cells &cells) const
         QString joined;
         joined.reserve(ends.back());
         joined.append(name).append(QStringView(cells.texts).sliced(first, start - first));
-        rows.append(RationRow(std::move(joined), ends));
+        RationRow unpacked(std::move(joined), ends);
+        // A scaling leaves every waste as it was: the one shown is the
+        // row's on either side of the step.
+        if (!row.wasteView().isEmpty())
+            unpacked.setWaste(row.waste());
+        rows.append(std::move(unpacked));
     }
     return rows;
 }

@@ -110,6 +110,13 @@ private:
     RationRow m_after;
 };
 
+// A row's new waste; the rest of the row stays as it is.
+class WasteCommand : public ChangeRowCommand
+{
+public:
+    WasteCommand(RationModel *model, int row, const QString &waste);
+};
+
 // Typing in the name field: consecutive edits merge into one step.
 class RenameCommand : public RationCommand
 {

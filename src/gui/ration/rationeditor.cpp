@@ -1,12 +1,15 @@
 #include "gui/ration/rationeditor.h"
 
 #include "core/catalogue/foodtable.h"
+#include "core/catalogue/waste.h"
+#include "core/kitchen/wastenorms.h"
 #include "core/ration/dish.h"
 #include "core/ration/massinput.h"
 #include "core/ration/ration.h"
 #include "core/ration/rationmodel.h"
 #include "gui/ration/rationcommands.h"
 
+#include <QDate>
 #include <QUndoStack>
 
 RationEditor::RationEditor(QObject *parent)
@@ -58,9 +61,25 @@ void RationEditor::takeLoadedCard(const CardData &card)
     m_model->setCard(card);
 }
 
-void RationEditor::addProduct(const QString &name, const QString &mass, const QStringList &per100g)
+void RationEditor::addProduct(const QString &name, const QString &mass, const QStringList &per100g,
+                              const QString &waste)
 {
-    m_history.push(new AddRowCommand(m_model, RationModel::productRow(name, mass, per100g)));
+    RationRow row = RationModel::productRow(name, mass, per100g);
+    row.setWaste(waste);
+    m_history.push(new AddRowCommand(m_model, row));
+}
+
+QString RationEditor::wasteFor(const QString &product, const QString &ownWaste) const
+{
+    if (!m_model->showsWaste())
+        return {};
+    const Waste::Reading own = Waste::read(ownWaste);
+    if (own.ok && own.percent > 0.0)
+        return own.text;
+    const QDate date = m_model->card().date;
+    const std::optional<double> norm =
+        WasteNorms::percentFor(product, date.isValid() ? date : QDate::currentDate());
+    return norm && *norm > 0.0 ? QString::number(*norm) : QString();
 }
 
 void RationEditor::addRows(const QList<RationRow> &rows)
@@ -114,8 +133,28 @@ bool RationEditor::changeCard(const CardData &card, QString *why)
 
 QList<double> RationEditor::wastes() const
 {
-    // Rows carry no waste of their own yet: each loses nothing.
-    return QList<double>(m_model->size(), 0.0);
+    QList<double> wastes;
+    wastes.reserve(m_model->size());
+    for (const RationRow &row : m_model->rows())
+        wastes.append(row.wastePercent());
+    return wastes;
+}
+
+bool RationEditor::changeWaste(int row, const QString &typed, QString *why)
+{
+    if (row < 0 || row >= m_model->size())
+        return false;
+    const Waste::Reading reading = Waste::read(typed);
+    if (!reading.ok) {
+        if (why)
+            *why = reading.why;
+        return false;
+    }
+    // No waste is kept as none, so that the row is written as before.
+    const QString waste = reading.percent > 0.0 ? reading.text : QString();
+    if (waste != m_model->row(row).wasteView())
+        m_history.push(new WasteCommand(m_model, row, waste));
+    return true;
 }
 
 bool RationEditor::changeMass(int row, const QString &typed, QString *why)

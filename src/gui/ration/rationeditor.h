@@ -41,7 +41,15 @@ public:
     // The same for the technological card.
     void takeLoadedCard(const CardData &card);
 
-    void addProduct(const QString &name, const QString &mass, const QStringList &per100g);
+    // A product added with its mass and its values per 100 g, losing the
+    // waste given (as Waste::read keeps it; empty: none).
+    void addProduct(const QString &name, const QString &mass, const QStringList &per100g,
+                    const QString &waste = QString());
+    // The waste a product added now starts with, while the waste is shown:
+    // the own product's (ownWaste) when it has one, else the norm for the
+    // product on the card's date, or today when the card has none; none
+    // while the waste is not shown.
+    QString wasteFor(const QString &product, const QString &ownWaste = QString()) const;
     // Adds rows at the end as one step (none: no step).
     void addRows(const QList<RationRow> &rows);
     // Removes the rows (any order, repeats allowed); returns whether a row
@@ -57,6 +65,9 @@ public:
     // Each row's cold-processing waste, in per cent, as the technological
     // card takes it.
     QList<double> wastes() const;
+    // A row's new waste as the user typed it; refused (false) for a row that
+    // is not there or a text that is no waste, with the reason in why.
+    bool changeWaste(int row, const QString &typed, QString *why = nullptr);
     // A row's new mass as the user typed it; refused (false) for a row that
     // is not there or a text that is no mass, with the reason in why.
     bool changeMass(int row, const QString &typed, QString *why = nullptr);

@@ -2,6 +2,7 @@
 
 #include "core/ration/rationmodel.h"
 #include "gui/ration/massdelegate.h"
+#include "gui/ration/wastedelegate.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -27,6 +28,9 @@ RationTableView::RationTableView(RationModel *model, QWidget *parent)
     auto *delegate = new MassDelegate(this);
     setItemDelegateForColumn(RationModel::Mass, delegate);
     connect(delegate, &MassDelegate::massEntered, this, &RationTableView::massEntered);
+    auto *wasteDelegate = new WasteDelegate(this);
+    setItemDelegateForColumn(RationModel::WasteColumn, wasteDelegate);
+    connect(wasteDelegate, &WasteDelegate::wasteEntered, this, &RationTableView::wasteEntered);
     setEditTriggers(QAbstractItemView::DoubleClicked);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
@@ -37,6 +41,8 @@ RationTableView::RationTableView(RationModel *model, QWidget *parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
 
     connect(m_model, &RationModel::modelReset, this, &RationTableView::fitColumns);
+    connect(m_model, &RationModel::columnsInserted, this, &RationTableView::fitColumns);
+    connect(m_model, &RationModel::columnsRemoved, this, &RationTableView::fitName);
     connect(m_model, &RationModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) { fitRows(first, last); });
     connect(
@@ -75,6 +81,14 @@ void RationTableView::fitColumns()
                        std::max({48, titles.horizontalAdvance(title) + margin,
                                  cellWidth(longest[c].toString())}));
     }
+    // The waste's columns, while shown, as wide as their titles and texts.
+    for (int c = RationModel::ColumnCount; c < m_model->columnCount(); ++c) {
+        const QString title = m_model->headerData(c, Qt::Horizontal).toString();
+        int width = std::max(48, titles.horizontalAdvance(title) + margin);
+        for (int r = 0; r < m_model->size(); ++r)
+            width = std::max(width, cellWidth(m_model->index(r, c).data().toString()));
+        setColumnWidth(c, width);
+    }
     fitName();
 }
 
@@ -99,7 +113,7 @@ void RationTableView::fitName()
 {
     const QHeaderView *header = horizontalHeader();
     int values = 0;
-    for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c)
+    for (int c = RationModel::Mass; c < m_model->columnCount(); ++c)
         values += header->sectionSize(c);
     setColumnWidth(RationModel::Name, std::max(nameTitleWidth(), viewport()->width() - values));
 }
@@ -108,8 +122,10 @@ void RationTableView::fitRows(int first, int last)
 {
     // A new or changed row only ever widens a column.
     for (int r = first; r <= last; ++r) {
-        for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c) {
-            const int wanted = cellWidth(m_model->text(r, c));
+        for (int c = RationModel::Mass; c < m_model->columnCount(); ++c) {
+            const int wanted =
+                cellWidth(c < RationModel::ColumnCount ? m_model->text(r, c)
+                                                       : m_model->index(r, c).data().toString());
             if (wanted > columnWidth(c))
                 setColumnWidth(c, wanted);
         }
@@ -122,7 +138,7 @@ int RationTableView::wantedWidth() const
     const QHeaderView *header = horizontalHeader();
     int width = 2 * frameWidth() + verticalHeader()->sizeHint().width()
         + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 20 * fontMetrics().averageCharWidth();
-    for (int c = RationModel::Mass; c < RationModel::ColumnCount; ++c)
+    for (int c = RationModel::Mass; c < m_model->columnCount(); ++c)
         width += header->sectionSize(c);
     return width;
 }
@@ -152,7 +168,7 @@ bool RationTableView::tableKey(const QKeyEvent *event)
     // A Return that a cell's editor passes on is not the table's.
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && hasFocus()) {
         const QModelIndex current = currentIndex();
-        if (current.isValid() && current.column() == RationModel::Mass && !m_model->isBlank())
+        if (editsInPlace(current))
             edit(current);
         return true;
     }
@@ -168,7 +184,7 @@ bool RationTableView::startMassEdit(const QKeyEvent *event)
         && (text[0].isDigit() || text[0] == u'.' || text[0] == u',')
         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     const QModelIndex current = currentIndex();
-    if (!number || !hasFocus() || current.column() != RationModel::Mass || m_model->isBlank())
+    if (!number || !hasFocus() || !editsInPlace(current))
         return false;
     edit(current);
     QWidget *editor = indexWidget(current);
@@ -177,4 +193,9 @@ bool RationTableView::startMassEdit(const QKeyEvent *event)
     QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), text);
     QCoreApplication::sendEvent(editor, &typed);
     return true;
+}
+
+bool RationTableView::editsInPlace(const QModelIndex &index) const
+{
+    return index.isValid() && (m_model->flags(index) & Qt::ItemIsEditable);
 }
