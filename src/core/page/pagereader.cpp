@@ -24,17 +24,6 @@ TR_CONTEXT(RationPage)
 
 namespace {
 
-// Cuts a text to the longest allowed, never between the halves of a
-// surrogate pair.
-void cutToLongest(QString &text, qsizetype longest, bool *cut)
-{
-    qsizetype length = qMin(text.size(), longest);
-    if (length > 0 && text[length - 1].isHighSurrogate())
-        --length;
-    text.truncate(length);
-    *cut = true;
-}
-
 // The line from begin to its end, without its line break.
 QByteArrayView lineBetween(const char *begin, const char *end)
 {
@@ -107,139 +96,6 @@ QByteArrayView PageReader::lineAhead(int count)
     return lineBetween(begin, m_ends[m_first + count - 1]);
 }
 
-char16_t *PageReader::decodedTo(QByteArrayView bytes, char16_t *out, bool *entity)
-{
-    // Numbers and tags are ASCII, copied as they are while looking for an
-    // entity; other texts go through the UTF-8 decoder.
-    const char *c = bytes.data();
-    const char *const end = c + bytes.size();
-    char16_t *const start = out;
-    bool ascii = true;
-    bool ampersand = false;
-#ifdef __SSE2__
-    // Sixteen bytes at a time while the page has them, those past the text
-    // left out of the test: most texts are shorter than that.
-    const char *const pageEnd = m_bytes.data() + m_bytes.size();
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i amp = _mm_set1_epi8('&');
-    while (c < end && pageEnd - c >= 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(c));
-        const uint taken = end - c >= 16 ? 0xffffu : (1u << (end - c)) - 1;
-        if ((uint(_mm_movemask_epi8(chunk)) & taken) != 0) {
-            ascii = false;
-            break;
-        }
-        ampersand = ampersand || (uint(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, amp))) & taken) != 0;
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_unpacklo_epi8(chunk, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 8), _mm_unpackhi_epi8(chunk, zero));
-        const qsizetype step = qMin(qsizetype(16), qsizetype(end - c));
-        c += step;
-        out += step;
-    }
-#endif
-    for (; ascii && c != end; ++c) {
-        if (uchar(*c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-        ampersand = ampersand || *c == '&';
-        *out++ = char16_t(*c);
-    }
-    *entity = ampersand;
-    if (ascii)
-        return out;
-    // An '&' is the same byte whatever stands around it.
-    *entity = bytes.contains('&');
-    // Letters of two bytes (Cyrillic) and signs of three are decoded here,
-    // as the decoder would; anything else goes to the decoder, the text
-    // from its start. UTF-8 takes no more UTF-16 units than bytes.
-    const auto continues = [](char b) {
-        return (uchar(b) & 0xc0) == 0x80;
-    };
-    while (c != end) {
-        const auto lead = uchar(*c);
-        if (lead < 0x80) {
-            *out++ = lead;
-            ++c;
-        } else if (lead >= 0xc2 && lead <= 0xdf && end - c >= 2 && continues(c[1])) {
-            *out++ = char16_t((lead & 0x1f) << 6 | (uchar(c[1]) & 0x3f));
-            c += 2;
-        } else if (lead >= 0xe0 && lead <= 0xef && end - c >= 3 && continues(c[1])
-                   && continues(c[2])) {
-            const auto unit =
-                char16_t((lead & 0x0f) << 12 | (uchar(c[1]) & 0x3f) << 6 | (uchar(c[2]) & 0x3f));
-            // Overlong forms and surrogates are the decoder's to replace.
-            if (unit < 0x800 || (unit >= 0xd800 && unit <= 0xdfff))
-                break;
-            *out++ = unit;
-            c += 3;
-        } else {
-            break;
-        }
-    }
-    if (c == end)
-        return out;
-    return reinterpret_cast<char16_t *>(
-        m_utf8.appendToBuffer(reinterpret_cast<QChar *>(start), bytes));
-}
-
-QString PageReader::decoded(QByteArrayView bytes, bool *entity)
-{
-    QString text(bytes.size() + Slack, Qt::Uninitialized);
-    auto *start = reinterpret_cast<char16_t *>(text.data());
-    text.truncate(decodedTo(bytes, start, entity) - start);
-    return text;
-}
-
-QString PageReader::longText(QByteArrayView line)
-{
-    // The window's characters come from at most three bytes each; a line
-    // longer than those bytes and a character has more characters than
-    // the window, and is cut whatever they are.
-    const qsizetype window = RationPage::MaxTextLength * 6;
-    const qsizetype prefix = 3 * window + 3;
-    bool entity = false;
-    const QString head = decoded(line.first(qMin(line.size(), prefix)), &entity);
-    QString text = HtmlText::unescape(head.left(window));
-    if (text.size() > RationPage::MaxTextLength || head.size() > window || line.size() > prefix)
-        cutToLongest(text, RationPage::MaxTextLength, &m_result.cut);
-    return text;
-}
-
-char16_t *PageReader::pageTextTo(QByteArrayView line, char16_t *out)
-{
-    // An entity stands for one character in at most six; a line of no more
-    // bytes than that window holds no more characters.
-    const qsizetype window = RationPage::MaxTextLength * 6;
-    QString text;
-    if (line.size() > window) {
-        text = longText(line);
-    } else {
-        bool entity = false;
-        char16_t *const end = decodedTo(line, out, &entity);
-        if (!entity && end - out <= RationPage::MaxTextLength)
-            return end;
-        text = QStringView(out, end).toString();
-        if (entity)
-            text = HtmlText::unescape(text);
-        if (text.size() > RationPage::MaxTextLength)
-            cutToLongest(text, RationPage::MaxTextLength, &m_result.cut);
-    }
-    // Unescaping and cutting only shorten a text: it fits where it was.
-    std::copy_n(reinterpret_cast<const char16_t *>(text.constData()), text.size(), out);
-    return out + text.size();
-}
-
-QString PageReader::pageText(QByteArrayView line)
-{
-    if (line.size() > RationPage::MaxTextLength * 6)
-        return longText(line);
-    QString text(line.size() + Slack, Qt::Uninitialized);
-    auto *start = reinterpret_cast<char16_t *>(text.data());
-    text.truncate(pageTextTo(line, start) - start);
-    return text;
-}
-
 RationRow PageReader::readRow(Ration::Sums &sums)
 {
     // Where the 20 lines after the marker end, found in one sweep; each text
@@ -258,12 +114,12 @@ RationRow PageReader::readRow(Ration::Sums &sums)
     m_first += Lines;
     // The row's texts one after another in one string, which no text
     // outgrows: it is no longer than its bytes.
-    QString joined(bytes + Slack, Qt::Uninitialized);
+    QString joined(bytes + PageText::Slack, Qt::Uninitialized);
     auto *const start = reinterpret_cast<char16_t *>(joined.data());
     char16_t *out = start;
     RationRow::Ends cellEnds{};
     for (int c = 0; c < Ration::ColumnCount; ++c) {
-        out = pageTextTo(lines[c], out);
+        out = m_text.textTo(lines[c], out);
         cellEnds[c] = int(out - start);
     }
     joined.truncate(out - start);
@@ -283,14 +139,14 @@ void PageReader::readDish()
 {
     Ration &ration = m_result.ration;
     bool entity = false;
-    const QString yield = HtmlText::unescape(decoded(lineAhead(5), &entity)).trimmed();
+    const QString yield = HtmlText::unescape(m_text.decoded(lineAhead(5), &entity)).trimmed();
     // Without products nothing is too small: only the number itself is checked.
     ration.yield = Dish::acceptsYield(yield) ? yield : QString();
     // An empty yield is a dish whose products are not weighed after cooking.
     if (ration.yield.isEmpty() && !yield.isEmpty())
         m_result.ignored.append(tr("выход готового блюда %1").arg(RationPage::quoted(yield)));
     bool ok = false;
-    const QString portionsText = decoded(lineAhead(11), &entity);
+    const QString portionsText = m_text.decoded(lineAhead(11), &entity);
     const int portions = portionsText.toInt(&ok);
     ration.portions = ok && portions >= 1 && portions <= Dish::MaxPortions ? portions : 1;
     if (ration.portions != portions)
@@ -301,7 +157,7 @@ void PageReader::readDish()
 void PageReader::readProfile(QByteArrayView line)
 {
     bool entity = false;
-    const QStringList fields{HtmlText::unescape(decoded(lineAhead(5), &entity)).trimmed(),
+    const QStringList fields{HtmlText::unescape(m_text.decoded(lineAhead(5), &entity)).trimmed(),
                              RationPage::attribute(line, "data-sex"),
                              RationPage::attribute(line, "data-age"),
                              RationPage::attribute(line, "data-activity")};
@@ -329,16 +185,16 @@ void PageReader::readProfile(QByteArrayView line)
 void PageReader::readCard()
 {
     CardData &card = m_result.ration.card;
-    const QString number = pageText(lineAhead(5));
+    const QString number = m_text.text(lineAhead(5));
     if (CardData::numberProblem(number).isEmpty())
         card.number = number;
     else
         m_result.ignored.append(tr("номер карты %1").arg(RationPage::quoted(number)));
-    const QString date = pageText(lineAhead(11)).trimmed();
+    const QString date = m_text.text(lineAhead(11)).trimmed();
     card.date = QDate::fromString(date, CardRows::DateFormat);
     if (!card.date.isValid() && !date.isEmpty())
         m_result.ignored.append(tr("дата карты %1").arg(RationPage::quoted(date)));
-    const QString batch = pageText(lineAhead(17));
+    const QString batch = m_text.text(lineAhead(17));
     const CardData::BatchReading reading = CardData::readBatch(batch);
     card.batch = reading.batch;
     if (!reading.ok)
@@ -355,7 +211,7 @@ void PageReader::readTechnology()
     qsizetype length = 0;
     for (QByteArrayView rest = lineAhead(5); length <= CardData::MaxTechnologyLength;) {
         const qsizetype at = rest.indexOf(lineBreak);
-        lines.append(pageText(at < 0 ? rest : rest.first(at)));
+        lines.append(m_text.text(at < 0 ? rest : rest.first(at)));
         length += lines.constLast().size() + 1;
         if (at < 0)
             break;
@@ -363,7 +219,7 @@ void PageReader::readTechnology()
     }
     QString text = lines.join(QLatin1Char('\n'));
     if (text.size() > CardData::MaxTechnologyLength)
-        cutToLongest(text, CardData::MaxTechnologyLength, &m_result.cut);
+        PageText::cutToLongest(text, CardData::MaxTechnologyLength, &m_result.cut);
     m_result.ration.card.technology = text;
 }
 
@@ -388,7 +244,7 @@ RationPage::ReadResult PageReader::read()
     while (m_pos < m_bytes.size()) {
         const QByteArrayView line = nextLine();
         if (line == titleLine) {
-            m_result.ration.name = pageText(lineAhead(1));
+            m_result.ration.name = m_text.text(lineAhead(1));
             m_result.hasTitle = true;
         } else if (line == rowLine) {
             // A row marker among a row's lines is not another row.
@@ -414,6 +270,7 @@ RationPage::ReadResult PageReader::read()
     // The rows a waste row names may come after it.
     m_result.ignored += WasteRows::take(m_result.ration.rows, wastes);
     m_result.complete = hasTotals && hasEnd;
+    m_result.cut = m_result.cut || m_text.wasCut();
     m_result.ration.totals = Ration::totalsOf(sums);
     m_result.ration.sums = sums;
     return std::move(m_result);

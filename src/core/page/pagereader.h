@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/page/pagetext.h"
 #include "core/page/rationpage.h"
 
 #include <QByteArrayView>
-#include <QStringDecoder>
 
 #include <array>
 
@@ -16,7 +16,8 @@ class PageReader
 public:
     // The bytes must be valid UTF-8; they are read as they are, a
     // byte-order mark included.
-    explicit PageReader(QByteArrayView utf8) : m_bytes(utf8), m_scanned(utf8.data()) { }
+    explicit PageReader(QByteArrayView utf8) : m_bytes(utf8), m_scanned(utf8.data()), m_text(utf8)
+    { }
 
     RationPage::ReadResult read();
 
@@ -30,25 +31,11 @@ private:
     // ends of its lines kept until they are read.
     void findEnds(int count);
 
-    // A text of the page, unescaped and cut to the longest allowed.
-    QString pageText(QByteArrayView line);
-    // The same written to out, which has room for line.size() + Slack
-    // UTF-16 units; returns the end of what was written.
-    char16_t *pageTextTo(QByteArrayView line, char16_t *out);
-    // The text of a line longer than the longest text's entities can take.
-    QString longText(QByteArrayView line);
-    // The bytes' text; *entity says whether it holds an '&'.
-    QString decoded(QByteArrayView bytes, bool *entity);
-    // The same written to out (see pageTextTo); returns its end.
-    char16_t *decodedTo(QByteArrayView bytes, char16_t *out, bool *entity);
     // A row whose marker was just read: its seven texts, the last one 20
     // lines below the marker, where reading goes on. Its numbers are
     // added to sums as they are read.
     RationRow readRow(Ration::Sums &sums);
 
-    // The room past a text's bytes that decoding may write over: ASCII is
-    // copied sixteen bytes at a time.
-    static constexpr qsizetype Slack = 16;
     // The yield and portions of the dish row whose marker was just read.
     void readDish();
     // The profile and share of the profile row whose first line was just
@@ -73,8 +60,6 @@ private:
     int m_last = 0;
     // How far the page has been looked at for line ends.
     const char *m_scanned;
-    QStringDecoder m_utf8{QStringDecoder::Utf8,
-                          QStringDecoder::Flag::Stateless
-                              | QStringDecoder::Flag::ConvertInitialBom};
+    PageText m_text;
     RationPage::ReadResult m_result;
 };
