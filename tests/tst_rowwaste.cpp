@@ -92,7 +92,8 @@ private Q_SLOTS:
     }
 
     // The norm by the card's date (today without one), an own product's
-    // waste first; nothing while the waste is not shown.
+    // waste first; nothing while the waste is not shown; for a product added
+    // alone and for rows added at once.
     void wasteFor_data()
     {
         QTest::addColumn<QString>("product");
@@ -127,7 +128,13 @@ private Q_SLOTS:
         card.date = date;
         editor.takeLoadedCard(card);
         editor.model()->setShowsWaste(shown);
-        QTEST(editor.wasteFor(product, own), "waste");
+        QFETCH(QString, waste);
+        QCOMPARE(editor.wasteFor(product, own), waste);
+        // Rows added at once (from a CSV file) take it the same way.
+        RationRow row = RationModel::productRow(product, QStringLiteral("100"), {});
+        row.setWaste(own);
+        editor.addRows({row});
+        QCOMPARE(editor.model()->row(0).waste(), waste);
     }
 
     void todayWithoutCardDate()

@@ -75,7 +75,7 @@ CsvImport::Result CsvImport::read(QStringView text, const FoodTable &table, cons
         else if (!mass.ok)
             result.problems.append(where + tr("«%1» — %2").arg(name, mass.why));
         else
-            result.rows.append({product->name, mass.mass, product->valueList()});
+            result.rows.append({product->name, mass.mass, product->valueList(), product->waste});
     }
     return result;
 }

@@ -26,6 +26,9 @@ public:
         QString name; // as the food list has it
         QString mass; // as the ration keeps it
         QStringList per100g;
+        // An own product's waste, as it keeps it (empty: none or a product
+        // of the table).
+        QString waste;
     };
     struct Result {
         QList<Row> rows;

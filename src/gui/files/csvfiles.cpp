@@ -71,8 +71,10 @@ CsvFiles::Import CsvFiles::read(QWidget *parent, const OwnProducts &own)
         return import;
     }
     const CsvImport::Result result = CsvImport::read(text.text, FoodTable::builtIn(), own);
-    for (const CsvImport::Row &row : result.rows)
+    for (const CsvImport::Row &row : result.rows) {
         import.rows.append(RationModel::productRow(row.name, row.mass, row.per100g));
+        import.rows.last().setWaste(row.waste);
+    }
     import.problems = result.problems;
     return import;
 }

@@ -132,6 +132,8 @@ TCentralWidget::TCentralWidget(Services &services, QWidget *parent, const char *
     // Showing the waste is the window's setting: no step, nothing modified.
     connect(m_dishPanel, &DishPanel::wasteShown, model(), &RationModel::setShowsWaste);
     connect(model(), &RationModel::showsWasteChanged, m_dishPanel, &DishPanel::setShowsWaste);
+    // The waste's columns take their room from the food list, as the others.
+    connect(model(), &RationModel::showsWasteChanged, this, &TCentralWidget::placeSplitter);
     connect(model(), &RationModel::dishChanged, this, &TCentralWidget::showDish);
     connect(m_normPanel, &NormPanel::normChosen, m_editor, &RationEditor::changeNorm);
     connect(model(), &RationModel::normChanged, this, &TCentralWidget::showNorm);

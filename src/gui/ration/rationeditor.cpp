@@ -82,8 +82,11 @@ QString RationEditor::wasteFor(const QString &product, const QString &ownWaste) 
     return norm && *norm > 0.0 ? QString::number(*norm) : QString();
 }
 
-void RationEditor::addRows(const QList<RationRow> &rows)
+void RationEditor::addRows(QList<RationRow> rows)
 {
+    // Each takes its waste as a product added alone does.
+    for (RationRow &row : rows)
+        row.setWaste(wasteFor(row.cell(RationModel::Name), row.waste()));
     if (!rows.isEmpty())
         m_history.push(new AddRowsCommand(m_model, rows));
 }

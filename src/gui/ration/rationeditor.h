@@ -50,8 +50,9 @@ public:
     // product on the card's date, or today when the card has none; none
     // while the waste is not shown.
     QString wasteFor(const QString &product, const QString &ownWaste = QString()) const;
-    // Adds rows at the end as one step (none: no step).
-    void addRows(const QList<RationRow> &rows);
+    // Adds rows at the end as one step (none: no step), each with the waste
+    // wasteFor gives it (a row's own waste standing for an own product's).
+    void addRows(QList<RationRow> rows);
     // Removes the rows (any order, repeats allowed); returns whether a row
     // went. Removing the blank row works the totals out.
     bool removeRows(const QList<int> &rows);

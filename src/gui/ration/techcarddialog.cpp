@@ -14,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -56,7 +57,11 @@ TechCardDialog::TechCardDialog(RationEditor *editor, QWidget *parent)
     TechnologyEdit = named(new QPlainTextEdit(fields), "TechnologyEdit");
     TechnologyEdit->setAccessibleName(CardData::technologyField());
     TechnologyEdit->setTabChangesFocus(true);
-    form->addRow(tr("&Технология приготовления:"), TechnologyEdit);
+    // The text takes the pane's whole width, its caption above it.
+    auto *technologyLabel = new QLabel(tr("&Технология приготовления:"), fields);
+    technologyLabel->setBuddy(TechnologyEdit);
+    form->addRow(technologyLabel);
+    form->addRow(TechnologyEdit);
 
     CardView = named(new QTextBrowser(this), "CardView");
     CardView->setAccessibleName(tr("Технологическая карта"));
@@ -66,7 +71,7 @@ TechCardDialog::TechCardDialog(RationEditor *editor, QWidget *parent)
     splitter->addWidget(fields);
     splitter->addWidget(CardView);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({330, 670});
+    splitter->setSizes({400, 600});
 
     auto *buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Close, this);
