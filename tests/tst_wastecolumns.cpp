@@ -2,12 +2,18 @@
 #include "core/ration/rationmodel.h"
 #include "editorharness.h"
 #include "gui/dialogs/messagebox.h"
+#include "gui/dialogs/printdialog.h"
 #include "gui/ration/dishpanel.h"
 #include "gui/ration/rationeditor.h"
 #include "gui/ration/techcarddialog.h"
+#include "pdfpages.h"
 #include "testservices.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QUndoStack>
 
@@ -103,6 +109,7 @@ private Q_SLOTS:
             // per portion 39.6 and 25.8 g, for the batch 3961.5 and 2575.0 g
             for (const char *figure : {"35", "39.6", "25.8", "3961.5", "2575.0"})
                 QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
+            printsToPdf(dialog);
         }
         TCentralWidget reopened(testServices());
         reopened.loadRation(
@@ -117,6 +124,26 @@ private Q_SLOTS:
     }
 
 private:
+    // Without a printer the card prints to a PDF file in the home folder.
+    static void printsToPdf(TechCardDialog &dialog)
+    {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            return; // a test prints on no real printer
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        PrintDialog::setNextAnswer(true);
+        dialog.PrintButton->click();
+        qputenv("HOME", realHome);
+        const QStringList pdfs = QDir(home.path()).entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(pdfs.size(), 1);
+        QFile pdf(QDir(home.path()).filePath(pdfs.first()));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(pdfPages(bytes) >= 1);
+    }
+
     // A window with the columns on and a card dated 15 January 2027, where
     // 103 g of potatoes are added.
     static bool startWithPotato(TCentralWidget &editor)
