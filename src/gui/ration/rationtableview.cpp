@@ -1,12 +1,13 @@
 #include "gui/ration/rationtableview.h"
 
+#include "core/catalogue/waste.h"
 #include "core/ration/rationmodel.h"
-#include "gui/ration/massdelegate.h"
-#include "gui/ration/wastedelegate.h"
+#include "gui/ration/celldelegate.h"
+#include "gui/ration/masstextvalidator.h"
 
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <array>
@@ -25,12 +26,16 @@ RationTableView::RationTableView(RationModel *model, QWidget *parent)
     : QTableView(parent), m_model(model)
 {
     setModel(m_model);
-    auto *delegate = new MassDelegate(this);
-    setItemDelegateForColumn(RationModel::Mass, delegate);
-    connect(delegate, &MassDelegate::massEntered, this, &RationTableView::massEntered);
-    auto *wasteDelegate = new WasteDelegate(this);
-    setItemDelegateForColumn(RationModel::WasteColumn, wasteDelegate);
-    connect(wasteDelegate, &WasteDelegate::wasteEntered, this, &RationTableView::wasteEntered);
+    // The mass takes only what can be a mass; any waste may be typed, so
+    // that a refusal can say what is wrong with it.
+    auto *mass = new CellDelegate(
+        QStringLiteral("MassCellEdit"), tr("Масса продукта, г"), this,
+        [](QLineEdit *field) { field->setValidator(new MassTextValidator(field)); });
+    setItemDelegateForColumn(RationModel::Mass, mass);
+    connect(mass, &CellDelegate::entered, this, &RationTableView::massEntered);
+    auto *waste = new CellDelegate(QStringLiteral("WasteCellEdit"), Waste::fieldName(), this);
+    setItemDelegateForColumn(RationModel::WasteColumn, waste);
+    connect(waste, &CellDelegate::entered, this, &RationTableView::wasteEntered);
     setEditTriggers(QAbstractItemView::DoubleClicked);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
