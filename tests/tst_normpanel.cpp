@@ -14,8 +14,7 @@
 #include <QUndoStack>
 
 namespace {
-const Profile Ivan{QStringLiteral("Иван"),
-                   {Person::Sex::Male, Person::Age::From30To44, Person::Activity::II}};
+const Profile &Ivan = ivan();
 
 // A ration of 1325 kcal: half of Ivan's day.
 Ration halfADay()
@@ -35,10 +34,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         MessageBox::setShowBoxes(false);
-        // The suite's data folder outlives a run: start from no profiles.
-        QFile::remove(testServices().profiles().path());
-        testServices().profiles().load();
-        QVERIFY(testServices().profiles().put(Ivan, {}, nullptr));
+        QVERIFY(startWithIvan());
     }
 
     // Choosing a profile and a share shows the norm and what the ration

@@ -28,6 +28,19 @@ RationPage::ReadResult readText(const QByteArray &bytes)
     return RationPage::read(buffer);
 }
 
+// Applies a data row's edit of a written page, "from|to" (none when empty);
+// false when the page holds no such text.
+bool edited(QString &text, const QString &edit)
+{
+    if (edit.isEmpty())
+        return true;
+    const QString from = edit.section('|', 0, 0);
+    if (!text.contains(from))
+        return false;
+    text.replace(from, edit.section('|', 1));
+    return true;
+}
+
 // Reads a page as a reader that knows only the plain ration page does: the
 // magic first line, the line after "<title>", and the seven texts below each
 // white row marker. Nothing else of the page counts.
@@ -278,8 +291,7 @@ private Q_SLOTS:
         r.share = share;
         QString text = RationPage::fileText(r);
         QVERIFY(text.contains("Норма"));
-        if (!edit.isEmpty())
-            text.replace(edit.section('|', 0, 0), edit.section('|', 1));
+        QVERIFY(edited(text, edit));
         const auto back = readText(text.toUtf8());
         QCOMPARE(back.status, RationPage::ReadResult::Ok);
         QTEST(back.ignored, "ignored");
@@ -347,10 +359,7 @@ private Q_SLOTS:
         Ration r = twoRows();
         r.card = card;
         QString text = RationPage::fileText(r);
-        if (!edit.isEmpty()) {
-            QVERIFY(text.contains(edit.section('|', 0, 0)));
-            text.replace(edit.section('|', 0, 0), edit.section('|', 1));
-        }
+        QVERIFY(edited(text, edit));
         const auto back = readText(text.toUtf8());
         QCOMPARE(back.status, RationPage::ReadResult::Ok);
         QTEST(back.ignored, "ignored");
@@ -404,10 +413,7 @@ private Q_SLOTS:
         QString text = RationPage::fileText(r);
         // the gross mass stands in the row for the eye: 50 / 0.645
         QVERIFY(text.contains("\n77.5\n"));
-        if (!edit.isEmpty()) {
-            QVERIFY(text.contains(edit.section('|', 0, 0)));
-            text.replace(edit.section('|', 0, 0), edit.section('|', 1));
-        }
+        QVERIFY(edited(text, edit));
         const auto back = readText(text.toUtf8());
         QCOMPARE(back.status, RationPage::ReadResult::Ok);
         QTEST(back.ignored, "ignored");

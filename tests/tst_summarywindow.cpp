@@ -14,8 +14,7 @@
 #include <QTemporaryDir>
 
 namespace {
-const Profile Ivan{QStringLiteral("Иван"),
-                   {Person::Sex::Male, Person::Age::From30To44, Person::Activity::II}};
+const Profile &Ivan = ivan();
 
 // A ration whose rows have every value of the row's text.
 Ration ration(const QString &name, const QStringList &rowValues)
@@ -36,9 +35,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         MessageBox::setShowBoxes(false);
-        QFile::remove(testServices().profiles().path());
-        testServices().profiles().load();
-        QVERIFY(testServices().profiles().put(Ivan, {}, nullptr));
+        QVERIFY(startWithIvan());
     }
 
     void init() { m_main.open(false); }
